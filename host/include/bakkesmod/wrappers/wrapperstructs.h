@@ -1,0 +1,6 @@
+#pragma once
+
+struct Vector2 {
+    int X = 0;
+    int Y = 0;
+};

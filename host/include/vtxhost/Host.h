@@ -1,0 +1,129 @@
+#pragma once
+// The stand-in host: loads plugin libraries through their exported symbols
+// and gives them console variables, commands, hooks, timers, a canvas and
+// windows, as the real host does. Host programs (the preview, the tests)
+// drive it through this class.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bakkesmod/wrappers/sdkexport.h"
+#include "vtxhost/VirtualDevices.h"
+
+namespace vtxhost {
+
+// What one canvas call did, in call order within a frame.
+struct CanvasOp {
+    enum class Kind { SetColor, SetPosition, DrawTexture } kind;
+    unsigned char r = 0, g = 0, b = 0, a = 0; // SetColor
+    int x = 0, y = 0;                          // SetPosition
+    std::filesystem::path image;               // DrawTexture
+    float scale = 0;                           // DrawTexture
+    int imageWidth = 0, imageHeight = 0;       // DrawTexture
+};
+
+// A DrawTexture call with the state set before it.
+struct DrawCall {
+    std::filesystem::path image;
+    int x = 0, y = 0;
+    float scale = 0;
+    unsigned char r = 255, g = 255, b = 255, a = 255;
+    int imageWidth = 0, imageHeight = 0;
+    std::shared_ptr<const std::vector<std::uint8_t>> pixels; // RGBA of the image, for previews
+};
+
+struct CanvasRecord {
+    std::vector<CanvasOp> ops;
+    std::vector<DrawCall> draws;
+    unsigned char r = 255, g = 255, b = 255, a = 255;
+    int x = 0, y = 0;
+};
+
+struct GameState {
+    bool online = false;
+    bool freeplay = false;
+    bool replay = false;
+    bool paused = false;
+    bool car = false;
+    std::string map;
+};
+
+struct CVarInfo {
+    std::string name;
+    std::string value;
+    std::string defaultValue;
+    std::string description;
+    bool hasMin = false;
+    float min = 0;
+    bool hasMax = false;
+    float max = 0;
+    bool searchable = false;
+    bool save = false;
+};
+
+struct HostOptions {
+    std::filesystem::path dataFolder;    // the host's data folder ("bakkesmod/data")
+    int displayWidth = 2560;             // canvas and ImGui display size
+    int displayHeight = 1440;
+    std::function<void(const std::string&)> onLog; // every console log line, as it is logged
+};
+
+class HostImpl;
+
+class PLUGINSDK_API Host {
+public:
+    explicit Host(HostOptions options);
+    ~Host();
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    // Plugin library: loads it by its exported symbols and calls onLoad.
+    // False with a reason when the library or a symbol is missing.
+    bool load(const std::filesystem::path& library, std::string* error = nullptr);
+    // onUnload, deleteMe, drop every registration, close the library.
+    void unload();
+    bool loaded() const;
+    std::string pluginClassName() const;
+
+    // Console: one line as typed into the host console.
+    void executeCommand(const std::string& line, bool log = true);
+    std::optional<std::string> cvarValue(const std::string& name) const;
+    std::optional<CVarInfo> cvarInfo(const std::string& name) const;
+    std::vector<CVarInfo> cvars() const; // in registration order
+    bool commandExists(const std::string& name) const;
+    std::vector<std::string> commands() const;
+    const std::vector<std::string>& logLines() const;
+
+    // Clock and frames.
+    void setFrameRate(double framesPerSecond);
+    // Advance the clock by one frame interval, run due timers, key bindings,
+    // the viewport tick event, the drawables and the open windows.
+    void frame();
+    // Advance the clock, running timers as they fall due.
+    void advance(std::int64_t ns);
+
+    GameState& game();
+    void fireEvent(const std::string& eventName);
+
+    const CanvasRecord& lastFrame() const;
+    bool windowOpen(const std::string& menuName) const;
+    void setMouse(int x, int y, bool down);
+
+    const std::filesystem::path& dataFolder() const;
+    std::size_t registeredHooks() const;
+    std::size_t pendingTimers() const;
+    std::size_t registeredDrawables() const;
+
+private:
+    std::unique_ptr<HostImpl> impl_;
+};
+
+// Virtual-key codes by name ("F9", "ESCAPE", "A", "LCONTROL", "0"…); -1 when unknown.
+PLUGINSDK_API int virtualKeyFromName(const std::string& name);
+
+} // namespace vtxhost

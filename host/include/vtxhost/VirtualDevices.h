@@ -1,0 +1,81 @@
+#pragma once
+// The stand-in for the machine the plugin runs on: keyboard, XInput pads,
+// Raw Input HID devices, the clocks and the user's Roaming folder. Host
+// programs drive it; the plugin's stand-in platform layer reads it.
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bakkesmod/wrappers/sdkexport.h"
+
+namespace vtxhost {
+
+struct XInputPadState {
+    bool connected = false;
+    std::uint16_t buttons = 0;
+    std::uint8_t leftTrigger = 0;
+    std::uint8_t rightTrigger = 0;
+    std::int16_t thumbLX = 0;
+    std::int16_t thumbLY = 0;
+    std::int16_t thumbRX = 0;
+    std::int16_t thumbRY = 0;
+};
+
+// One WM_INPUT: reports of equal size, back to back.
+struct HidMessage {
+    std::uintptr_t device = 0;
+    std::uint32_t reportSize = 0;
+    std::uint32_t reportCount = 0;
+    std::vector<std::uint8_t> bytes;
+};
+
+class PLUGINSDK_API VirtualDevices {
+public:
+    // Keyboard, with GetAsyncKeyState's two bits: 0x8000 held now, 0x0001
+    // pressed since the previous query of that key (the query clears it).
+    void setKey(int virtualKey, bool down);
+    std::uint16_t queryAsyncKeyState(int virtualKey);
+    bool keyHeld(int virtualKey) const;
+    // True once per press since the previous call for that key (for the host's own bindings).
+    bool takeKeyPressForHost(int virtualKey);
+
+    // Clock: one monotonic nanosecond count; the tick counts derive from it.
+    std::int64_t nowNs() const { return nowNs_; }
+    void advanceNs(std::int64_t ns) { nowNs_ += ns; }
+    std::uint64_t tickCount64() const { return static_cast<std::uint64_t>(nowNs_ / 1000000); }
+
+    std::array<XInputPadState, 4> xinput{};
+
+    // Raw Input. Messages queue only while a sink window exists, as Windows
+    // delivers WM_INPUT only to a registered window.
+    void setDeviceName(std::uintptr_t device, std::string name);
+    // The device's name, or false when the device is unknown.
+    bool deviceName(std::uintptr_t device, std::string& name) const;
+    void postHid(HidMessage message);
+    std::vector<HidMessage> takeHidMessages();
+    void setSinkExists(bool exists);
+    bool sinkExists() const { return sinkExists_; }
+    int sinksCreated() const { return sinksCreated_; }
+
+    std::filesystem::path roamingFolder;
+    std::vector<std::filesystem::path> foldersOpened;
+
+private:
+    std::array<bool, 256> held_{};
+    std::array<bool, 256> pressedSinceQuery_{};
+    std::array<bool, 256> pressedSinceHost_{};
+    std::int64_t nowNs_ = 10'000'000'000; // a machine that has been up for a while
+    std::map<std::uintptr_t, std::string> deviceNames_;
+    std::deque<HidMessage> pending_;
+    bool sinkExists_ = false;
+    int sinksCreated_ = 0;
+};
+
+// The one machine of this process.
+PLUGINSDK_API VirtualDevices& devices();
+
+} // namespace vtxhost

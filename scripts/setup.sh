@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian machine lacks to build and test Vantrix.
+# Idempotent: packages already present are not fetched again, and the ImGui
+# source is unpacked once into the build folder.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+packages=(
+  cmake g++ clang-14 libclang-rt-14-dev
+  g++-mingw-w64-x86-64 wine64
+  libstb-dev libsdl2-dev libimgui-dev
+  googletest libgtest-dev libbenchmark-dev
+  dpkg-dev
+)
+
+sudo_if_needed() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+updated=0
+apt_update() {
+  if [ $updated = 0 ]; then
+    # Unreachable third-party lists must not stop the install of Debian's packages.
+    sudo_if_needed apt-get update -qq || true
+    updated=1
+  fi
+}
+
+if [ ${#missing[@]} -gt 0 ]; then
+  apt_update
+  sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Dear ImGui's source (Debian's source package "imgui", the same version as
+# libimgui-dev) for the Windows build, which cannot link Debian's Linux library.
+third=$root/build/third_party
+if [ ! -f "$third/imgui/imgui.cpp" ]; then
+  list=/etc/apt/sources.list.d/vantrix-deb-src.sources
+  if [ ! -f "$list" ]; then
+    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+      | sudo_if_needed tee "$list" >/dev/null
+    updated=0
+  fi
+  apt_update
+  rm -rf "$third/src" && mkdir -p "$third/src"
+  (cd "$third/src" && apt-get source -qq --download-only imgui >/dev/null && dpkg-source -x --no-check ./imgui_*.dsc imgui >/dev/null)
+  rm -rf "$third/imgui" && mv "$third/src/imgui" "$third/imgui" && rm -rf "$third/src"
+fi
+echo "setup: ready"

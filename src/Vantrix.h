@@ -1,0 +1,59 @@
+#pragma once
+// The plugin object: the host's plugin and window in one, holding the host
+// handles, the skin pictures, the menu state, the pad state and the
+// match-phase fields.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bakkesmod/plugin/bakkesmodplugin.h"
+#include "bakkesmod/plugin/pluginwindow.h"
+#include "input/PadState.h"
+
+class Vantrix final : public BakkesMod::Plugin::BakkesModPlugin, public BakkesMod::Plugin::PluginWindow {
+public:
+    // BakkesModPlugin
+    void onLoad() override;
+    void onUnload() override;
+
+    // PluginWindow
+    void renderWindow() override;
+    std::string menuName() override;
+    std::string menuTitle() override;
+    void setGuiContext(std::uintptr_t ctx) override;
+    bool blocksInput() override;
+    bool isOverlayWindow() override;
+    void onOpen() override;
+    void onClose() override;
+
+    // Runs on every viewport tick: F9 toggles the menu, Escape closes it.
+    void onViewportTick(const std::string& eventName);
+    // The canvas drawable, once per rendered frame.
+    void renderOverlay(CanvasWrapper canvas);
+    // Fills `pad` from XInput or the Sony snapshot.
+    void pollPad();
+
+    std::vector<std::string> skinNames;
+    bool skinListDirty = true;
+    std::uintptr_t imguiContext = 0;
+    bool menuOpen = false;
+    std::int64_t menuOpenedAt = 0;
+    bool imagesLoaded = false;
+    std::string startupSkin;
+    std::string activeSkin;
+    std::shared_ptr<ImageWrapper> baseImage;
+    std::map<std::string, std::shared_ptr<ImageWrapper>> layerImages;
+    vtx::PadState pad;
+    bool hotkeyWasDown = false;
+    bool inReplay = false;
+    bool inPostGame = false;
+    std::int64_t replayDeadline = 0;
+    bool gameReplaySeen = false;
+
+private:
+    void registerCommands();
+    void scheduleDrawable();
+    void bindMenuKey();
+};

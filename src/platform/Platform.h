@@ -1,0 +1,66 @@
+#pragma once
+// Everything the plugin asks of the operating system. Two implementations:
+// win32/ (the DLL) and standin/ (the Linux build, driven by the stand-in host).
+// Portable code includes only this header, never windows.h.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace vtx::platform {
+
+// Keyboard: GetAsyncKeyState's bits, 0x8000 held now and 0x0001 pressed
+// since the previous query.
+std::uint16_t asyncKeyState(int virtualKey);
+inline bool keyHeld(int virtualKey) { return (asyncKeyState(virtualKey) & 0x8000) != 0; }
+
+// Clocks: the system tick count in milliseconds, and a monotonic steady
+// clock in nanoseconds (the performance counter on Windows).
+std::uint64_t tickCount64();
+std::uint32_t tickCount();
+std::int64_t steadyNowNs();
+
+// XInput's published gamepad record, without its Windows types.
+struct XInputGamepad {
+    std::uint16_t buttons = 0;
+    std::uint8_t leftTrigger = 0;
+    std::uint8_t rightTrigger = 0;
+    std::int16_t thumbLX = 0;
+    std::int16_t thumbLY = 0;
+    std::int16_t thumbRX = 0;
+    std::int16_t thumbRY = 0;
+};
+// True when a pad is connected at that user index (0-3). A system without
+// XInput answers false for every index.
+bool xinputGetState(unsigned userIndex, XInputGamepad& out);
+
+// Raw Input sink: one hidden message-only window that receives the HID
+// reports of joysticks and game pads even while another window has focus.
+using RawDevice = std::uintptr_t;
+struct HidInput {
+    RawDevice device = 0;
+    std::uint32_t reportSize = 0;  // bytes of one report
+    std::uint32_t reportCount = 0; // reports back to back in `reports`
+    const std::uint8_t* reports = nullptr;
+};
+// Called from inside the message dispatch for every WM_INPUT of type HID that
+// passed the size checks.
+using HidInputHandler = void (*)(const HidInput&);
+
+// Registers the window class, creates the window "vtx_raw" and registers the
+// joystick and game-pad usages. Does nothing when a sink exists.
+void createRawInputSink(HidInputHandler handler);
+// Destroys the window, unregisters the class and removes the device registration.
+void destroyRawInputSink();
+bool rawInputSinkExists();
+// Dispatches every pending message of the sink window (PeekMessage loop).
+void pumpRawInputSink();
+// The Raw Input device name into a 512-byte buffer; false when it cannot be
+// read (the call fails or the name does not fit).
+bool rawInputDeviceName(RawDevice device, char (&name)[512]);
+
+// The user's Roaming application-data folder; empty when unavailable.
+std::filesystem::path roamingAppDataFolder();
+// Opens a folder in the desktop's file browser.
+void openFolderInShell(const std::filesystem::path& folder);
+
+} // namespace vtx::platform
