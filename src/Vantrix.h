@@ -53,7 +53,8 @@ public:
     bool gameReplaySeen = false;
 
 private:
-    void registerCommands();
     void scheduleDrawable();
     void bindMenuKey();
+
+    bool drawableScheduled = false;
 };

@@ -1,0 +1,88 @@
+// The plugin's entry points, its exported record and its start-up order.
+#include "Vantrix.h"
+
+#include "core/Catalogue.h"
+#include "core/Commands.h"
+#include "core/Log.h"
+
+namespace {
+std::shared_ptr<BakkesMod::Plugin::BakkesModPlugin> pluginSingleton;
+
+constexpr const char* kViewportTickEvent = "Function TAGame.GameViewportClient.Tick";
+} // namespace
+
+BAKKESMOD_PLUGIN_EXPORT std::uintptr_t getPlugin() {
+    if (!pluginSingleton) {
+        pluginSingleton = std::make_shared<Vantrix>();
+    }
+    return reinterpret_cast<std::uintptr_t>(&pluginSingleton);
+}
+
+BAKKESMOD_PLUGIN_EXPORT void deleteMe() {
+    if (pluginSingleton) {
+        pluginSingleton.reset();
+    }
+}
+
+// Declared with the export attribute, then defined: the definition keeps C linkage.
+BAKKESMOD_PLUGIN_EXPORT BakkesMod::Plugin::PluginInfo exports;
+BakkesMod::Plugin::PluginInfo exports = {
+    BakkesMod::Plugin::BAKKESMOD_PLUGIN_API_VERSION,
+    __FILE__,
+    "Vantrix",
+    "Vantrix",
+    "1.0.0",
+    BakkesMod::Plugin::PLUGINTYPE_FREEPLAY,
+    &getPlugin,
+    &deleteMe,
+};
+
+void Vantrix::onLoad() {
+    gameWrapper->HookEvent(kViewportTickEvent, [this](std::string eventName) { onViewportTick(eventName); });
+
+    vtx::registerMenuCommand(*this);
+    vtx::registerCvars(*cvarManager, vtx::kEarlyCvars);
+
+    vtx::registerCvar(*cvarManager, vtx::kLateCvars[0], startupSkin);
+    activeSkin = startupSkin;
+    imagesLoaded = false;
+    if (!startupSkin.empty()) {
+        cvarManager->getCvar(std::string(vtx::kSkinCvar)).setValue(startupSkin);
+    }
+    vtx::registerCvars(*cvarManager, std::span(vtx::kLateCvars).subspan(1));
+
+    vtx::registerOverlayCommands(*this);
+    vtx::registerLayerOffsets(*cvarManager);
+
+    scheduleDrawable();
+    bindMenuKey();
+}
+
+void Vantrix::onUnload() {
+    imagesLoaded = false;
+    baseImage.reset();
+    layerImages.clear();
+}
+
+// Each load of a plugin object registers its own drawable, one second after
+// onLoad: a drawable kept from an earlier load would point at a dead object,
+// and a new object would never be drawn.
+void Vantrix::scheduleDrawable() {
+    if (drawableScheduled) {
+        return;
+    }
+    drawableScheduled = true;
+    gameWrapper->SetTimeout(
+        [this](GameWrapper* game) {
+            game->RegisterDrawable([this](CanvasWrapper canvas) { renderOverlay(canvas); });
+        },
+        1.0f);
+}
+
+void Vantrix::bindMenuKey() {
+    if (!cvarManager) {
+        return;
+    }
+    cvarManager->executeCommand("unbind F9", true);
+    cvarManager->executeCommand("bind F9 \"togglemenu vtx_menu\"", true);
+}

@@ -1,0 +1,85 @@
+// The Linux build's platform: every answer comes from the stand-in host's
+// virtual machine (keys, pads, HID devices, clock, Roaming folder), so the
+// plugin's portable code runs unchanged in tests and in the preview.
+#include <cstring>
+
+#include "platform/Platform.h"
+#include "vtxhost/VirtualDevices.h"
+
+namespace vtx::platform {
+
+namespace {
+HidInputHandler sinkHandler = nullptr;
+} // namespace
+
+std::uint16_t asyncKeyState(int virtualKey) { return vtxhost::devices().queryAsyncKeyState(virtualKey); }
+
+std::uint64_t tickCount64() { return vtxhost::devices().tickCount64(); }
+
+std::uint32_t tickCount() { return static_cast<std::uint32_t>(vtxhost::devices().tickCount64()); }
+
+std::int64_t steadyNowNs() { return vtxhost::devices().nowNs(); }
+
+bool xinputGetState(unsigned userIndex, XInputGamepad& out) {
+    if (userIndex >= vtxhost::devices().xinput.size()) {
+        return false;
+    }
+    const vtxhost::XInputPadState& pad = vtxhost::devices().xinput[userIndex];
+    if (!pad.connected) {
+        return false;
+    }
+    out = XInputGamepad{pad.buttons, pad.leftTrigger, pad.rightTrigger, pad.thumbLX,
+                        pad.thumbLY, pad.thumbRX,     pad.thumbRY};
+    return true;
+}
+
+void createRawInputSink(HidInputHandler handler) {
+    if (sinkHandler != nullptr) {
+        return;
+    }
+    sinkHandler = handler;
+    vtxhost::devices().setSinkExists(true);
+}
+
+void destroyRawInputSink() {
+    if (sinkHandler == nullptr) {
+        return;
+    }
+    sinkHandler = nullptr;
+    vtxhost::devices().setSinkExists(false);
+}
+
+bool rawInputSinkExists() { return sinkHandler != nullptr; }
+
+void pumpRawInputSink() {
+    if (sinkHandler == nullptr) {
+        return;
+    }
+    for (const vtxhost::HidMessage& message : vtxhost::devices().takeHidMessages()) {
+        // Same checks as the window procedure's: the body must hold every report it announces.
+        const std::uint64_t announced = std::uint64_t{message.reportSize} * message.reportCount;
+        if (announced > message.bytes.size()) {
+            continue;
+        }
+        sinkHandler(HidInput{message.device, message.reportSize, message.reportCount, message.bytes.data()});
+        if (sinkHandler == nullptr) {
+            return; // the handler tore the sink down
+        }
+    }
+}
+
+bool rawInputDeviceName(RawDevice device, char (&name)[512]) {
+    std::string text;
+    if (!vtxhost::devices().deviceName(device, text) || text.size() + 1 > sizeof name) {
+        return false;
+    }
+    std::memset(name, 0, sizeof name);
+    std::memcpy(name, text.data(), text.size());
+    return true;
+}
+
+std::filesystem::path roamingAppDataFolder() { return vtxhost::devices().roamingFolder; }
+
+void openFolderInShell(const std::filesystem::path& folder) { vtxhost::devices().foldersOpened.push_back(folder); }
+
+} // namespace vtx::platform
