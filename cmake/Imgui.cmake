@@ -12,10 +12,13 @@ set(VTX_IMGUI_SOURCES
 add_library(imgui_plugin STATIC ${VTX_IMGUI_SOURCES})
 target_include_directories(imgui_plugin PUBLIC ${VTX_IMGUI_DIR})
 set_target_properties(imgui_plugin PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+# Third-party code: its warnings are not ours to fix.
+target_compile_options(imgui_plugin PRIVATE -w)
 
 # The host's copy, which owns the context it hands to plugins.
 add_library(imgui_host STATIC ${VTX_IMGUI_SOURCES})
 target_include_directories(imgui_host PUBLIC ${VTX_IMGUI_DIR})
+target_compile_options(imgui_host PRIVATE -w)
 if(WIN32)
   target_compile_definitions(imgui_host PUBLIC "IMGUI_API=__declspec(dllexport)")
 endif()
