@@ -4,6 +4,8 @@
 #include "core/Catalogue.h"
 #include "core/Commands.h"
 #include "core/Log.h"
+#include "input/CalibrationFile.h"
+#include "input/RawInputSink.h"
 
 namespace {
 std::shared_ptr<BakkesMod::Plugin::BakkesModPlugin> pluginSingleton;
@@ -39,6 +41,8 @@ BakkesMod::Plugin::PluginInfo exports = {
 
 void Vantrix::onLoad() {
     gameWrapper->HookEvent(kViewportTickEvent, [this](std::string eventName) { onViewportTick(eventName); });
+    vtx::createRawInputSink(); // keeps an existing sink
+    vtx::loadCalibration();
 
     vtx::registerMenuCommand(*this);
     vtx::registerCvars(*cvarManager, vtx::kEarlyCvars);
@@ -62,6 +66,7 @@ void Vantrix::onUnload() {
     imagesLoaded = false;
     baseImage.reset();
     layerImages.clear();
+    vtx::destroyRawInputSink();
 }
 
 // Each load of a plugin object registers its own drawable, one second after

@@ -5,4 +5,5 @@ void Vantrix::renderOverlay(CanvasWrapper /*canvas*/) {
     if (!cvarManager || cvarManager->getCvar("vtx_enabled").getIntValue() == 0) {
         return;
     }
+    pollPad();
 }
