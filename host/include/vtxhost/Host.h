@@ -15,6 +15,13 @@
 #include "bakkesmod/wrappers/sdkexport.h"
 #include "vtxhost/VirtualDevices.h"
 
+class CVarManagerWrapper;
+class GameWrapper;
+struct ImGuiContext;
+namespace BakkesMod::Plugin {
+class BakkesModPlugin;
+}
+
 namespace vtxhost {
 
 // What one canvas call did, in call order within a frame.
@@ -71,6 +78,9 @@ struct HostOptions {
     int displayWidth = 2560;             // canvas and ImGui display size
     int displayHeight = 1440;
     std::function<void(const std::string&)> onLog; // every console log line, as it is logged
+    // Log each executed console line as "> LINE" when its log flag is on.
+    // Off by default: the log then holds only what commands and plugins say.
+    bool echoCommands = false;
 };
 
 class HostImpl;
@@ -89,6 +99,8 @@ public:
     void unload();
     bool loaded() const;
     std::string pluginClassName() const;
+    // The loaded plugin object, null when none; the host owns it.
+    BakkesMod::Plugin::BakkesModPlugin* plugin() const;
 
     // Console: one line as typed into the host console.
     void executeCommand(const std::string& line, bool log = true);
@@ -118,6 +130,16 @@ public:
     std::size_t registeredHooks() const;
     std::size_t pendingTimers() const;
     std::size_t registeredDrawables() const;
+
+    // Console text run by each bound key, by virtual-key code.
+    std::map<int, std::string> bindings() const;
+    // The host's own handles, as a host program's code sees them; what is
+    // registered through them stays until the host goes.
+    std::shared_ptr<CVarManagerWrapper> cvarManager() const;
+    std::shared_ptr<GameWrapper> gameWrapper() const;
+    // The context handed to plugin windows; after frame() its draw data is
+    // the frame's windows.
+    ImGuiContext* guiContext() const;
 
 private:
     std::unique_ptr<HostImpl> impl_;

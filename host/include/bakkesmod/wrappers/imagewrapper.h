@@ -3,6 +3,7 @@
 #include "bakkesmod/wrappers/sdkexport.h"
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,12 +19,14 @@ public:
     Vector2 GetSize() const { return size_; }
     const std::filesystem::path& GetPath() const { return path_; }
     // RGBA rows, top to bottom; empty until loaded.
-    const std::vector<std::uint8_t>& GetPixels() const { return pixels_; }
+    const std::vector<std::uint8_t>& GetPixels() const;
+    // The same pixels, shared with the canvas records that draw them; null until loaded.
+    std::shared_ptr<const std::vector<std::uint8_t>> GetSharedPixels() const { return pixels_; }
 
 private:
     std::filesystem::path path_;
     bool loaded_ = false;
     bool tried_ = false;
     Vector2 size_;
-    std::vector<std::uint8_t> pixels_;
+    std::shared_ptr<const std::vector<std::uint8_t>> pixels_;
 };

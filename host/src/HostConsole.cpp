@@ -1,0 +1,118 @@
+#include "CVarText.h"
+#include "ConsoleLine.h"
+#include "HostImpl.h"
+
+namespace vtxhost {
+namespace {
+
+std::string joinWords(const std::vector<std::string>& words, std::size_t from) {
+    std::string text;
+    for (std::size_t i = from; i < words.size(); ++i) {
+        if (i > from) text += ' ';
+        text += words[i];
+    }
+    return text;
+}
+
+} // namespace
+
+void HostImpl::registerCommand(const std::string& name, int owner, std::function<void(std::vector<std::string>)> fn,
+                               const std::string& description) {
+    if (!ownerLive(owner) || !fn || name.empty()) return;
+    // A later registration of the same name replaces the earlier one.
+    commands_[name] = Command{owner, std::make_shared<std::function<void(std::vector<std::string>)>>(std::move(fn)),
+                              description};
+}
+
+std::vector<std::string> HostImpl::commandNames() const {
+    std::vector<std::string> names;
+    for (const auto& [name, command] : commands_) names.push_back(name);
+    return names;
+}
+
+void HostImpl::executeCommand(const std::string& line, bool echo) {
+    Action action(*this);
+    if (echo && options_.echoCommands) log("> " + line);
+    for (const auto& words : splitConsoleLine(line)) runCommand(words);
+}
+
+void HostImpl::runCommand(const std::vector<std::string>& words) {
+    if (runHostCommand(words)) return;
+    const std::string& name = words.front();
+
+    if (auto it = commands_.find(name); it != commands_.end() && ownerLive(it->second.owner)) {
+        auto fn = it->second.fn; // the command may replace itself while it runs
+        std::vector<std::string> arguments(words.begin() + 1, words.end());
+        guarded([&] { (*fn)(std::move(arguments)); });
+        return;
+    }
+    if (CVarEntry* cvar = findCvar(name)) {
+        if (words.size() == 1) {
+            log(name + " = " + quoteConsoleWord(cvar->info.value));
+        } else {
+            setCvarText(*cvar, cvartext::normalizeText(joinWords(words, 1), cvar->info));
+        }
+        return;
+    }
+    log("Unknown command: " + name);
+}
+
+bool HostImpl::runHostCommand(const std::vector<std::string>& words) {
+    const std::string& name = words.front();
+    if (name == "togglemenu" || name == "openmenu" || name == "closemenu") {
+        if (words.size() < 2) {
+            log("Usage: " + name + " MENUNAME");
+        } else if (!openWindow(words[1], name == "openmenu", name == "togglemenu")) {
+            log("Unknown menu: " + words[1]);
+        }
+        return true;
+    }
+    if (name == "bind") {
+        bindKey(words);
+        return true;
+    }
+    if (name == "unbind") {
+        unbindKey(words);
+        return true;
+    }
+    if (name == "writeconfig" || name == "writepluginsconfig") {
+        writeConfig();
+        return true;
+    }
+    return false;
+}
+
+void HostImpl::bindKey(const std::vector<std::string>& words) {
+    if (words.size() < 2) {
+        log("Usage: bind KEY \"COMMAND\"");
+        return;
+    }
+    int key = virtualKeyFromName(words[1]);
+    if (key < 0) {
+        log("Unknown key: " + words[1]);
+        return;
+    }
+    if (words.size() == 2) {
+        auto it = bindings_.find(key);
+        log(it == bindings_.end() ? words[1] + " is not bound" : words[1] + " = " + quoteConsoleWord(it->second));
+        return;
+    }
+    bindings_[key] = joinWords(words, 2);
+    // A press from before the binding existed must not run it.
+    devices().takeKeyPressForHost(key);
+}
+
+void HostImpl::unbindKey(const std::vector<std::string>& words) {
+    if (words.size() < 2) {
+        log("Usage: unbind KEY");
+        return;
+    }
+    int key = virtualKeyFromName(words[1]);
+    if (key < 0) {
+        log("Unknown key: " + words[1]);
+        return;
+    }
+    bindings_.erase(key);
+}
+
+} // namespace vtxhost

@@ -1,0 +1,81 @@
+// The host clock: frames, and time passing between them.
+#include <algorithm>
+#include <cmath>
+
+#include "HostImpl.h"
+
+namespace vtxhost {
+
+void HostImpl::setFrameRate(double framesPerSecond) {
+    if (!(framesPerSecond > 0) || !std::isfinite(framesPerSecond)) return;
+    frameIntervalNs_ = std::max<std::int64_t>(1, std::llround(1e9 / framesPerSecond));
+}
+
+// Runs the earliest timer due by `limit`; timers due at the same time run in
+// scheduling order. A timer scheduled without delay after `orderLimit` waits
+// for the next frame, so one that keeps rescheduling itself cannot hold the
+// clock still.
+bool HostImpl::runNextDueTimer(std::int64_t limit, std::uint64_t orderLimit, bool moveClock) {
+    auto next = timers_.end();
+    for (auto it = timers_.begin(); it != timers_.end(); ++it) {
+        if (it->due > limit || (it->order >= orderLimit && it->due <= it->scheduledAt)) continue;
+        if (next == timers_.end() || it->due < next->due || (it->due == next->due && it->order < next->order)) {
+            next = it;
+        }
+    }
+    if (next == timers_.end()) return false;
+    Timer timer = std::move(*next);
+    timers_.erase(next);
+    if (moveClock && devices().nowNs() < timer.due) devices().advanceNs(timer.due - devices().nowNs());
+    Action action(*this);
+    guarded([&] { (*timer.fn)(&timer.self); });
+    return true;
+}
+
+void HostImpl::advance(std::int64_t ns) {
+    if (ns < 0) ns = 0;
+    const std::int64_t target = devices().nowNs() + ns;
+    const std::uint64_t orderLimit = nextTimerOrder_;
+    while (runNextDueTimer(target, orderLimit, true)) {
+    }
+    if (devices().nowNs() < target) devices().advanceNs(target - devices().nowNs());
+}
+
+void HostImpl::runKeyBindings() {
+    auto bindings = bindings_;
+    for (const auto& [key, command] : bindings) {
+        if (devices().takeKeyPressForHost(key)) executeCommand(command, false);
+    }
+}
+
+void HostImpl::runDrawables() {
+    Action action(*this);
+    canvas_ = CanvasRecord{};
+    auto drawables = drawables_;
+    for (const auto& drawable : drawables) {
+        if (!ownerLive(drawable.owner)) continue;
+        guarded([&] { (*drawable.fn)(CanvasWrapper(&canvas_)); });
+    }
+}
+
+void HostImpl::frame() {
+    devices().advanceNs(frameIntervalNs_);
+    inFrame_ = true;
+    ++toggleEpoch_;
+    // Every plugin call of the frame, window toggles included, happens inside
+    // one Dear ImGui frame, as it does in the game's render hook.
+    beginGuiFrame();
+
+    const std::uint64_t orderLimit = nextTimerOrder_;
+    while (runNextDueTimer(devices().nowNs(), orderLimit, false)) {
+    }
+    runKeyBindings();
+    fireEvent(kViewportTickEvent);
+    runDrawables();
+    renderWindows();
+
+    endGuiFrame(true);
+    inFrame_ = false;
+}
+
+} // namespace vtxhost

@@ -1,0 +1,75 @@
+#include "HostImpl.h"
+
+#include <algorithm>
+
+#include "LoadedPlugin.h"
+
+namespace vtxhost {
+
+HostImpl::HostImpl(HostOptions options)
+    : options_(std::move(options)),
+      hostCvarManager_(std::make_shared<CVarManagerWrapper>(this, kHostOwner)),
+      hostGameWrapper_(std::make_shared<GameWrapper>(this, kHostOwner)) {
+    readConfig();
+    createGui();
+}
+
+HostImpl::~HostImpl() {
+    unload();
+    destroyGui();
+}
+
+HostImpl::Action::Action(HostImpl& host) : host_(host) {
+    if (host_.actionDepth_ == 0 && !host_.inFrame_) ++host_.toggleEpoch_;
+    ++host_.actionDepth_;
+}
+
+HostImpl::Action::~Action() {
+    if (host_.actionDepth_ == 1) host_.drainQueue();
+    --host_.actionDepth_;
+}
+
+void HostImpl::drainQueue() noexcept {
+    // A callback that keeps queueing itself must not hang the host: the rest
+    // waits for the next action.
+    for (int budget = 10000; !queue_.empty() && budget > 0; --budget) {
+        Queued item = std::move(queue_.front());
+        queue_.pop_front();
+        if (!ownerLive(item.owner)) continue;
+        guarded([&] { (*item.fn)(&item.self); });
+    }
+}
+
+bool HostImpl::ownerLive(int owner) const {
+    return std::find(liveOwners_.begin(), liveOwners_.end(), owner) != liveOwners_.end();
+}
+
+void HostImpl::log(const std::string& line) noexcept {
+    try {
+        log_.push_back(line);
+        if (options_.onLog) options_.onLog(line);
+    } catch (...) {
+        // The log is best effort; losing a line must not take the game down.
+    }
+}
+
+void HostImpl::pluginException(const char* what) noexcept {
+    try {
+        log(std::string("Exception in plugin callback: ") + what);
+    } catch (...) {
+    }
+}
+
+void HostImpl::dropOwner(int owner) {
+    liveOwners_.erase(std::remove(liveOwners_.begin(), liveOwners_.end(), owner), liveOwners_.end());
+    auto byOwner = [owner](const auto& item) { return item.owner == owner; };
+    std::erase_if(hooks_, byOwner);
+    std::erase_if(timers_, byOwner);
+    std::erase_if(queue_, byOwner);
+    std::erase_if(drawables_, byOwner);
+    std::erase_if(windows_, [owner](const auto& window) { return window->owner == owner; });
+    std::erase_if(commands_, [owner](const auto& entry) { return entry.second.owner == owner; });
+    for (auto& cvar : cvars_) std::erase_if(cvar->callbacks, byOwner);
+}
+
+} // namespace vtxhost

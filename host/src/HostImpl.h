@@ -1,0 +1,224 @@
+#pragma once
+// The host's state behind Host and behind the wrappers it hands to plugins.
+// Everything runs on one thread; lists are copied before they are walked so
+// that a callback may register or drop things while the host iterates.
+#include <cstdint>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CVarEntry.h"
+#include "bakkesmod/wrappers/canvaswrapper.h"
+#include "bakkesmod/wrappers/cvarmanagerwrapper.h"
+#include "bakkesmod/wrappers/gamewrapper.h"
+#include "vtxhost/Host.h"
+
+struct ImGuiContext;
+namespace BakkesMod::Plugin {
+class BakkesModPlugin;
+class PluginWindow;
+} // namespace BakkesMod::Plugin
+
+namespace vtxhost {
+
+class PluginLibrary;
+
+// Registrations made by the host program itself; never dropped.
+constexpr int kHostOwner = 0;
+
+inline constexpr const char* kViewportTickEvent = "Function TAGame.GameViewportClient.Tick";
+inline constexpr const char* kConfigFileName = "config.cfg";
+
+class HostImpl {
+public:
+    explicit HostImpl(HostOptions options);
+    ~HostImpl();
+    HostImpl(const HostImpl&) = delete;
+    HostImpl& operator=(const HostImpl&) = delete;
+
+    // One top-level host action (a command, an event, a timer, a frame step).
+    // When the outermost one ends, the callbacks queued with Execute run.
+    class Action {
+    public:
+        explicit Action(HostImpl& host);
+        ~Action();
+        Action(const Action&) = delete;
+        Action& operator=(const Action&) = delete;
+
+    private:
+        HostImpl& host_;
+    };
+
+    // Runs plugin code; an exception it throws becomes a log line.
+    template <class F> void guarded(F&& call) noexcept {
+        try {
+            call();
+        } catch (const std::exception& e) {
+            pluginException(e.what());
+        } catch (...) {
+            pluginException("unknown exception");
+        }
+    }
+    bool ownerLive(int owner) const;
+
+    // Console log.
+    void log(const std::string& line) noexcept;
+    const std::vector<std::string>& logLines() const { return log_; }
+
+    // Console variables (HostCVars.cpp).
+    CVarEntry* registerCvar(CVarInfo info);
+    CVarEntry* findCvar(const std::string& name) const;
+    void setCvarText(CVarEntry& entry, const std::string& text);
+    void addValueCallback(CVarEntry& entry, int owner, std::function<void(std::string, CVarWrapper)> fn);
+    std::vector<CVarInfo> cvarInfos() const;
+
+    // Console commands (HostConsole.cpp).
+    void registerCommand(const std::string& name, int owner, std::function<void(std::vector<std::string>)> fn,
+                         const std::string& description);
+    void executeCommand(const std::string& line, bool echo);
+    bool commandExists(const std::string& name) const { return commands_.count(name) != 0; }
+    std::vector<std::string> commandNames() const;
+    const std::map<int, std::string>& bindings() const { return bindings_; }
+
+    // The saved configuration (HostConfig.cpp).
+    void readConfig();
+    void writeConfig();
+
+    // Hooks, timers, Execute and drawables (HostEvents.cpp).
+    void hookEvent(int owner, const std::string& eventName, std::function<void(std::string)> fn);
+    void setTimeout(int owner, std::function<void(GameWrapper*)> fn, float seconds, GameWrapper self);
+    void execute(int owner, std::function<void(GameWrapper*)> fn, GameWrapper self);
+    void registerDrawable(int owner, std::function<void(CanvasWrapper)> fn);
+    void fireEvent(const std::string& eventName);
+    std::size_t hookCount() const { return hooks_.size(); }
+    std::size_t timerCount() const { return timers_.size(); }
+    std::size_t drawableCount() const { return drawables_.size(); }
+
+    // Clock and frames (HostFrame.cpp).
+    void setFrameRate(double framesPerSecond);
+    void frame();
+    void advance(std::int64_t ns);
+    const CanvasRecord& lastFrame() const { return canvas_; }
+
+    // Plugin windows and Dear ImGui (HostGui.cpp).
+    void addWindow(int owner, BakkesMod::Plugin::PluginWindow* window);
+    bool openWindow(const std::string& name, bool open, bool toggle);
+    bool windowOpen(const std::string& name) const;
+    void setMouse(int x, int y, bool down);
+    ImGuiContext* guiContext() const { return gui_; }
+
+    // Plugin libraries (HostLoader.cpp).
+    bool load(const std::filesystem::path& library, std::string* error);
+    void unload();
+    bool loaded() const { return plugin_ != nullptr; }
+    std::string pluginClassName() const;
+    BakkesMod::Plugin::BakkesModPlugin* plugin() const;
+
+    const HostOptions& options() const { return options_; }
+    GameState& game() { return game_; }
+    std::shared_ptr<CVarManagerWrapper> hostCvarManager() const { return hostCvarManager_; }
+    std::shared_ptr<GameWrapper> hostGameWrapper() const { return hostGameWrapper_; }
+
+private:
+    struct Command {
+        int owner;
+        std::shared_ptr<std::function<void(std::vector<std::string>)>> fn;
+        std::string description;
+    };
+    struct Hook {
+        int owner;
+        std::string eventName;
+        std::shared_ptr<std::function<void(std::string)>> fn;
+    };
+    struct Timer {
+        int owner;
+        std::int64_t due;
+        std::int64_t scheduledAt;
+        std::uint64_t order;
+        std::shared_ptr<std::function<void(GameWrapper*)>> fn;
+        GameWrapper self;
+    };
+    struct Queued {
+        int owner;
+        std::shared_ptr<std::function<void(GameWrapper*)>> fn;
+        GameWrapper self;
+    };
+    struct Drawable {
+        int owner;
+        std::shared_ptr<std::function<void(CanvasWrapper)>> fn;
+    };
+    struct Window {
+        int owner;
+        BakkesMod::Plugin::PluginWindow* window;
+        std::string name;
+        bool open = false;
+        std::uint64_t toggledInEpoch = 0;
+    };
+    struct LoadedPlugin;
+
+    void pluginException(const char* what) noexcept;
+    void drainQueue() noexcept;
+
+    // Console (HostConsole.cpp).
+    void runCommand(const std::vector<std::string>& words);
+    bool runHostCommand(const std::vector<std::string>& words);
+    void bindKey(const std::vector<std::string>& words);
+    void unbindKey(const std::vector<std::string>& words);
+
+    // Frames (HostFrame.cpp).
+    bool runNextDueTimer(std::int64_t limit, std::uint64_t orderLimit, bool moveClock);
+    void runKeyBindings();
+    void runDrawables();
+
+    // Dear ImGui (HostGui.cpp).
+    void createGui();
+    void destroyGui() noexcept;
+    void beginGuiFrame();
+    void endGuiFrame(bool render);
+    template <class F> void inGuiFrame(F&& call);
+    void renderWindows();
+
+    void dropOwner(int owner);
+
+    HostOptions options_;
+    GameState game_;
+    std::vector<std::string> log_;
+
+    std::vector<std::unique_ptr<CVarEntry>> cvars_; // registration order; entries never move
+    std::map<std::string, CVarEntry*> cvarsByName_;
+    std::vector<std::pair<std::string, std::string>> savedConfig_; // as read from the config file
+
+    std::map<std::string, Command> commands_;
+    std::map<int, std::string> bindings_; // virtual key → console text
+    std::vector<Hook> hooks_;
+    std::vector<Timer> timers_;
+    std::uint64_t nextTimerOrder_ = 1;
+    std::deque<Queued> queue_;
+    std::vector<Drawable> drawables_;
+    std::vector<std::shared_ptr<Window>> windows_;
+
+    int actionDepth_ = 0;
+    bool inFrame_ = false;
+    std::uint64_t toggleEpoch_ = 0; // one per frame, or per top-level action between frames
+
+    std::int64_t frameIntervalNs_ = 1'000'000'000 / 60;
+    CanvasRecord canvas_;
+
+    ImGuiContext* gui_ = nullptr;
+    bool guiFrameOpen_ = false;
+    int mouseX_ = 0, mouseY_ = 0;
+    bool mouseDown_ = false;
+
+    std::unique_ptr<LoadedPlugin> plugin_;
+    std::vector<int> liveOwners_{kHostOwner};
+    int nextOwner_ = 1;
+
+    std::shared_ptr<CVarManagerWrapper> hostCvarManager_;
+    std::shared_ptr<GameWrapper> hostGameWrapper_;
+};
+
+} // namespace vtxhost
