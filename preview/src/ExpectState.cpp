@@ -1,0 +1,89 @@
+// Expectations about the host's state: variables, commands, the menu window
+// and what the plugin has registered.
+#include "CommandTable.h"
+
+namespace vtxpreview {
+namespace {
+
+Action prepareCvar(const Args& args, const CompileContext&) {
+    args.requireCount(2, SIZE_MAX);
+    return [name = args.text(0), want = args.rest(1)](Session& session) {
+        const auto value = session.host().cvarValue(name);
+        const std::string found = value ? quoteWord(*value) : std::string("no such variable");
+        session.expect(value == want, "expected " + name + " = " + quoteWord(want) + ", found " + found);
+    };
+}
+
+Action prepareNoCvar(const Args& args, const CompileContext&) {
+    args.requireCount(1, 1);
+    return [name = args.text(0)](Session& session) {
+        const auto value = session.host().cvarValue(name);
+        session.expect(!value, "expected no variable " + name + ", found " + name + " = " + quoteWord(value.value_or("")));
+    };
+}
+
+Action prepareCommand(const Args& args, const CompileContext&) {
+    args.requireCount(1, 1);
+    return [name = args.text(0)](Session& session) {
+        session.expect(session.host().commandExists(name), "expected a console command " + name + ", found none");
+    };
+}
+
+Action prepareMenu(const Args& args, const CompileContext&) {
+    args.requireCount(1, 1);
+    const bool wantOpen = args.choice(0, {"closed", "open"}) == 1;
+    return [wantOpen](Session& session) {
+        const bool open = session.host().windowOpen("vtx_menu");
+        session.expect(open == wantOpen, std::string("expected the menu ") + (wantOpen ? "open" : "closed") +
+                                             ", found it " + (open ? "open" : "closed"));
+    };
+}
+
+Action prepareBind(const Args& args, const CompileContext&) {
+    args.requireCount(2, SIZE_MAX);
+    return [key = keyArg(args, 0), name = args.text(0), want = args.rest(1)](Session& session) {
+        const auto bindings = session.host().bindings();
+        const auto found = bindings.find(key);
+        session.expect(found != bindings.end() && found->second == want,
+                       "expected " + name + " bound to " + quoteWord(want) + ", found " +
+                           (found == bindings.end() ? std::string("no binding") : quoteWord(found->second)));
+    };
+}
+
+// "expect hooks 30" and its kin: one host count against a number.
+template <std::size_t (vtxhost::Host::*count)() const>
+Action prepareCount(const Args& args, const std::string& what) {
+    args.requireCount(1, 1);
+    const auto want = static_cast<std::size_t>(args.integer(0, 0, 1'000'000));
+    return [want, what](Session& session) {
+        const std::size_t found = (session.host().*count)();
+        session.expect(found == want,
+                       "expected " + std::to_string(want) + " " + what + ", found " + std::to_string(found));
+    };
+}
+
+} // namespace
+
+std::vector<CommandSpec> expectStateCommands() {
+    return {
+        {"expect cvar", "NAME TEXT...", "the variable's value is TEXT", HostUse::Starts, prepareCvar},
+        {"expect nocvar", "NAME", "no such variable is registered", HostUse::Starts, prepareNoCvar},
+        {"expect command", "NAME", "a console command of that name exists", HostUse::Starts, prepareCommand},
+        {"expect menu", "open|closed", "the window vtx_menu is open or closed", HostUse::Starts, prepareMenu},
+        {"expect bind", "VK TEXT...", "the key runs the console text TEXT", HostUse::Starts, prepareBind},
+        {"expect hooks", "N", "N game-event hooks are registered", HostUse::Starts,
+         [](const Args& a, const CompileContext&) {
+             return prepareCount<&vtxhost::Host::registeredHooks>(a, "event hooks");
+         }},
+        {"expect timers", "N", "N timers are pending", HostUse::Starts,
+         [](const Args& a, const CompileContext&) {
+             return prepareCount<&vtxhost::Host::pendingTimers>(a, "pending timers");
+         }},
+        {"expect drawables", "N", "N drawables are registered", HostUse::Starts,
+         [](const Args& a, const CompileContext&) {
+             return prepareCount<&vtxhost::Host::registeredDrawables>(a, "drawables");
+         }},
+    };
+}
+
+} // namespace vtxpreview

@@ -1,0 +1,47 @@
+#include "Help.h"
+
+#include <algorithm>
+#include <string>
+
+#include "CommandTable.h"
+
+namespace vtxpreview {
+namespace {
+
+constexpr const char* intro = R"(vantrix-preview: plays a scenario against the plugin in the stand-in host.
+
+Usage:
+  vantrix-preview run FILE.vtx [--plugin PATH]
+  vantrix-preview help
+
+The plugin library defaults to vantrix.so beside this program.
+
+A scenario has one command a line. '#' starts a comment outside quotes;
+words are separated by blanks; a double-quoted word may hold blanks and the
+escapes \n \r \t \\ \" \xHH. Paths are relative to the scenario's folder;
+a DST or PATH in a folder is relative to the host's data folder, or to the
+Roaming folder when it starts with "appdata:". TEXT... is the rest of the
+line, words joined by single blanks.
+
+The whole file is checked before anything runs. Output: every log line as
+"log: TEXT", every failed expectation as "FAIL FILE:LINE: ...", and last
+"N passed, M failed". Exit status: 0 all passed, 1 an expectation failed,
+2 an error in the scenario, the plugin or the machine.
+
+Commands:
+)";
+
+} // namespace
+
+void printHelp(std::ostream& out) {
+    out << intro;
+    std::size_t width = 0;
+    for (const CommandSpec& spec : commandTable()) width = std::max(width, spec.name.size() + spec.usage.size() + 1);
+    for (const CommandSpec& spec : commandTable()) {
+        std::string left = std::string(spec.name) + (spec.usage.empty() ? "" : " ") + std::string(spec.usage);
+        left.resize(width, ' ');
+        out << "  " << left << "  " << spec.summary << '\n';
+    }
+}
+
+} // namespace vtxpreview

@@ -1,0 +1,8 @@
+#pragma once
+#include <ostream>
+
+namespace vtxpreview {
+
+void printHelp(std::ostream& out);
+
+} // namespace vtxpreview

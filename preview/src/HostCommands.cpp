@@ -1,0 +1,106 @@
+// Commands that drive the host: the plugin's lifecycle, the clock, the game
+// state, game events and the console.
+#include <cmath>
+
+#include "CommandTable.h"
+
+namespace vtxpreview {
+namespace {
+
+Action prepareLoad(const Args& args, const CompileContext& context) {
+    args.requireCount(0, 0);
+    // Checked up front, so a scenario does not half-run before finding no plugin.
+    if (!std::filesystem::is_regular_file(context.pluginPath))
+        throw ArgError("plugin library not found: " + context.pluginPath.string());
+    return [](Session& session) {
+        std::string error;
+        if (!session.host().load(session.pluginPath(), &error))
+            throw RunError("cannot load " + session.pluginPath().string() + ": " + error);
+    };
+}
+
+Action prepareUnload(const Args& args, const CompileContext&) {
+    args.requireCount(0, 0);
+    return [](Session& session) { session.host().unload(); };
+}
+
+Action prepareFrame(const Args& args, const CompileContext&) {
+    args.requireCount(0, 1);
+    const long long frames = args.count() ? args.integer(0, 0, 10'000'000) : 1;
+    return [frames](Session& session) {
+        for (long long i = 0; i < frames; ++i) session.host().frame();
+    };
+}
+
+Action prepareFps(const Args& args, const CompileContext&) {
+    args.requireCount(1, 1);
+    const double fps = args.number(0, 1, 10'000);
+    return [fps](Session& session) { session.host().setFrameRate(fps); };
+}
+
+Action prepareWait(const Args& args, const CompileContext&) {
+    args.requireCount(1, 1);
+    const auto ns = static_cast<std::int64_t>(std::llround(args.number(0, 0, 1e9) * 1e6));
+    return [ns](Session& session) { session.host().advance(ns); };
+}
+
+Action prepareState(const Args& args, const CompileContext&) {
+    args.requireCount(2, 2);
+    static constexpr bool vtxhost::GameState::*flags[] = {
+        &vtxhost::GameState::online, &vtxhost::GameState::freeplay, &vtxhost::GameState::replay,
+        &vtxhost::GameState::paused, &vtxhost::GameState::car};
+    const std::size_t key = args.choice(0, {"online", "freeplay", "replay", "paused", "car", "map"});
+    if (key == std::size(flags)) {
+        return [map = args.text(1)](Session& session) { session.host().game().map = map; };
+    }
+    return [flag = flags[key], value = args.flag(1)](Session& session) { session.host().game().*flag = value; };
+}
+
+Action prepareEvent(const Args& args, const CompileContext&) {
+    // Event names hold a blank ("Function TAGame.…"), so the rest of the line is the name.
+    return [name = args.rest(0)](Session& session) { session.host().fireEvent(name); };
+}
+
+// The console knows only \" and \\ inside quotes; every other byte stays as it is.
+std::string consoleQuote(const std::string& word) {
+    std::string out = "\"";
+    for (const char c : word) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+// Quoted words stay one word for the console.
+std::string consoleLine(const Args& args) {
+    std::string line;
+    for (std::size_t i = 0; i < args.count(); ++i) {
+        if (i) line += ' ';
+        line += args.quoted(i) ? consoleQuote(args.text(i)) : args.text(i);
+    }
+    return line;
+}
+
+Action prepareConsole(const Args& args, const CompileContext&) {
+    args.requireCount(1, SIZE_MAX);
+    return [line = consoleLine(args)](Session& session) { session.host().executeCommand(line); };
+}
+
+} // namespace
+
+std::vector<CommandSpec> hostCommands() {
+    return {
+        {"load", "", "load the plugin library and call its onLoad", HostUse::Starts, prepareLoad},
+        {"unload", "", "onUnload, deleteMe and drop the plugin's registrations", HostUse::Starts, prepareUnload},
+        {"frame", "[N]", "run N host frames (default 1)", HostUse::Starts, prepareFrame},
+        {"fps", "N", "frames per second for frame (default 60)", HostUse::Starts, prepareFps},
+        {"wait", "MS", "advance the clock, running due timers, without frames", HostUse::Starts, prepareWait},
+        {"state", "KEY VALUE", "game state: online|freeplay|replay|paused|car 0|1, or map NAME", HostUse::Starts,
+         prepareState},
+        {"event", "NAME", "fire a game event to its hooks (the rest of the line is the name)", HostUse::Starts,
+         prepareEvent},
+        {"console", "LINE...", "run a line in the host console", HostUse::Starts, prepareConsole},
+    };
+}
+
+} // namespace vtxpreview

@@ -1,0 +1,77 @@
+#pragma once
+// The state of one scenario run: its folders, the lazily started host, the
+// captured log and the tally of expectations.
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "vtxhost/Host.h"
+
+namespace vtxpreview {
+
+// A command that could not be carried out; the run stops with it.
+struct RunError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct SessionOptions {
+    std::string scenarioName;            // as shown in messages
+    std::filesystem::path pluginPath;
+};
+
+class Session {
+public:
+    Session(SessionOptions options, std::ostream& out);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    std::ostream& out() { return out_; }
+    const std::filesystem::path& pluginPath() const { return options_.pluginPath; }
+
+    // Folders. The host's data folder is fixed once the host exists.
+    const std::filesystem::path& dataFolder() const { return dataFolder_; }
+    const std::filesystem::path& appdataFolder() const { return appdataFolder_; }
+    void setDataFolder(const std::filesystem::path& folder);
+    void setAppdataFolder(const std::filesystem::path& folder);
+    // A scenario target: "appdata:REL" in the Roaming folder, else REL in the data folder.
+    std::filesystem::path target(const std::string& spec) const;
+
+    vtxhost::Host& host();
+    bool hasHost() const { return host_ != nullptr; }
+
+    // Expectations, reported against the line being run.
+    void setLine(int line) { line_ = line; }
+    int line() const { return line_; }
+    void expect(bool ok, const std::string& failure);
+    int passed() const { return passed_; }
+    int failed() const { return failed_; }
+
+    // Log lines since the start of the run; log expectations search from the cursor.
+    const std::vector<std::string>& log() const { return log_; }
+    std::size_t logCursor = 0;
+
+    bool mouseDown = false;
+
+private:
+    void onLog(const std::string& line);
+
+    SessionOptions options_;
+    std::ostream& out_;
+    TempFolder defaultData_{"data"};
+    TempFolder defaultAppdata_{"appdata"};
+    std::filesystem::path dataFolder_;
+    std::filesystem::path appdataFolder_;
+    std::vector<std::string> log_;
+    int line_ = 0;
+    int passed_ = 0;
+    int failed_ = 0;
+    // Last, so the host (and the plugin's unload logging) goes before everything it uses.
+    std::unique_ptr<vtxhost::Host> host_;
+};
+
+} // namespace vtxpreview
