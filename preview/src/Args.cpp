@@ -2,6 +2,7 @@
 
 #include "Numbers.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace vtxpreview {

@@ -50,6 +50,17 @@ Action prepareBind(const Args& args, const CompileContext&) {
     };
 }
 
+// The Raw Input window lives on the machine, not in the host.
+Action prepareSink(const Args& args, const CompileContext&) {
+    args.requireCount(1, 1);
+    const bool want = args.choice(0, {"absent", "present"}) == 1;
+    return [want](Session& session) {
+        const bool found = vtxhost::devices().sinkExists();
+        session.expect(found == want, std::string("expected the raw input sink ") + (want ? "present" : "absent") +
+                                          ", found it " + (found ? "present" : "absent"));
+    };
+}
+
 // "expect hooks 30" and its kin: one host count against a number.
 template <std::size_t (vtxhost::Host::*count)() const>
 Action prepareCount(const Args& args, const std::string& what) {
@@ -71,6 +82,7 @@ std::vector<CommandSpec> expectStateCommands() {
         {"expect command", "NAME", "a console command of that name exists", HostUse::Starts, prepareCommand},
         {"expect menu", "open|closed", "the window vtx_menu is open or closed", HostUse::Starts, prepareMenu},
         {"expect bind", "VK TEXT...", "the key runs the console text TEXT", HostUse::Starts, prepareBind},
+        {"expect sink", "present|absent", "a Raw Input sink window exists", HostUse::None, prepareSink},
         {"expect hooks", "N", "N game-event hooks are registered", HostUse::Starts,
          [](const Args& a, const CompileContext&) {
              return prepareCount<&vtxhost::Host::registeredHooks>(a, "event hooks");

@@ -25,8 +25,8 @@ Action preparePrintCvars(const Args& args, const CompileContext&) {
 
 Action prepareEcho(const Args& args, const CompileContext&) {
     // Marked like a comment so a transcript line is never mistaken for a result.
-    return [text = args.count() ? args.rest(0) : std::string()](Session& session) {
-        session.out() << "# " << text << '\n';
+    return [text = args.count() ? " " + args.rest(0) : std::string()](Session& session) {
+        session.out() << '#' << text << '\n';
     };
 }
 

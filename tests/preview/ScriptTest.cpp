@@ -16,6 +16,12 @@ TEST(Script, CommandsKeepTheirLineNumbers) {
     EXPECT_EQ(script.commands[2].words.size(), 4u);
 }
 
+TEST(Script, AByteOrderMarkIsNotPartOfTheFirstWord) {
+    const Script script = parseScript("\xEF\xBB\xBFload\n");
+    ASSERT_EQ(script.commands.size(), 1u);
+    EXPECT_EQ(script.commands[0].words[0].text, "load");
+}
+
 TEST(Script, EveryBadLineIsReportedAndGoodLinesStillParse) {
     const Script script = parseScript("write a \"x\n\"\\q\"\nframe\n");
     ASSERT_EQ(script.errors.size(), 2u);
