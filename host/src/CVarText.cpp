@@ -112,7 +112,8 @@ bool outsideRange(double value, const CVarInfo& info) {
 std::string normalizeText(const std::string& text, const CVarInfo& info) {
     if (!info.hasMin && !info.hasMax) return text;
     auto number = wholeNumber(text);
-    if (!number) return text;
+    // Text within range is kept as given: plugins rely on reading back what they set.
+    if (!number || !outsideRange(*number, info)) return text;
     return formatNumber(clampToRange(*number, info));
 }
 

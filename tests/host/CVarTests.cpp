@@ -26,8 +26,8 @@ TEST_F(CVars, RangeClampsTheDefaultAndEverySetter) {
     EXPECT_EQ(v.getStringValue(), "0");
     v.setValue(150.5f);
     EXPECT_EQ(v.getStringValue(), "100");
-    v.setValue("42.50");
-    EXPECT_EQ(v.getStringValue(), "42.5");
+    v.setValue("42.50"); // within range: kept as set, as plugins read back what they set
+    EXPECT_EQ(v.getStringValue(), "42.50");
     v.setValue(" -1e3 ");
     EXPECT_EQ(v.getStringValue(), "0");
     v.setValue(12);

@@ -47,7 +47,9 @@ TEST_F(Commands, SaveAllWritesTheHostConfigurationOnly) {
     // A host started later over the same data folder gets the saved value back.
     const std::filesystem::path data = env.host->dataFolder();
     env.host.reset();
-    env.host = std::make_unique<vtxhost::Host>(vtxhost::HostOptions{data});
+    vtxhost::HostOptions options;
+    options.dataFolder = data;
+    env.host = std::make_unique<vtxhost::Host>(options);
     env.load();
     EXPECT_EQ(env.cvar("vtx_scale"), "1.25");
 }

@@ -24,7 +24,9 @@ inline std::filesystem::path pluginPath() { return std::filesystem::path(VTX_PLU
 struct PluginHost {
     PluginHost() {
         vtxhost::devices().roamingFolder = freshFolder("appdata");
-        host = std::make_unique<vtxhost::Host>(vtxhost::HostOptions{freshFolder("data")});
+        vtxhost::HostOptions options;
+        options.dataFolder = freshFolder("data");
+        host = std::make_unique<vtxhost::Host>(options);
     }
 
     void load() {
