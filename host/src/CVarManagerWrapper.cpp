@@ -8,7 +8,8 @@ using vtxhost::noThrow;
 CVarWrapper CVarManagerWrapper::registerCvar(std::string name, std::string defaultValue, std::string description,
                                              bool searchAble, bool hasMin, float min, bool hasMax, float max,
                                              bool saveToCfg) {
-    if (!host_ || name.empty()) return CVarWrapper();
+    if (!host_ || name.empty())
+        return CVarWrapper();
     return noThrow(CVarWrapper(), [&] {
         vtxhost::CVarInfo info;
         info.name = std::move(name);
@@ -26,20 +27,24 @@ CVarWrapper CVarManagerWrapper::registerCvar(std::string name, std::string defau
 
 void CVarManagerWrapper::registerNotifier(std::string name, std::function<void(std::vector<std::string>)> callback,
                                           std::string description, unsigned char /*permissions*/) {
-    if (!host_) return;
+    if (!host_)
+        return;
     noThrow([&] { host_->registerCommand(name, owner_, std::move(callback), description); });
 }
 
 CVarWrapper CVarManagerWrapper::getCvar(std::string name) {
-    if (!host_) return CVarWrapper();
+    if (!host_)
+        return CVarWrapper();
     return CVarWrapper(host_->findCvar(name), owner_);
 }
 
 void CVarManagerWrapper::executeCommand(std::string command, bool log) {
-    if (!host_) return;
+    if (!host_)
+        return;
     noThrow([&] { host_->executeCommand(command, log); });
 }
 
 void CVarManagerWrapper::log(std::string text) {
-    if (host_) host_->log(text);
+    if (host_)
+        host_->log(text);
 }

@@ -22,7 +22,8 @@ template <class T> struct Parsed {
 // hexadecimal number, "inf" or "nan". std::from_chars does the digits.
 template <class T> std::optional<Parsed<T>> parseLeading(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i])) ++i;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
@@ -34,12 +35,14 @@ template <class T> std::optional<Parsed<T>> parseLeading(std::string_view text) 
         format = std::chars_format::hex;
         i += 2;
     }
-    if (i >= text.size() || text[i] == '+' || text[i] == '-') return std::nullopt;
+    if (i >= text.size() || text[i] == '+' || text[i] == '-')
+        return std::nullopt;
     const char* first = text.data() + i;
     const char* last = text.data() + text.size();
     T value{};
     auto [ptr, ec] = std::from_chars(first, last, value, format);
-    if (ec == std::errc::invalid_argument) return std::nullopt;
+    if (ec == std::errc::invalid_argument)
+        return std::nullopt;
     if (ec == std::errc::result_out_of_range) {
         // Overflow reads as infinity, underflow as zero, as strtod does.
         std::string_view digits(first, static_cast<std::size_t>(ptr - first));
@@ -54,30 +57,37 @@ template <class T> std::optional<Parsed<T>> parseLeading(std::string_view text) 
 
 std::optional<double> leadingDouble(std::string_view text) {
     auto parsed = parseLeading<double>(text);
-    if (!parsed) return std::nullopt;
+    if (!parsed)
+        return std::nullopt;
     return parsed->value;
 }
 
 std::optional<float> leadingFloat(std::string_view text) {
     auto parsed = parseLeading<float>(text);
-    if (!parsed) return std::nullopt;
+    if (!parsed)
+        return std::nullopt;
     return parsed->value;
 }
 
 std::optional<double> wholeNumber(std::string_view text) {
     auto parsed = parseLeading<double>(text);
-    if (!parsed) return std::nullopt;
+    if (!parsed)
+        return std::nullopt;
     for (std::size_t i = parsed->end; i < text.size(); ++i) {
-        if (!isBlank(text[i])) return std::nullopt;
+        if (!isBlank(text[i]))
+            return std::nullopt;
     }
     return parsed->value;
 }
 
 int toInt(std::string_view text) {
     auto value = leadingDouble(text);
-    if (!value || std::isnan(*value)) return 0;
-    if (*value >= static_cast<double>(INT_MAX)) return INT_MAX;
-    if (*value <= static_cast<double>(INT_MIN)) return INT_MIN;
+    if (!value || std::isnan(*value))
+        return 0;
+    if (*value >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (*value <= static_cast<double>(INT_MIN))
+        return INT_MIN;
     return static_cast<int>(std::trunc(*value));
 }
 
@@ -88,7 +98,8 @@ float toFloat(std::string_view text) {
 std::string formatFloat(float value) {
     char buffer[64];
     auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    if (ec != std::errc()) return "0";
+    if (ec != std::errc())
+        return "0";
     return std::string(buffer, ptr);
 }
 
@@ -100,8 +111,10 @@ std::string formatNumber(double value) {
 }
 
 double clampToRange(double value, const CVarInfo& info) {
-    if (info.hasMin && value < static_cast<double>(info.min)) value = info.min;
-    if (info.hasMax && value > static_cast<double>(info.max)) value = info.max;
+    if (info.hasMin && value < static_cast<double>(info.min))
+        value = info.min;
+    if (info.hasMax && value > static_cast<double>(info.max))
+        value = info.max;
     return value;
 }
 
@@ -110,15 +123,18 @@ bool outsideRange(double value, const CVarInfo& info) {
 }
 
 std::string normalizeText(const std::string& text, const CVarInfo& info) {
-    if (!info.hasMin && !info.hasMax) return text;
+    if (!info.hasMin && !info.hasMax)
+        return text;
     auto number = wholeNumber(text);
     // Text within range is kept as given: plugins rely on reading back what they set.
-    if (!number || !outsideRange(*number, info)) return text;
+    if (!number || !outsideRange(*number, info))
+        return text;
     return formatNumber(clampToRange(*number, info));
 }
 
 std::string normalizeInt(int value, const CVarInfo& info) {
-    if (outsideRange(value, info)) return formatNumber(clampToRange(value, info));
+    if (outsideRange(value, info))
+        return formatNumber(clampToRange(value, info));
     return std::to_string(value);
 }
 

@@ -32,21 +32,25 @@ std::string CVarWrapper::getStringValue() const {
 }
 
 void CVarWrapper::setValue(const std::string& value) {
-    if (!entry_) return;
+    if (!entry_)
+        return;
     noThrow([&] { entry_->host->setCvarText(*entry_, cvartext::normalizeText(value, entry_->info)); });
 }
 
 void CVarWrapper::setValue(int value) {
-    if (!entry_) return;
+    if (!entry_)
+        return;
     noThrow([&] { entry_->host->setCvarText(*entry_, cvartext::normalizeInt(value, entry_->info)); });
 }
 
 void CVarWrapper::setValue(float value) {
-    if (!entry_) return;
+    if (!entry_)
+        return;
     noThrow([&] { entry_->host->setCvarText(*entry_, cvartext::normalizeFloat(value, entry_->info)); });
 }
 
 void CVarWrapper::addOnValueChanged(std::function<void(std::string, CVarWrapper)> callback) {
-    if (!entry_) return;
+    if (!entry_)
+        return;
     noThrow([&] { entry_->host->addValueCallback(*entry_, owner_, std::move(callback)); });
 }

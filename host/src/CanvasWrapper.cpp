@@ -6,7 +6,8 @@
 using vtxhost::CanvasOp;
 
 void CanvasWrapper::SetColor(unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha) {
-    if (!record_) return;
+    if (!record_)
+        return;
     vtxhost::noThrow([&] {
         CanvasOp op;
         op.kind = CanvasOp::Kind::SetColor;
@@ -23,7 +24,8 @@ void CanvasWrapper::SetColor(unsigned char red, unsigned char green, unsigned ch
 }
 
 void CanvasWrapper::SetPosition(Vector2 position) {
-    if (!record_) return;
+    if (!record_)
+        return;
     vtxhost::noThrow([&] {
         CanvasOp op;
         op.kind = CanvasOp::Kind::SetPosition;
@@ -38,7 +40,8 @@ void CanvasWrapper::SetPosition(Vector2 position) {
 // Every call is an op; only a decoded picture becomes a draw, as an
 // unloaded texture shows nothing on screen.
 void CanvasWrapper::DrawTexture(ImageWrapper* image, float scale) {
-    if (!record_ || !image) return;
+    if (!record_ || !image)
+        return;
     vtxhost::noThrow([&] {
         CanvasOp op;
         op.kind = CanvasOp::Kind::DrawTexture;
@@ -47,7 +50,8 @@ void CanvasWrapper::DrawTexture(ImageWrapper* image, float scale) {
         op.imageWidth = image->GetSize().X;
         op.imageHeight = image->GetSize().Y;
         record_->ops.push_back(op);
-        if (!image->IsLoadedForCanvas()) return;
+        if (!image->IsLoadedForCanvas())
+            return;
 
         vtxhost::DrawCall draw;
         draw.image = op.image;

@@ -17,13 +17,15 @@ std::vector<ConsoleWords> splitConsoleLine(std::string_view line) {
     bool quoted = false;
 
     auto endWord = [&] {
-        if (inWord) words.push_back(std::move(word));
+        if (inWord)
+            words.push_back(std::move(word));
         word.clear();
         inWord = false;
     };
     auto endCommand = [&] {
         endWord();
-        if (!words.empty()) commands.push_back(std::move(words));
+        if (!words.empty())
+            commands.push_back(std::move(words));
         words.clear();
     };
 
@@ -56,7 +58,8 @@ std::vector<ConsoleWords> splitConsoleLine(std::string_view line) {
 std::string quoteConsoleWord(std::string_view word) {
     std::string out = "\"";
     for (char c : word) {
-        if (c == '"' || c == '\\') out += '\\';
+        if (c == '"' || c == '\\')
+            out += '\\';
         out += c;
     }
     out += '"';

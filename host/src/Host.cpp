@@ -28,11 +28,13 @@ void Host::executeCommand(const std::string& line, bool log) {
     impl_->executeCommand(line, log);
 }
 std::optional<std::string> Host::cvarValue(const std::string& name) const {
-    if (CVarEntry* entry = impl_->findCvar(name)) return entry->info.value;
+    if (CVarEntry* entry = impl_->findCvar(name))
+        return entry->info.value;
     return std::nullopt;
 }
 std::optional<CVarInfo> Host::cvarInfo(const std::string& name) const {
-    if (CVarEntry* entry = impl_->findCvar(name)) return entry->info;
+    if (CVarEntry* entry = impl_->findCvar(name))
+        return entry->info;
     return std::nullopt;
 }
 std::vector<CVarInfo> Host::cvars() const {

@@ -7,13 +7,15 @@
 namespace vtxhost {
 
 CVarEntry* HostImpl::registerCvar(CVarInfo info) {
-    if (CVarEntry* existing = findCvar(info.name)) return existing;
+    if (CVarEntry* existing = findCvar(info.name))
+        return existing;
     info.defaultValue = cvartext::normalizeText(info.defaultValue, info);
     info.value = info.defaultValue;
     // A value the user saved wins over the plugin's default.
     auto saved = std::find_if(savedConfig_.begin(), savedConfig_.end(),
                               [&](const auto& entry) { return entry.first == info.name; });
-    if (saved != savedConfig_.end()) info.value = cvartext::normalizeText(saved->second, info);
+    if (saved != savedConfig_.end())
+        info.value = cvartext::normalizeText(saved->second, info);
 
     auto entry = std::make_unique<CVarEntry>();
     entry->host = this;
@@ -30,7 +32,8 @@ CVarEntry* HostImpl::findCvar(const std::string& name) const {
 }
 
 void HostImpl::setCvarText(CVarEntry& entry, const std::string& text) {
-    if (entry.info.value == text) return;
+    if (entry.info.value == text)
+        return;
     std::string old = std::exchange(entry.info.value, text);
 
     Action action(*this);
@@ -43,21 +46,24 @@ void HostImpl::setCvarText(CVarEntry& entry, const std::string& text) {
     ++entry.callbackDepth;
     auto callbacks = entry.callbacks;
     for (const auto& callback : callbacks) {
-        if (!ownerLive(callback.owner)) continue;
+        if (!ownerLive(callback.owner))
+            continue;
         guarded([&] { callback.fn(old, CVarWrapper(&entry, callback.owner)); });
     }
     --entry.callbackDepth;
 }
 
 void HostImpl::addValueCallback(CVarEntry& entry, int owner, std::function<void(std::string, CVarWrapper)> fn) {
-    if (!ownerLive(owner) || !fn) return;
+    if (!ownerLive(owner) || !fn)
+        return;
     entry.callbacks.push_back({owner, std::move(fn)});
 }
 
 std::vector<CVarInfo> HostImpl::cvarInfos() const {
     std::vector<CVarInfo> infos;
     infos.reserve(cvars_.size());
-    for (const auto& entry : cvars_) infos.push_back(entry->info);
+    for (const auto& entry : cvars_)
+        infos.push_back(entry->info);
     return infos;
 }
 

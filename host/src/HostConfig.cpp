@@ -10,14 +10,18 @@
 namespace vtxhost {
 
 void HostImpl::readConfig() {
-    if (options_.dataFolder.empty()) return;
+    if (options_.dataFolder.empty())
+        return;
     std::ifstream in(options_.dataFolder / kConfigFileName);
-    if (!in) return;
+    if (!in)
+        return;
     std::string line;
     while (std::getline(in, line)) {
-        if (line.rfind("//", 0) == 0 || line.rfind('#', 0) == 0) continue;
+        if (line.rfind("//", 0) == 0 || line.rfind('#', 0) == 0)
+            continue;
         auto commands = splitConsoleLine(line);
-        if (commands.empty() || commands.front().size() < 2) continue;
+        if (commands.empty() || commands.front().size() < 2)
+            continue;
         const auto& words = commands.front();
         auto same = [&](const auto& entry) { return entry.first == words[0]; };
         std::erase_if(savedConfig_, same);
@@ -34,16 +38,19 @@ void HostImpl::writeConfig() {
     // in the file, so a plugin that is not loaded keeps its settings.
     std::vector<std::pair<std::string, std::string>> lines;
     for (const auto& entry : cvars_) {
-        if (entry->info.save) lines.emplace_back(entry->info.name, entry->info.value);
+        if (entry->info.save)
+            lines.emplace_back(entry->info.name, entry->info.value);
     }
     for (const auto& saved : savedConfig_) {
-        if (!findCvar(saved.first)) lines.push_back(saved);
+        if (!findCvar(saved.first))
+            lines.push_back(saved);
     }
 
     std::error_code ec;
     std::filesystem::create_directories(options_.dataFolder, ec);
     std::ofstream out(options_.dataFolder / kConfigFileName, std::ios::trunc);
-    for (const auto& [name, value] : lines) out << name << ' ' << quoteConsoleWord(value) << '\n';
+    for (const auto& [name, value] : lines)
+        out << name << ' ' << quoteConsoleWord(value) << '\n';
     out.flush();
     if (!out) {
         log(std::string("Could not write ") + kConfigFileName);

@@ -8,7 +8,8 @@ namespace {
 std::string joinWords(const std::vector<std::string>& words, std::size_t from) {
     std::string text;
     for (std::size_t i = from; i < words.size(); ++i) {
-        if (i > from) text += ' ';
+        if (i > from)
+            text += ' ';
         text += words[i];
     }
     return text;
@@ -18,26 +19,31 @@ std::string joinWords(const std::vector<std::string>& words, std::size_t from) {
 
 void HostImpl::registerCommand(const std::string& name, int owner, std::function<void(std::vector<std::string>)> fn,
                                const std::string& description) {
-    if (!ownerLive(owner) || !fn || name.empty()) return;
+    if (!ownerLive(owner) || !fn || name.empty())
+        return;
     // A later registration of the same name replaces the earlier one.
-    commands_[name] = Command{owner, std::make_shared<std::function<void(std::vector<std::string>)>>(std::move(fn)),
-                              description};
+    commands_[name] =
+        Command{owner, std::make_shared<std::function<void(std::vector<std::string>)>>(std::move(fn)), description};
 }
 
 std::vector<std::string> HostImpl::commandNames() const {
     std::vector<std::string> names;
-    for (const auto& [name, command] : commands_) names.push_back(name);
+    for (const auto& [name, command] : commands_)
+        names.push_back(name);
     return names;
 }
 
 void HostImpl::executeCommand(const std::string& line, bool echo) {
     Action action(*this);
-    if (echo && options_.echoCommands) log("> " + line);
-    for (const auto& words : splitConsoleLine(line)) runCommand(words);
+    if (echo && options_.echoCommands)
+        log("> " + line);
+    for (const auto& words : splitConsoleLine(line))
+        runCommand(words);
 }
 
 void HostImpl::runCommand(const std::vector<std::string>& words) {
-    if (runHostCommand(words)) return;
+    if (runHostCommand(words))
+        return;
     const std::string& name = words.front();
 
     if (auto it = commands_.find(name); it != commands_.end() && ownerLive(it->second.owner)) {

@@ -7,7 +7,8 @@
 namespace vtxhost {
 
 void HostImpl::setFrameRate(double framesPerSecond) {
-    if (!(framesPerSecond > 0) || !std::isfinite(framesPerSecond)) return;
+    if (!(framesPerSecond > 0) || !std::isfinite(framesPerSecond))
+        return;
     frameIntervalNs_ = std::max<std::int64_t>(1, std::llround(1e9 / framesPerSecond));
 }
 
@@ -18,33 +19,39 @@ void HostImpl::setFrameRate(double framesPerSecond) {
 bool HostImpl::runNextDueTimer(std::int64_t limit, std::uint64_t orderLimit, bool moveClock) {
     auto next = timers_.end();
     for (auto it = timers_.begin(); it != timers_.end(); ++it) {
-        if (it->due > limit || (it->order >= orderLimit && it->due <= it->scheduledAt)) continue;
+        if (it->due > limit || (it->order >= orderLimit && it->due <= it->scheduledAt))
+            continue;
         if (next == timers_.end() || it->due < next->due || (it->due == next->due && it->order < next->order)) {
             next = it;
         }
     }
-    if (next == timers_.end()) return false;
+    if (next == timers_.end())
+        return false;
     Timer timer = std::move(*next);
     timers_.erase(next);
-    if (moveClock && devices().nowNs() < timer.due) devices().advanceNs(timer.due - devices().nowNs());
+    if (moveClock && devices().nowNs() < timer.due)
+        devices().advanceNs(timer.due - devices().nowNs());
     Action action(*this);
     guarded([&] { (*timer.fn)(&timer.self); });
     return true;
 }
 
 void HostImpl::advance(std::int64_t ns) {
-    if (ns < 0) ns = 0;
+    if (ns < 0)
+        ns = 0;
     const std::int64_t target = devices().nowNs() + ns;
     const std::uint64_t orderLimit = nextTimerOrder_;
     while (runNextDueTimer(target, orderLimit, true)) {
     }
-    if (devices().nowNs() < target) devices().advanceNs(target - devices().nowNs());
+    if (devices().nowNs() < target)
+        devices().advanceNs(target - devices().nowNs());
 }
 
 void HostImpl::runKeyBindings() {
     auto bindings = bindings_;
     for (const auto& [key, command] : bindings) {
-        if (devices().takeKeyPressForHost(key)) executeCommand(command, false);
+        if (devices().takeKeyPressForHost(key))
+            executeCommand(command, false);
     }
 }
 
@@ -53,7 +60,8 @@ void HostImpl::runDrawables() {
     canvas_ = CanvasRecord{};
     auto drawables = drawables_;
     for (const auto& drawable : drawables) {
-        if (!ownerLive(drawable.owner)) continue;
+        if (!ownerLive(drawable.owner))
+            continue;
         guarded([&] { (*drawable.fn)(CanvasWrapper(&canvas_)); });
     }
 }

@@ -1,6 +1,6 @@
 // Plugin windows and the host's Dear ImGui context.
-#include "bakkesmod/plugin/pluginwindow.h"
 #include "HostImpl.h"
+#include "bakkesmod/plugin/pluginwindow.h"
 #include "imgui.h"
 #include "imgui_internal.h"
 
@@ -18,18 +18,22 @@ void HostImpl::createGui() {
     unsigned char* pixels = nullptr;
     int width = 0, height = 0;
     io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
-    if (previous) ImGui::SetCurrentContext(previous);
+    if (previous)
+        ImGui::SetCurrentContext(previous);
 }
 
 void HostImpl::destroyGui() noexcept {
-    if (!gui_) return;
-    if (guiFrameOpen_) endGuiFrame(false);
+    if (!gui_)
+        return;
+    if (guiFrameOpen_)
+        endGuiFrame(false);
     ImGui::DestroyContext(gui_);
     gui_ = nullptr;
 }
 
 void HostImpl::beginGuiFrame() {
-    if (guiFrameOpen_) return;
+    if (guiFrameOpen_)
+        return;
     ImGui::SetCurrentContext(gui_);
     ImGuiIO& io = ImGui::GetIO();
     io.DisplaySize = ImVec2(static_cast<float>(options_.displayWidth), static_cast<float>(options_.displayHeight));
@@ -41,7 +45,8 @@ void HostImpl::beginGuiFrame() {
 }
 
 void HostImpl::endGuiFrame(bool render) {
-    if (!guiFrameOpen_) return;
+    if (!guiFrameOpen_)
+        return;
     ImGui::SetCurrentContext(gui_);
     // A plugin that left a window or a style push open must not break the
     // next frame.
@@ -67,7 +72,8 @@ template <class F> void HostImpl::inGuiFrame(F&& call) {
 }
 
 void HostImpl::addWindow(int owner, BakkesMod::Plugin::PluginWindow* window) {
-    if (!ownerLive(owner) || !window) return;
+    if (!ownerLive(owner) || !window)
+        return;
     std::string name;
     guarded([&] { name = window->menuName(); });
     guarded([&] { window->setGuiContext(reinterpret_cast<std::uintptr_t>(gui_)); });
@@ -77,17 +83,21 @@ void HostImpl::addWindow(int owner, BakkesMod::Plugin::PluginWindow* window) {
 bool HostImpl::openWindow(const std::string& name, bool open, bool toggle) {
     std::shared_ptr<Window> found;
     for (const auto& window : windows_) {
-        if (window->name == name) found = window;
+        if (window->name == name)
+            found = window;
     }
-    if (!found) return false;
+    if (!found)
+        return false;
     if (toggle) {
         // A key seen by a binding and by the plugin itself in one frame asks
         // twice; the window toggles once.
-        if (found->toggledInEpoch == toggleEpoch_) return true;
+        if (found->toggledInEpoch == toggleEpoch_)
+            return true;
         found->toggledInEpoch = toggleEpoch_;
         open = !found->open;
     }
-    if (found->open == open) return true;
+    if (found->open == open)
+        return true;
     found->open = open;
     inGuiFrame([&] {
         guarded([&] {
@@ -103,7 +113,8 @@ bool HostImpl::openWindow(const std::string& name, bool open, bool toggle) {
 
 bool HostImpl::windowOpen(const std::string& name) const {
     for (const auto& window : windows_) {
-        if (window->name == name && window->open) return true;
+        if (window->name == name && window->open)
+            return true;
     }
     return false;
 }
@@ -118,7 +129,8 @@ void HostImpl::renderWindows() {
     Action action(*this);
     auto windows = windows_;
     for (const auto& window : windows) {
-        if (!window->open || !ownerLive(window->owner)) continue;
+        if (!window->open || !ownerLive(window->owner))
+            continue;
         guarded([&] { window->window->renderWindow(); });
         // Plugins switch to the context they were given; take it back.
         ImGui::SetCurrentContext(gui_);

@@ -7,8 +7,7 @@
 namespace vtxhost {
 
 HostImpl::HostImpl(HostOptions options)
-    : options_(std::move(options)),
-      hostCvarManager_(std::make_shared<CVarManagerWrapper>(this, kHostOwner)),
+    : options_(std::move(options)), hostCvarManager_(std::make_shared<CVarManagerWrapper>(this, kHostOwner)),
       hostGameWrapper_(std::make_shared<GameWrapper>(this, kHostOwner)) {
     readConfig();
     createGui();
@@ -20,12 +19,14 @@ HostImpl::~HostImpl() {
 }
 
 HostImpl::Action::Action(HostImpl& host) : host_(host) {
-    if (host_.actionDepth_ == 0 && !host_.inFrame_) ++host_.toggleEpoch_;
+    if (host_.actionDepth_ == 0 && !host_.inFrame_)
+        ++host_.toggleEpoch_;
     ++host_.actionDepth_;
 }
 
 HostImpl::Action::~Action() {
-    if (host_.actionDepth_ == 1) host_.drainQueue();
+    if (host_.actionDepth_ == 1)
+        host_.drainQueue();
     --host_.actionDepth_;
 }
 
@@ -35,7 +36,8 @@ void HostImpl::drainQueue() noexcept {
     for (int budget = 10000; !queue_.empty() && budget > 0; --budget) {
         Queued item = std::move(queue_.front());
         queue_.pop_front();
-        if (!ownerLive(item.owner)) continue;
+        if (!ownerLive(item.owner))
+            continue;
         guarded([&] { (*item.fn)(&item.self); });
     }
 }
@@ -47,7 +49,8 @@ bool HostImpl::ownerLive(int owner) const {
 void HostImpl::log(const std::string& line) noexcept {
     try {
         log_.push_back(line);
-        if (options_.onLog) options_.onLog(line);
+        if (options_.onLog)
+            options_.onLog(line);
     } catch (...) {
         // The log is best effort; losing a line must not take the game down.
     }
@@ -69,7 +72,8 @@ void HostImpl::dropOwner(int owner) {
     std::erase_if(drawables_, byOwner);
     std::erase_if(windows_, [owner](const auto& window) { return window->owner == owner; });
     std::erase_if(commands_, [owner](const auto& entry) { return entry.second.owner == owner; });
-    for (auto& cvar : cvars_) std::erase_if(cvar->callbacks, byOwner);
+    for (auto& cvar : cvars_)
+        std::erase_if(cvar->callbacks, byOwner);
 }
 
 } // namespace vtxhost

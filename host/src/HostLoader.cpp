@@ -13,25 +13,32 @@ using BakkesMod::Plugin::PluginWindow;
 bool HostImpl::load(const std::filesystem::path& path, std::string* error) {
     std::string reason;
     auto fail = [&](std::string why) {
-        if (error) *error = std::move(why);
+        if (error)
+            *error = std::move(why);
         return false;
     };
-    if (plugin_) return fail("a plugin is already loaded");
+    if (plugin_)
+        return fail("a plugin is already loaded");
 
     auto library = PluginLibrary::open(path, reason);
-    if (!library) return fail(reason);
+    if (!library)
+        return fail(reason);
     auto* info = static_cast<const PluginInfo*>(library->symbol("exports"));
     auto getPlugin = reinterpret_cast<std::uintptr_t (*)()>(library->symbol("getPlugin"));
     auto deleteMe = reinterpret_cast<void (*)()>(library->symbol("deleteMe"));
-    if (!info) return fail("no symbol 'exports' in " + path.string());
-    if (!getPlugin) return fail("no symbol 'getPlugin' in " + path.string());
-    if (!deleteMe) return fail("no symbol 'deleteMe' in " + path.string());
+    if (!info)
+        return fail("no symbol 'exports' in " + path.string());
+    if (!getPlugin)
+        return fail("no symbol 'getPlugin' in " + path.string());
+    if (!deleteMe)
+        return fail("no symbol 'deleteMe' in " + path.string());
 
     Action action(*this);
     std::uintptr_t address = 0;
     guarded([&] { address = getPlugin(); });
     auto* holder = reinterpret_cast<std::shared_ptr<BakkesModPlugin>*>(address);
-    if (!holder || !*holder) return fail("getPlugin gave no plugin");
+    if (!holder || !*holder)
+        return fail("getPlugin gave no plugin");
 
     auto loaded = std::make_unique<LoadedPlugin>();
     loaded->library = std::move(library);
@@ -48,12 +55,14 @@ bool HostImpl::load(const std::filesystem::path& path, std::string* error) {
     plugin_ = std::move(loaded);
 
     guarded([&] { plugin.onLoad(); });
-    if (auto* window = dynamic_cast<PluginWindow*>(&plugin)) addWindow(owner, window);
+    if (auto* window = dynamic_cast<PluginWindow*>(&plugin))
+        addWindow(owner, window);
     return true;
 }
 
 void HostImpl::unload() {
-    if (!plugin_) return;
+    if (!plugin_)
+        return;
     {
         Action action(*this);
         guarded([&] { plugin_->plugin->onUnload(); });

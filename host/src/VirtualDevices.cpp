@@ -29,8 +29,10 @@ int genericOf(int key) {
 } // namespace
 
 bool VirtualDevices::keyHeld(int virtualKey) const {
-    if (!validKey(virtualKey)) return false;
-    if (held_[static_cast<std::size_t>(virtualKey)]) return true;
+    if (!validKey(virtualKey))
+        return false;
+    if (held_[static_cast<std::size_t>(virtualKey)])
+        return true;
     switch (virtualKey) {
     case kShift:
         return held_[160] || held_[161];
@@ -44,7 +46,8 @@ bool VirtualDevices::keyHeld(int virtualKey) const {
 }
 
 void VirtualDevices::setKey(int virtualKey, bool down) {
-    if (!validKey(virtualKey)) return;
+    if (!validKey(virtualKey))
+        return;
     const int generic = genericOf(virtualKey);
     const bool genericBefore = generic >= 0 && keyHeld(generic);
     const auto key = static_cast<std::size_t>(virtualKey);
@@ -61,16 +64,19 @@ void VirtualDevices::setKey(int virtualKey, bool down) {
 }
 
 std::uint16_t VirtualDevices::queryAsyncKeyState(int virtualKey) {
-    if (!validKey(virtualKey)) return 0;
+    if (!validKey(virtualKey))
+        return 0;
     const auto key = static_cast<std::size_t>(virtualKey);
     std::uint16_t state = keyHeld(virtualKey) ? 0x8000 : 0;
-    if (pressedSinceQuery_[key]) state |= 0x0001;
+    if (pressedSinceQuery_[key])
+        state |= 0x0001;
     pressedSinceQuery_[key] = false;
     return state;
 }
 
 bool VirtualDevices::takeKeyPressForHost(int virtualKey) {
-    if (!validKey(virtualKey)) return false;
+    if (!validKey(virtualKey))
+        return false;
     const auto key = static_cast<std::size_t>(virtualKey);
     bool pressed = pressedSinceHost_[key];
     pressedSinceHost_[key] = false;
@@ -83,17 +89,20 @@ void VirtualDevices::setDeviceName(std::uintptr_t device, std::string name) {
 
 bool VirtualDevices::deviceName(std::uintptr_t device, std::string& name) const {
     auto it = deviceNames_.find(device);
-    if (it == deviceNames_.end()) return false;
+    if (it == deviceNames_.end())
+        return false;
     name = it->second;
     return true;
 }
 
 void VirtualDevices::postHid(HidMessage message) {
-    if (sinkExists_) pending_.push_back(std::move(message));
+    if (sinkExists_)
+        pending_.push_back(std::move(message));
 }
 
 std::vector<HidMessage> VirtualDevices::takeHidMessages() {
-    std::vector<HidMessage> messages(std::make_move_iterator(pending_.begin()), std::make_move_iterator(pending_.end()));
+    std::vector<HidMessage> messages(std::make_move_iterator(pending_.begin()),
+                                     std::make_move_iterator(pending_.end()));
     pending_.clear();
     return messages;
 }

@@ -83,7 +83,8 @@ TEST_F(Clock, ExecuteRunsAfterTheCurrentCall) {
             seen.push_back("outer end");
         },
         "", 0);
-    cvars->registerNotifier("other", [&](std::vector<std::string>) { seen.push_back("other"); }, "", 0);
+    cvars->registerNotifier(
+        "other", [&](std::vector<std::string>) { seen.push_back("other"); }, "", 0);
 
     host.executeCommand("outer; other");
     EXPECT_EQ(seen, (Seen{"outer start", "outer end", "other", "queued"}));
@@ -148,22 +149,6 @@ TEST_F(Clock, FrameTicksTheViewportAndDrawsOnAFreshCanvas) {
     EXPECT_EQ(canvas.ops[1].kind, vtxhost::CanvasOp::Kind::SetPosition);
     EXPECT_EQ(canvas.ops[1].x, 5);
     EXPECT_EQ(canvas.a, 4);
-}
-
-TEST_F(Clock, GameQueriesAnswerFromTheGameState) {
-    EXPECT_FALSE(game->IsInOnlineGame());
-    EXPECT_FALSE(game->GetLocalCar());
-    host.game().online = true;
-    host.game().replay = true;
-    host.game().car = true;
-    host.game().map = "Stadium_P";
-    EXPECT_TRUE(game->IsInOnlineGame());
-    EXPECT_FALSE(game->IsInFreeplay());
-    EXPECT_TRUE(game->IsInReplay());
-    EXPECT_FALSE(game->IsPaused());
-    EXPECT_TRUE(game->GetLocalCar());
-    EXPECT_EQ(game->GetCurrentMap(), "Stadium_P");
-    EXPECT_EQ(game->GetDataFolder(), folder.path());
 }
 
 } // namespace

@@ -14,7 +14,8 @@ namespace {
 class Console : public testing::Test {
 protected:
     void SetUp() override {
-        cvars->registerNotifier("echo", [this](Words args) { calls.push_back(args); }, "", 0);
+        cvars->registerNotifier(
+            "echo", [this](Words args) { calls.push_back(args); }, "", 0);
     }
 
     TempFolder folder;
@@ -54,7 +55,8 @@ TEST_F(Console, NameAndValueSetsAVariable) {
 }
 
 TEST_F(Console, UnknownAndFailingCommandsAreLogged) {
-    cvars->registerNotifier("t_throw", [](Words) { throw std::runtime_error("nope"); }, "", 0);
+    cvars->registerNotifier(
+        "t_throw", [](Words) { throw std::runtime_error("nope"); }, "", 0);
     host.executeCommand("nosuch 1 2; t_throw; echo after");
     EXPECT_EQ(hosttest::logCount(host, "Unknown command: nosuch"), 1);
     EXPECT_EQ(hosttest::logCount(host, "Exception in plugin callback: nope"), 1);
@@ -117,15 +119,16 @@ TEST_F(Console, PressFromBeforeTheBindingDoesNotRunIt) {
 TEST(KeyNames, NamesAndCodes) {
     using vtxhost::virtualKeyFromName;
     const std::pair<const char*, int> known[] = {
-        {"F1", 112},      {"f9", 120},     {"F24", 135},    {"ESCAPE", 27},   {"A", 65},         {"z", 90},
-        {"0", 48},        {"9", 57},       {"LCONTROL", 162}, {"RCONTROL", 163}, {"LSHIFT", 160}, {"RSHIFT", 161},
-        {"LALT", 164},    {"RMENU", 165},  {"SHIFT", 16},   {"CONTROL", 17},  {"ALT", 18},       {"SPACE", 32},
-        {"ENTER", 13},    {"RETURN", 13},  {"TAB", 9},      {"BACK", 8},      {"UP", 38},        {"DOWN", 40},
-        {"LEFT", 37},     {"RIGHT", 39},   {"INSERT", 45},  {"DELETE", 46},   {"HOME", 36},      {"END", 35},
-        {"PAGEUP", 33},   {"PRIOR", 33},   {"PAGEDOWN", 34}, {"NEXT", 34},    {"NUMPAD0", 96},   {"NUMPAD9", 105},
-        {"120", 120},     {"27", 27},
+        {"F1", 112},    {"f9", 120},    {"F24", 135},      {"ESCAPE", 27},    {"A", 65},       {"z", 90},
+        {"0", 48},      {"9", 57},      {"LCONTROL", 162}, {"RCONTROL", 163}, {"LSHIFT", 160}, {"RSHIFT", 161},
+        {"LALT", 164},  {"RMENU", 165}, {"SHIFT", 16},     {"CONTROL", 17},   {"ALT", 18},     {"SPACE", 32},
+        {"ENTER", 13},  {"RETURN", 13}, {"TAB", 9},        {"BACK", 8},       {"UP", 38},      {"DOWN", 40},
+        {"LEFT", 37},   {"RIGHT", 39},  {"INSERT", 45},    {"DELETE", 46},    {"HOME", 36},    {"END", 35},
+        {"PAGEUP", 33}, {"PRIOR", 33},  {"PAGEDOWN", 34},  {"NEXT", 34},      {"NUMPAD0", 96}, {"NUMPAD9", 105},
+        {"120", 120},   {"27", 27},
     };
-    for (const auto& [name, code] : known) EXPECT_EQ(virtualKeyFromName(name), code) << name;
+    for (const auto& [name, code] : known)
+        EXPECT_EQ(virtualKeyFromName(name), code) << name;
     for (const char* unknown : {"F25", "F0", "nonsense", "", "256", "NUMPAD10"}) {
         EXPECT_EQ(virtualKeyFromName(unknown), -1) << unknown;
     }

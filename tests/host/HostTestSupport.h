@@ -14,7 +14,8 @@ class TempFolder {
 public:
     TempFolder() {
         std::random_device random;
-        path_ = std::filesystem::temp_directory_path() / ("vtx_host_" + std::to_string(random()) + std::to_string(random()));
+        path_ = std::filesystem::temp_directory_path() /
+                ("vtx_host_" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {

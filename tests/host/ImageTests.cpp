@@ -16,9 +16,12 @@ namespace {
 
 // A 3×2 picture whose pixels differ, so that order and channels show.
 std::filesystem::path writePng(const TempFolder& folder) {
-    std::vector<unsigned char> rgba;
-    for (int i = 0; i < 6; ++i) {
-        rgba.insert(rgba.end(), {static_cast<unsigned char>(10 * i), 200, static_cast<unsigned char>(255 - i), 128});
+    std::vector<unsigned char> rgba(6 * 4);
+    for (std::size_t i = 0; i < 6; ++i) {
+        rgba[4 * i + 0] = static_cast<unsigned char>(10 * i);
+        rgba[4 * i + 1] = 200;
+        rgba[4 * i + 2] = static_cast<unsigned char>(255 - i);
+        rgba[4 * i + 3] = 128;
     }
     auto path = folder.path() / "pic.png";
     EXPECT_NE(stbi_write_png(path.string().c_str(), 3, 2, 4, rgba.data(), 3 * 4), 0);

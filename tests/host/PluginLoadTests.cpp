@@ -169,7 +169,8 @@ TEST_F(PluginLoad, HandlesOutliveTheirPlugin) {
     host.unload();
 
     bool ran = false;
-    cvars->registerNotifier("late", [&](std::vector<std::string>) { ran = true; }, "", 0);
+    cvars->registerNotifier(
+        "late", [&](std::vector<std::string>) { ran = true; }, "", 0);
     game->HookEvent("Fx.Event", [&](std::string) { ran = true; });
     game->SetTimeout([&](GameWrapper*) { ran = true; }, 0.0f);
     game->Execute([&](GameWrapper*) { ran = true; });

@@ -28,10 +28,10 @@ namespace vtxhost {
 struct CanvasOp {
     enum class Kind { SetColor, SetPosition, DrawTexture } kind;
     unsigned char r = 0, g = 0, b = 0, a = 0; // SetColor
-    int x = 0, y = 0;                          // SetPosition
-    std::filesystem::path image;               // DrawTexture
-    float scale = 0;                           // DrawTexture
-    int imageWidth = 0, imageHeight = 0;       // DrawTexture
+    int x = 0, y = 0;                         // SetPosition
+    std::filesystem::path image;              // DrawTexture
+    float scale = 0;                          // DrawTexture
+    int imageWidth = 0, imageHeight = 0;      // DrawTexture
 };
 
 // A DrawTexture call with the state set before it.
@@ -74,8 +74,8 @@ struct CVarInfo {
 };
 
 struct HostOptions {
-    std::filesystem::path dataFolder;    // the host's data folder ("bakkesmod/data")
-    int displayWidth = 2560;             // canvas and ImGui display size
+    std::filesystem::path dataFolder; // the host's data folder ("bakkesmod/data")
+    int displayWidth = 2560;          // canvas and ImGui display size
     int displayHeight = 1440;
     std::function<void(const std::string&)> onLog; // every console log line, as it is logged
     // Log each executed console line as "> LINE" when its log flag is on.
@@ -95,14 +95,20 @@ public:
     // Plugin library: loads it by its exported symbols and calls onLoad.
     // False with a reason when the library or a symbol is missing.
     bool load(const std::filesystem::path& library, std::string* error = nullptr);
-    // onUnload, deleteMe, drop every registration, close the library.
+    // onUnload, deleteMe, drop every registration of the plugin, close the
+    // library. Console variables and key bindings stay.
     void unload();
     bool loaded() const;
     std::string pluginClassName() const;
     // The loaded plugin object, null when none; the host owns it.
     BakkesMod::Plugin::BakkesModPlugin* plugin() const;
 
-    // Console: one line as typed into the host console.
+    // Console: one line as typed into the host console. Commands are split on
+    // ';' and blanks ("…" quotes, \" and \\ inside them). Besides plugin
+    // commands and `NAME [VALUE]` for variables the host knows togglemenu,
+    // openmenu, closemenu, bind, unbind, writeconfig and writepluginsconfig
+    // (both write "config.cfg" in the data folder). Anything else logs
+    // "Unknown command: NAME".
     void executeCommand(const std::string& line, bool log = true);
     std::optional<std::string> cvarValue(const std::string& name) const;
     std::optional<CVarInfo> cvarInfo(const std::string& name) const;

@@ -20,7 +20,8 @@ public:
     void HookEvent(std::string eventName, std::function<void(std::string eventName)> callback);
     // Runs the callback once, `seconds` later on the host clock.
     void SetTimeout(std::function<void(GameWrapper*)> callback, float seconds);
-    // Runs the callback on the game thread after the current call returns.
+    // Runs the callback on the game thread after the current host call
+    // returns (at once when called from outside any host call).
     void Execute(std::function<void(GameWrapper*)> callback);
     void RegisterDrawable(std::function<void(CanvasWrapper)> callback);
 
