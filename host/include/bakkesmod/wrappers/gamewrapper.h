@@ -18,7 +18,8 @@ public:
     GameWrapper(vtxhost::HostImpl* host, int owner) : host_(host), owner_(owner) {}
 
     void HookEvent(std::string eventName, std::function<void(std::string eventName)> callback);
-    // Runs the callback once, `seconds` later on the host clock.
+    // Runs the callback once, `seconds` later on the host clock (counted in
+    // whole microseconds, so 0.1f is exactly 100 ms).
     void SetTimeout(std::function<void(GameWrapper*)> callback, float seconds);
     // Runs the callback on the game thread after the current host call
     // returns (at once when called from outside any host call).
