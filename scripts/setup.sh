@@ -6,7 +6,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 packages=(
-  cmake g++ clang-14 libclang-rt-14-dev
+  cmake g++ clang-14 libclang-rt-14-dev clang-format-14 git
   g++-mingw-w64-x86-64 wine64
   libstb-dev libsdl2-dev libimgui-dev
   googletest libgtest-dev libbenchmark-dev

@@ -29,14 +29,8 @@ BAKKESMOD_PLUGIN_EXPORT void deleteMe() {
 // Declared with the export attribute, then defined: the definition keeps C linkage.
 BAKKESMOD_PLUGIN_EXPORT BakkesMod::Plugin::PluginInfo exports;
 BakkesMod::Plugin::PluginInfo exports = {
-    BakkesMod::Plugin::BAKKESMOD_PLUGIN_API_VERSION,
-    __FILE__,
-    "Vantrix",
-    "Vantrix",
-    "1.0.0",
-    BakkesMod::Plugin::PLUGINTYPE_FREEPLAY,
-    &getPlugin,
-    &deleteMe,
+    BakkesMod::Plugin::BAKKESMOD_PLUGIN_API_VERSION, __FILE__,   "Vantrix", "Vantrix", "1.0.0",
+    BakkesMod::Plugin::PLUGINTYPE_FREEPLAY,          &getPlugin, &deleteMe,
 };
 
 void Vantrix::onLoad() {
@@ -78,9 +72,7 @@ void Vantrix::scheduleDrawable() {
     }
     drawableScheduled = true;
     gameWrapper->SetTimeout(
-        [this](GameWrapper* game) {
-            game->RegisterDrawable([this](CanvasWrapper canvas) { renderOverlay(canvas); });
-        },
+        [this](GameWrapper* game) { game->RegisterDrawable([this](CanvasWrapper canvas) { renderOverlay(canvas); }); },
         1.0f);
 }
 

@@ -9,9 +9,7 @@
 namespace vtxhost::cvartext {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 template <class T> struct Parsed {
     T value;
@@ -91,9 +89,7 @@ int toInt(std::string_view text) {
     return static_cast<int>(std::trunc(*value));
 }
 
-float toFloat(std::string_view text) {
-    return leadingFloat(text).value_or(0.0f);
-}
+float toFloat(std::string_view text) { return leadingFloat(text).value_or(0.0f); }
 
 std::string formatFloat(float value) {
     char buffer[64];
@@ -118,9 +114,7 @@ double clampToRange(double value, const CVarInfo& info) {
     return value;
 }
 
-bool outsideRange(double value, const CVarInfo& info) {
-    return clampToRange(value, info) != value;
-}
+bool outsideRange(double value, const CVarInfo& info) { return clampToRange(value, info) != value; }
 
 std::string normalizeText(const std::string& text, const CVarInfo& info) {
     if (!info.hasMin && !info.hasMax)

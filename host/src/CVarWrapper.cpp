@@ -15,17 +15,11 @@ std::string CVarWrapper::getDescription() const {
     return noThrow(std::string(), [&] { return entry_ ? entry_->info.description : std::string(); });
 }
 
-int CVarWrapper::getIntValue() const {
-    return entry_ ? cvartext::toInt(entry_->info.value) : 0;
-}
+int CVarWrapper::getIntValue() const { return entry_ ? cvartext::toInt(entry_->info.value) : 0; }
 
-float CVarWrapper::getFloatValue() const {
-    return entry_ ? cvartext::toFloat(entry_->info.value) : 0.0f;
-}
+float CVarWrapper::getFloatValue() const { return entry_ ? cvartext::toFloat(entry_->info.value) : 0.0f; }
 
-bool CVarWrapper::getBoolValue() const {
-    return getIntValue() != 0;
-}
+bool CVarWrapper::getBoolValue() const { return getIntValue() != 0; }
 
 std::string CVarWrapper::getStringValue() const {
     return noThrow(std::string(), [&] { return entry_ ? entry_->info.value : std::string(); });

@@ -35,25 +35,15 @@ std::filesystem::path GameWrapper::GetDataFolder() {
     return noThrow(std::filesystem::path(), [&] { return host_->options().dataFolder; });
 }
 
-bool GameWrapper::IsInOnlineGame() {
-    return host_ && host_->game().online;
-}
+bool GameWrapper::IsInOnlineGame() { return host_ && host_->game().online; }
 
-bool GameWrapper::IsInFreeplay() {
-    return host_ && host_->game().freeplay;
-}
+bool GameWrapper::IsInFreeplay() { return host_ && host_->game().freeplay; }
 
-bool GameWrapper::IsInReplay() {
-    return host_ && host_->game().replay;
-}
+bool GameWrapper::IsInReplay() { return host_ && host_->game().replay; }
 
-bool GameWrapper::IsPaused() {
-    return host_ && host_->game().paused;
-}
+bool GameWrapper::IsPaused() { return host_ && host_->game().paused; }
 
-CarWrapper GameWrapper::GetLocalCar() {
-    return CarWrapper(host_ && host_->game().car);
-}
+CarWrapper GameWrapper::GetLocalCar() { return CarWrapper(host_ && host_->game().car); }
 
 std::string GameWrapper::GetCurrentMap() {
     if (!host_)

@@ -8,25 +8,13 @@ namespace vtxhost {
 Host::Host(HostOptions options) : impl_(std::make_unique<HostImpl>(std::move(options))) {}
 Host::~Host() = default;
 
-bool Host::load(const std::filesystem::path& library, std::string* error) {
-    return impl_->load(library, error);
-}
-void Host::unload() {
-    impl_->unload();
-}
-bool Host::loaded() const {
-    return impl_->loaded();
-}
-std::string Host::pluginClassName() const {
-    return impl_->pluginClassName();
-}
-BakkesMod::Plugin::BakkesModPlugin* Host::plugin() const {
-    return impl_->plugin();
-}
+bool Host::load(const std::filesystem::path& library, std::string* error) { return impl_->load(library, error); }
+void Host::unload() { impl_->unload(); }
+bool Host::loaded() const { return impl_->loaded(); }
+std::string Host::pluginClassName() const { return impl_->pluginClassName(); }
+BakkesMod::Plugin::BakkesModPlugin* Host::plugin() const { return impl_->plugin(); }
 
-void Host::executeCommand(const std::string& line, bool log) {
-    impl_->executeCommand(line, log);
-}
+void Host::executeCommand(const std::string& line, bool log) { impl_->executeCommand(line, log); }
 std::optional<std::string> Host::cvarValue(const std::string& name) const {
     if (CVarEntry* entry = impl_->findCvar(name))
         return entry->info.value;
@@ -37,70 +25,30 @@ std::optional<CVarInfo> Host::cvarInfo(const std::string& name) const {
         return entry->info;
     return std::nullopt;
 }
-std::vector<CVarInfo> Host::cvars() const {
-    return impl_->cvarInfos();
-}
-bool Host::commandExists(const std::string& name) const {
-    return impl_->commandExists(name);
-}
-std::vector<std::string> Host::commands() const {
-    return impl_->commandNames();
-}
-const std::vector<std::string>& Host::logLines() const {
-    return impl_->logLines();
-}
+std::vector<CVarInfo> Host::cvars() const { return impl_->cvarInfos(); }
+bool Host::commandExists(const std::string& name) const { return impl_->commandExists(name); }
+std::vector<std::string> Host::commands() const { return impl_->commandNames(); }
+const std::vector<std::string>& Host::logLines() const { return impl_->logLines(); }
 
-void Host::setFrameRate(double framesPerSecond) {
-    impl_->setFrameRate(framesPerSecond);
-}
-void Host::frame() {
-    impl_->frame();
-}
-void Host::advance(std::int64_t ns) {
-    impl_->advance(ns);
-}
+void Host::setFrameRate(double framesPerSecond) { impl_->setFrameRate(framesPerSecond); }
+void Host::frame() { impl_->frame(); }
+void Host::advance(std::int64_t ns) { impl_->advance(ns); }
 
-GameState& Host::game() {
-    return impl_->game();
-}
-void Host::fireEvent(const std::string& eventName) {
-    impl_->fireEvent(eventName);
-}
+GameState& Host::game() { return impl_->game(); }
+void Host::fireEvent(const std::string& eventName) { impl_->fireEvent(eventName); }
 
-const CanvasRecord& Host::lastFrame() const {
-    return impl_->lastFrame();
-}
-bool Host::windowOpen(const std::string& menuName) const {
-    return impl_->windowOpen(menuName);
-}
-void Host::setMouse(int x, int y, bool down) {
-    impl_->setMouse(x, y, down);
-}
+const CanvasRecord& Host::lastFrame() const { return impl_->lastFrame(); }
+bool Host::windowOpen(const std::string& menuName) const { return impl_->windowOpen(menuName); }
+void Host::setMouse(int x, int y, bool down) { impl_->setMouse(x, y, down); }
 
-const std::filesystem::path& Host::dataFolder() const {
-    return impl_->options().dataFolder;
-}
-std::size_t Host::registeredHooks() const {
-    return impl_->hookCount();
-}
-std::size_t Host::pendingTimers() const {
-    return impl_->timerCount();
-}
-std::size_t Host::registeredDrawables() const {
-    return impl_->drawableCount();
-}
+const std::filesystem::path& Host::dataFolder() const { return impl_->options().dataFolder; }
+std::size_t Host::registeredHooks() const { return impl_->hookCount(); }
+std::size_t Host::pendingTimers() const { return impl_->timerCount(); }
+std::size_t Host::registeredDrawables() const { return impl_->drawableCount(); }
 
-std::map<int, std::string> Host::bindings() const {
-    return impl_->bindings();
-}
-std::shared_ptr<CVarManagerWrapper> Host::cvarManager() const {
-    return impl_->hostCvarManager();
-}
-std::shared_ptr<GameWrapper> Host::gameWrapper() const {
-    return impl_->hostGameWrapper();
-}
-ImGuiContext* Host::guiContext() const {
-    return impl_->guiContext();
-}
+std::map<int, std::string> Host::bindings() const { return impl_->bindings(); }
+std::shared_ptr<CVarManagerWrapper> Host::cvarManager() const { return impl_->hostCvarManager(); }
+std::shared_ptr<GameWrapper> Host::gameWrapper() const { return impl_->hostGameWrapper(); }
+ImGuiContext* Host::guiContext() const { return impl_->guiContext(); }
 
 } // namespace vtxhost

@@ -76,12 +76,8 @@ void HostImpl::unload() {
     loaded.reset(); // closes the library
 }
 
-BakkesModPlugin* HostImpl::plugin() const {
-    return plugin_ ? plugin_->plugin.get() : nullptr;
-}
+BakkesModPlugin* HostImpl::plugin() const { return plugin_ ? plugin_->plugin.get() : nullptr; }
 
-std::string HostImpl::pluginClassName() const {
-    return plugin_ ? plugin_->className : std::string();
-}
+std::string HostImpl::pluginClassName() const { return plugin_ ? plugin_->className : std::string(); }
 
 } // namespace vtxhost

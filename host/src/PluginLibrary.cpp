@@ -19,9 +19,7 @@ std::unique_ptr<PluginLibrary> PluginLibrary::open(const std::filesystem::path& 
     return std::unique_ptr<PluginLibrary>(new PluginLibrary(reinterpret_cast<void*>(module)));
 }
 
-PluginLibrary::~PluginLibrary() {
-    FreeLibrary(reinterpret_cast<HMODULE>(handle_));
-}
+PluginLibrary::~PluginLibrary() { FreeLibrary(reinterpret_cast<HMODULE>(handle_)); }
 
 void* PluginLibrary::symbol(const char* name) const {
     return reinterpret_cast<void*>(GetProcAddress(reinterpret_cast<HMODULE>(handle_), name));
@@ -40,13 +38,9 @@ std::unique_ptr<PluginLibrary> PluginLibrary::open(const std::filesystem::path& 
     return std::unique_ptr<PluginLibrary>(new PluginLibrary(handle));
 }
 
-PluginLibrary::~PluginLibrary() {
-    dlclose(handle_);
-}
+PluginLibrary::~PluginLibrary() { dlclose(handle_); }
 
-void* PluginLibrary::symbol(const char* name) const {
-    return dlsym(handle_, name);
-}
+void* PluginLibrary::symbol(const char* name) const { return dlsym(handle_, name); }
 
 #endif
 

@@ -5,9 +5,7 @@ namespace {
 
 constexpr int kShift = 16, kControl = 17, kAlt = 18;
 
-bool validKey(int key) {
-    return key >= 0 && key < 256;
-}
+bool validKey(int key) { return key >= 0 && key < 256; }
 
 // The side-neutral code that a left or right modifier also counts as.
 int genericOf(int key) {
@@ -83,9 +81,7 @@ bool VirtualDevices::takeKeyPressForHost(int virtualKey) {
     return pressed;
 }
 
-void VirtualDevices::setDeviceName(std::uintptr_t device, std::string name) {
-    deviceNames_[device] = std::move(name);
-}
+void VirtualDevices::setDeviceName(std::uintptr_t device, std::string name) { deviceNames_[device] = std::move(name); }
 
 bool VirtualDevices::deviceName(std::uintptr_t device, std::string& name) const {
     auto it = deviceNames_.find(device);

@@ -19,7 +19,8 @@ namespace {
 
 const CommandSpec* lookup(std::string_view name) {
     for (const CommandSpec& spec : commandTable())
-        if (spec.name == name) return &spec;
+        if (spec.name == name)
+            return &spec;
     return nullptr;
 }
 
@@ -48,8 +49,10 @@ const CommandSpec& findCommand(const Command& command, std::size_t& nameWords) {
         return *spec;
     }
     const std::string kinds = kindsOf(first);
-    if (kinds.empty()) throw ArgError("unknown command '" + first + "' (see vantrix-preview help)");
-    if (command.words.size() < 2) throw ArgError(first + " needs one of " + kinds);
+    if (kinds.empty())
+        throw ArgError("unknown command '" + first + "' (see vantrix-preview help)");
+    if (command.words.size() < 2)
+        throw ArgError(first + " needs one of " + kinds);
     throw ArgError("unknown " + first + " '" + command.words[1].text + "', expected one of " + kinds);
 }
 

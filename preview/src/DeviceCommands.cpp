@@ -21,22 +21,30 @@ PadSetter padSetter(const Args& args, std::size_t i) {
     constexpr long long axisMax = std::numeric_limits<std::int16_t>::max();
     static constexpr std::int16_t Pad::*axes[] = {&Pad::thumbLX, &Pad::thumbLY, &Pad::thumbRX, &Pad::thumbRY};
     switch (const std::size_t key = args.choice(i, {"connected", "buttons", "lt", "rt", "lx", "ly", "rx", "ry"})) {
-    case 0: return setField<bool>(&Pad::connected, args.flag(i + 1));
-    case 1: return setField<std::uint16_t>(&Pad::buttons, static_cast<long long>(args.hex(i + 1, 0xffff)));
-    case 2: return setField<std::uint8_t>(&Pad::leftTrigger, args.integer(i + 1, 0, 255));
-    case 3: return setField<std::uint8_t>(&Pad::rightTrigger, args.integer(i + 1, 0, 255));
-    default: return setField<std::int16_t>(axes[key - 4], args.integer(i + 1, axisMin, axisMax));
+    case 0:
+        return setField<bool>(&Pad::connected, args.flag(i + 1));
+    case 1:
+        return setField<std::uint16_t>(&Pad::buttons, static_cast<long long>(args.hex(i + 1, 0xffff)));
+    case 2:
+        return setField<std::uint8_t>(&Pad::leftTrigger, args.integer(i + 1, 0, 255));
+    case 3:
+        return setField<std::uint8_t>(&Pad::rightTrigger, args.integer(i + 1, 0, 255));
+    default:
+        return setField<std::int16_t>(axes[key - 4], args.integer(i + 1, axisMin, axisMax));
     }
 }
 
 Action prepareXpad(const Args& args, const CompileContext&) {
     args.requireCount(3, SIZE_MAX);
-    if (args.count() % 2 == 0) throw ArgError("xpad: KEY " + args.text(args.count() - 1) + " has no value");
+    if (args.count() % 2 == 0)
+        throw ArgError("xpad: KEY " + args.text(args.count() - 1) + " has no value");
     const auto index = static_cast<std::size_t>(args.integer(0, 0, 3));
     std::vector<PadSetter> setters;
-    for (std::size_t i = 1; i < args.count(); i += 2) setters.push_back(padSetter(args, i));
+    for (std::size_t i = 1; i < args.count(); i += 2)
+        setters.push_back(padSetter(args, i));
     return [index, setters](Session&) {
-        for (const PadSetter& set : setters) set(vtxhost::devices().xinput[index]);
+        for (const PadSetter& set : setters)
+            set(vtxhost::devices().xinput[index]);
     };
 }
 
@@ -65,8 +73,10 @@ Action prepareKey(const Args& args, const CompileContext&) {
     const int code = keyArg(args, 0);
     const std::size_t how = args.choice(1, {"down", "up", "tap"});
     return [code, how](Session&) {
-        if (how != 1) vtxhost::devices().setKey(code, true);
-        if (how != 0) vtxhost::devices().setKey(code, false);
+        if (how != 1)
+            vtxhost::devices().setKey(code, true);
+        if (how != 0)
+            vtxhost::devices().setKey(code, false);
     };
 }
 
@@ -76,7 +86,8 @@ Action prepareMouse(const Args& args, const CompileContext&) {
     const int y = static_cast<int>(args.integer(1, -100'000, 100'000));
     const int button = args.count() == 3 ? static_cast<int>(args.choice(2, {"up", "down"})) : -1;
     return [x, y, button](Session& session) {
-        if (button >= 0) session.mouseDown = button == 1; // without one, the button stays as it was
+        if (button >= 0)
+            session.mouseDown = button == 1; // without one, the button stays as it was
         session.host().setMouse(x, y, session.mouseDown);
     };
 }
@@ -88,7 +99,8 @@ int keyArg(const Args& args, std::size_t i) {
     if (!word.empty() && word.find_first_not_of("0123456789") == std::string::npos)
         return static_cast<int>(args.integer(i, 0, 255));
     const int code = vtxhost::virtualKeyFromName(word);
-    if (code < 0) throw ArgError(args.name() + ": unknown key name '" + word + "'");
+    if (code < 0)
+        throw ArgError(args.name() + ": unknown key name '" + word + "'");
     return code;
 }
 

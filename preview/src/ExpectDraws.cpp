@@ -26,15 +26,18 @@ Action prepareDraws(const Args& args, const CompileContext&) {
     const auto want = static_cast<std::size_t>(args.integer(0, 0, 100'000));
     return [want](Session& session) {
         const std::size_t found = session.host().lastFrame().draws.size();
-        session.expect(found == want, "expected " + std::to_string(want) + " draws in the last frame, found " +
-                                          std::to_string(found));
+        session.expect(found == want,
+                       "expected " + std::to_string(want) + " draws in the last frame, found " + std::to_string(found));
     };
 }
 
 Action prepareDraw(const Args& args, const CompileContext&) {
     args.requireCount(6, 6);
-    const WantedDraw want{static_cast<std::size_t>(args.integer(0, 0, 100'000)), args.text(1),
-                          args.number(2, -1e6, 1e6), args.number(3, -1e6, 1e6), args.number(4, -1e6, 1e6),
+    const WantedDraw want{static_cast<std::size_t>(args.integer(0, 0, 100'000)),
+                          args.text(1),
+                          args.number(2, -1e6, 1e6),
+                          args.number(3, -1e6, 1e6),
+                          args.number(4, -1e6, 1e6),
                           args.number(5, 0, 255)};
     return [want](Session& session) {
         const auto& draws = session.host().lastFrame().draws;

@@ -10,7 +10,8 @@ namespace {
 
 std::optional<std::string> readFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
-    if (!file || std::filesystem::is_directory(path)) return std::nullopt;
+    if (!file || std::filesystem::is_directory(path))
+        return std::nullopt;
     std::ostringstream bytes;
     bytes << file.rdbuf();
     return bytes.str();

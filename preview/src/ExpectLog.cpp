@@ -10,7 +10,8 @@ namespace {
 std::size_t findLine(const Session& session, std::size_t from, const std::string& pattern) {
     const auto& log = session.log();
     for (std::size_t i = from; i < log.size(); ++i)
-        if (logLineMatches(log[i], pattern)) return i;
+        if (logLineMatches(log[i], pattern))
+            return i;
     return log.size();
 }
 
@@ -24,7 +25,8 @@ Action prepareLog(const Args& args, const CompileContext&) {
         const std::size_t at = findLine(session, session.logCursor, pattern);
         const bool found = at < session.log().size();
         session.expect(found, "expected a log line " + quoteWord(pattern) + ", found none in " + sinceText(session));
-        if (found) session.logCursor = at + 1;
+        if (found)
+            session.logCursor = at + 1;
     };
 }
 

@@ -18,7 +18,8 @@ Action prepareNoCvar(const Args& args, const CompileContext&) {
     args.requireCount(1, 1);
     return [name = args.text(0)](Session& session) {
         const auto value = session.host().cvarValue(name);
-        session.expect(!value, "expected no variable " + name + ", found " + name + " = " + quoteWord(value.value_or("")));
+        session.expect(!value,
+                       "expected no variable " + name + ", found " + name + " = " + quoteWord(value.value_or("")));
     };
 }
 
@@ -62,8 +63,7 @@ Action prepareSink(const Args& args, const CompileContext&) {
 }
 
 // "expect hooks 30" and its kin: one host count against a number.
-template <std::size_t (vtxhost::Host::*count)() const>
-Action prepareCount(const Args& args, const std::string& what) {
+template <std::size_t (vtxhost::Host::*count)() const> Action prepareCount(const Args& args, const std::string& what) {
     args.requireCount(1, 1);
     const auto want = static_cast<std::size_t>(args.integer(0, 0, 1'000'000));
     return [want, what](Session& session) {

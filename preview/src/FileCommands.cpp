@@ -17,7 +17,8 @@ std::string targetArg(const Args& args, std::size_t i) {
     if (relative.empty() || relative.is_absolute())
         throw ArgError(args.name() + ": '" + spec + "' must be a relative path");
     for (const fs::path& part : relative)
-        if (part == "..") throw ArgError(args.name() + ": '" + spec + "' must not leave its folder");
+        if (part == "..")
+            throw ArgError(args.name() + ": '" + spec + "' must not leave its folder");
     return spec;
 }
 
@@ -34,7 +35,8 @@ Action prepareAppdata(const Args& args, const CompileContext& context) {
 }
 
 void copyInto(const fs::path& source, const fs::path& destination) {
-    if (destination.has_parent_path()) fs::create_directories(destination.parent_path());
+    if (destination.has_parent_path())
+        fs::create_directories(destination.parent_path());
     if (fs::is_directory(source)) {
         fs::copy(source, destination, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     } else {
@@ -45,20 +47,22 @@ void copyInto(const fs::path& source, const fs::path& destination) {
 Action preparePut(const Args& args, const CompileContext& context) {
     args.requireCount(2, 2);
     const fs::path source = context.fromScenario(args.text(0));
-    if (!fs::exists(source)) throw ArgError("put: no such file or folder: " + source.string());
-    return [source, destination = targetArg(args, 1)](Session& session) {
-        copyInto(source, session.target(destination));
-    };
+    if (!fs::exists(source))
+        throw ArgError("put: no such file or folder: " + source.string());
+    return
+        [source, destination = targetArg(args, 1)](Session& session) { copyInto(source, session.target(destination)); };
 }
 
 Action prepareWrite(const Args& args, const CompileContext&) {
     args.requireCount(2, SIZE_MAX);
     return [destination = targetArg(args, 0), text = args.rest(1)](Session& session) {
         const fs::path path = session.target(destination);
-        if (path.has_parent_path()) fs::create_directories(path.parent_path());
+        if (path.has_parent_path())
+            fs::create_directories(path.parent_path());
         std::ofstream file(path, std::ios::binary | std::ios::trunc);
         file << text;
-        if (!file.flush()) throw RunError("cannot write " + path.string());
+        if (!file.flush())
+            throw RunError("cannot write " + path.string());
     };
 }
 

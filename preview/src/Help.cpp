@@ -36,7 +36,8 @@ Commands:
 void printHelp(std::ostream& out) {
     out << intro;
     std::size_t width = 0;
-    for (const CommandSpec& spec : commandTable()) width = std::max(width, spec.name.size() + spec.usage.size() + 1);
+    for (const CommandSpec& spec : commandTable())
+        width = std::max(width, spec.name.size() + spec.usage.size() + 1);
     for (const CommandSpec& spec : commandTable()) {
         std::string left = std::string(spec.name) + (spec.usage.empty() ? "" : " ") + std::string(spec.usage);
         left.resize(width, ' ');

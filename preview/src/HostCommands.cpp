@@ -28,7 +28,8 @@ Action prepareFrame(const Args& args, const CompileContext&) {
     args.requireCount(0, 1);
     const long long frames = args.count() ? args.integer(0, 0, 10'000'000) : 1;
     return [frames](Session& session) {
-        for (long long i = 0; i < frames; ++i) session.host().frame();
+        for (long long i = 0; i < frames; ++i)
+            session.host().frame();
     };
 }
 
@@ -46,9 +47,9 @@ Action prepareWait(const Args& args, const CompileContext&) {
 
 Action prepareState(const Args& args, const CompileContext&) {
     args.requireCount(2, 2);
-    static constexpr bool vtxhost::GameState::*flags[] = {
-        &vtxhost::GameState::online, &vtxhost::GameState::freeplay, &vtxhost::GameState::replay,
-        &vtxhost::GameState::paused, &vtxhost::GameState::car};
+    static constexpr bool vtxhost::GameState::*flags[] = {&vtxhost::GameState::online, &vtxhost::GameState::freeplay,
+                                                          &vtxhost::GameState::replay, &vtxhost::GameState::paused,
+                                                          &vtxhost::GameState::car};
     const std::size_t key = args.choice(0, {"online", "freeplay", "replay", "paused", "car", "map"});
     if (key == std::size(flags)) {
         return [map = args.text(1)](Session& session) { session.host().game().map = map; };
@@ -65,7 +66,8 @@ Action prepareEvent(const Args& args, const CompileContext&) {
 std::string consoleQuote(const std::string& word) {
     std::string out = "\"";
     for (const char c : word) {
-        if (c == '"' || c == '\\') out += '\\';
+        if (c == '"' || c == '\\')
+            out += '\\';
         out += c;
     }
     return out + '"';
@@ -75,7 +77,8 @@ std::string consoleQuote(const std::string& word) {
 std::string consoleLine(const Args& args) {
     std::string line;
     for (std::size_t i = 0; i < args.count(); ++i) {
-        if (i) line += ' ';
+        if (i)
+            line += ' ';
         line += args.quoted(i) ? consoleQuote(args.text(i)) : args.text(i);
     }
     return line;

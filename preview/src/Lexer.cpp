@@ -16,11 +16,21 @@ bool readEscape(std::string_view line, std::size_t& pos, std::string& out, std::
     const char code = line[pos + 1];
     pos += 2;
     switch (code) {
-    case 'n': out += '\n'; return true;
-    case 'r': out += '\r'; return true;
-    case 't': out += '\t'; return true;
-    case '\\': out += '\\'; return true;
-    case '"': out += '"'; return true;
+    case 'n':
+        out += '\n';
+        return true;
+    case 'r':
+        out += '\r';
+        return true;
+    case 't':
+        out += '\t';
+        return true;
+    case '\\':
+        out += '\\';
+        return true;
+    case '"':
+        out += '"';
+        return true;
     case 'x': {
         const int high = pos < line.size() ? hexDigitValue(line[pos]) : -1;
         const int low = pos + 1 < line.size() ? hexDigitValue(line[pos + 1]) : -1;
@@ -52,7 +62,8 @@ bool readQuoted(std::string_view line, std::size_t& pos, Word& word, std::string
             return true;
         }
         if (c == '\\') {
-            if (!readEscape(line, pos, word.text, error)) return false;
+            if (!readEscape(line, pos, word.text, error))
+                return false;
         } else {
             word.text += c;
             ++pos;
@@ -78,15 +89,18 @@ bool readBare(std::string_view line, std::size_t& pos, Word& word, std::string& 
 
 LexResult splitLine(std::string_view line) {
     LexResult result;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1); // CRLF files
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1); // CRLF files
     std::size_t pos = 0;
     while (true) {
-        while (pos < line.size() && isBlank(line[pos])) ++pos;
-        if (pos >= line.size() || line[pos] == '#') break;
+        while (pos < line.size() && isBlank(line[pos]))
+            ++pos;
+        if (pos >= line.size() || line[pos] == '#')
+            break;
         Word word;
         word.quoted = line[pos] == '"';
-        const bool ok = word.quoted ? readQuoted(line, pos, word, result.error)
-                                    : readBare(line, pos, word, result.error);
+        const bool ok =
+            word.quoted ? readQuoted(line, pos, word, result.error) : readBare(line, pos, word, result.error);
         if (!ok) {
             result.words.clear();
             return result;
@@ -102,11 +116,21 @@ std::string quoteWord(std::string_view text) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (byte < 0x20 || byte == 0x7f) {
                 out += "\\x";

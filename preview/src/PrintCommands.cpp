@@ -19,7 +19,8 @@ Action preparePrintCvars(const Args& args, const CompileContext&) {
     args.requireCount(0, 1);
     return [prefix = args.count() ? args.text(0) : std::string()](Session& session) {
         for (const vtxhost::CVarInfo& cvar : session.host().cvars())
-            if (cvar.name.starts_with(prefix)) session.out() << cvar.name << " = " << quoteWord(cvar.value) << '\n';
+            if (cvar.name.starts_with(prefix))
+                session.out() << cvar.name << " = " << quoteWord(cvar.value) << '\n';
     };
 }
 
@@ -35,8 +36,8 @@ Action prepareEcho(const Args& args, const CompileContext&) {
 std::vector<CommandSpec> printCommands() {
     return {
         {"print draws", "", "list the DrawTexture calls of the last frame", HostUse::Starts, preparePrintDraws},
-        {"print cvars", "[PREFIX]", "list the variables (starting with PREFIX) as name = \"value\"",
-         HostUse::Starts, preparePrintCvars},
+        {"print cvars", "[PREFIX]", "list the variables (starting with PREFIX) as name = \"value\"", HostUse::Starts,
+         preparePrintCvars},
         {"echo", "TEXT...", "write a '# TEXT' line to the transcript", HostUse::None, prepareEcho},
     };
 }

@@ -12,7 +12,8 @@ public:
         if (spec.host == HostUse::BeforeHost && startedAt_ != 0)
             throw ArgError(std::string(spec.name) + " must come before the host starts (it starts at line " +
                            std::to_string(startedAt_) + ")");
-        if (spec.host == HostUse::Starts && startedAt_ == 0) startedAt_ = line;
+        if (spec.host == HostUse::Starts && startedAt_ == 0)
+            startedAt_ = line;
     }
 
 private:
@@ -39,7 +40,8 @@ Program compile(const Script& script, const CompileContext& context) {
     }
     std::stable_sort(program.errors.begin(), program.errors.end(),
                      [](const LineError& a, const LineError& b) { return a.line < b.line; });
-    if (!program.errors.empty()) program.steps.clear();
+    if (!program.errors.empty())
+        program.steps.clear();
     return program;
 }
 

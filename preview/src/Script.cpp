@@ -4,7 +4,8 @@ namespace vtxpreview {
 
 Script parseScript(std::string_view text) {
     Script script;
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3); // editors on Windows add a BOM
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3); // editors on Windows add a BOM
     int lineNumber = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');

@@ -17,7 +17,8 @@ Session::~Session() {
 }
 
 void Session::setDataFolder(const std::filesystem::path& folder) {
-    if (host_) throw RunError("the data folder cannot change once the host has started");
+    if (host_)
+        throw RunError("the data folder cannot change once the host has started");
     std::filesystem::create_directories(folder);
     dataFolder_ = folder;
 }
@@ -29,7 +30,8 @@ void Session::setAppdataFolder(const std::filesystem::path& folder) {
 }
 
 std::filesystem::path Session::target(const std::string& spec) const {
-    if (spec.starts_with(appdataPrefix)) return appdataFolder_ / spec.substr(appdataPrefix.size());
+    if (spec.starts_with(appdataPrefix))
+        return appdataFolder_ / spec.substr(appdataPrefix.size());
     return dataFolder_ / spec;
 }
 

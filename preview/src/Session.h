@@ -19,7 +19,7 @@ struct RunError : std::runtime_error {
 };
 
 struct SessionOptions {
-    std::string scenarioName;            // as shown in messages
+    std::string scenarioName; // as shown in messages
     std::filesystem::path pluginPath;
 };
 

@@ -8,7 +8,8 @@ namespace vtxpreview {
 
 TempFolder::TempFolder(const char* purpose) {
     std::string pattern = (std::filesystem::temp_directory_path() / "vtx-preview-").string() + purpose + "-XXXXXX";
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder for " + std::string(purpose));
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot create a temporary folder for " + std::string(purpose));
     path_ = pattern;
 }
 

@@ -25,12 +25,17 @@ struct RunRequest {
 std::optional<RunRequest> parseRunArgs(const std::vector<std::string>& args) {
     RunRequest request;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--plugin" && i + 1 < args.size()) request.plugin = args[++i];
-        else if (args[i].starts_with("--plugin=")) request.plugin = args[i].substr(9);
-        else if (request.scenario.empty() && !args[i].starts_with("-")) request.scenario = args[i];
-        else return std::nullopt;
+        if (args[i] == "--plugin" && i + 1 < args.size())
+            request.plugin = args[++i];
+        else if (args[i].starts_with("--plugin="))
+            request.plugin = args[i].substr(9);
+        else if (request.scenario.empty() && !args[i].starts_with("-"))
+            request.scenario = args[i];
+        else
+            return std::nullopt;
     }
-    if (request.scenario.empty()) return std::nullopt;
+    if (request.scenario.empty())
+        return std::nullopt;
     return request;
 }
 
@@ -41,7 +46,8 @@ fs::path defaultPlugin() {
 }
 
 void reportErrors(const std::string& name, const std::vector<LineError>& errors) {
-    for (const LineError& error : errors) std::cerr << name << ':' << error.line << ": error: " << error.message << '\n';
+    for (const LineError& error : errors)
+        std::cerr << name << ':' << error.line << ": error: " << error.message << '\n';
 }
 
 int runScenario(const RunRequest& request) {
@@ -79,9 +85,8 @@ int main(int argc, char** argv) {
         printHelp(std::cout);
         return 0;
     }
-    const auto request = args.size() >= 2 && args[0] == "run"
-                             ? parseRunArgs({args.begin() + 1, args.end()})
-                             : std::nullopt;
+    const auto request =
+        args.size() >= 2 && args[0] == "run" ? parseRunArgs({args.begin() + 1, args.end()}) : std::nullopt;
     if (!request) {
         std::cerr << "usage: vantrix-preview run FILE.vtx [--plugin PATH] (vantrix-preview help for more)\n";
         return exitError;

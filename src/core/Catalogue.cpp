@@ -154,8 +154,9 @@ std::string cell(std::string_view text) {
 
 void appendRow(std::string& out, std::string_view name, std::string_view defaultValue, const std::string& range,
                std::string_view reader, std::string_view description) {
-    out += "| `" + std::string(name) + "` | " + (defaultValue.empty() ? std::string() : "`" + cell(defaultValue) + "`") +
-           " | " + range + " | " + std::string(reader) + " | " + cell(description) + " |\n";
+    out += "| `" + std::string(name) + "` | " +
+           (defaultValue.empty() ? std::string() : "`" + cell(defaultValue) + "`") + " | " + range + " | " +
+           std::string(reader) + " | " + cell(description) + " |\n";
 }
 } // namespace
 

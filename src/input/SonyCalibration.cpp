@@ -48,11 +48,10 @@ bool calibrationComplete(const SonyCalibration& c, std::size_t length) {
     const bool analog = byteUsable(c.lt_byte, length) && byteUsable(c.rt_byte, length) &&
                         byteUsable(c.lx_byte, length) && byteUsable(c.ly_byte, length) &&
                         byteUsable(c.rx_byte, length) && byteUsable(c.ry_byte, length);
-    const bool buttons = buttonUsable(c.square_byte, c.square_mask, length) &&
-                         buttonUsable(c.cross_byte, c.cross_mask, length) &&
-                         buttonUsable(c.circle_byte, c.circle_mask, length) &&
-                         buttonUsable(c.triangle_byte, c.triangle_mask, length) &&
-                         buttonUsable(c.l1_byte, c.l1_mask, length) && buttonUsable(c.r1_byte, c.r1_mask, length);
+    const bool buttons =
+        buttonUsable(c.square_byte, c.square_mask, length) && buttonUsable(c.cross_byte, c.cross_mask, length) &&
+        buttonUsable(c.circle_byte, c.circle_mask, length) && buttonUsable(c.triangle_byte, c.triangle_mask, length) &&
+        buttonUsable(c.l1_byte, c.l1_mask, length) && buttonUsable(c.r1_byte, c.r1_mask, length);
     return dpad && analog && buttons;
 }
 

@@ -71,8 +71,8 @@ int candidateScore(const std::uint8_t* report, std::size_t length, std::size_t o
 
 } // namespace
 
-void decodeCalibrated(const SonyCalibration& c, const std::uint8_t* report, std::size_t length,
-                      std::uint64_t nowMs, RawPadSnapshot& out) {
+void decodeCalibrated(const SonyCalibration& c, const std::uint8_t* report, std::size_t length, std::uint64_t nowMs,
+                      RawPadSnapshot& out) {
     const Report r{report, length};
     out = RawPadSnapshot{};
     // A set X flag inverts its axis just as the Y flags do: that is what a

@@ -45,7 +45,8 @@ BENCHMARK(decodeSonyReport64)->Arg(1)->Arg(0)->ArgName("calibrated");
 
 void pumpAndPollEightReports(benchmark::State& state) {
     auto& devices = vtxhost::devices();
-    devices.setDeviceName(7, R"(\\?\HID#VID_054C&PID_0CE6&MI_03#8&2a1b3c4d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030})");
+    devices.setDeviceName(
+        7, R"(\\?\HID#VID_054C&PID_0CE6&MI_03#8&2a1b3c4d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030})");
     vtx::sonyCalibration = vtx::defaultCalibration();
     vtx::createRawInputSink();
     const auto report = vtxtest::hexReport(vtxtest::dualSenseCircleLeft);

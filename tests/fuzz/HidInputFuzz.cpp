@@ -73,7 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     constexpr std::uintptr_t sony = 1, other = 2;
     static const bool named = [] {
-        vtxhost::devices().setDeviceName(sony, R"(\\?\HID#{00001124-0000-1000-8000-00805f9b34fb}_VID&0002054c_PID&09cc#8&30cdc2d8&0&0000)");
+        vtxhost::devices().setDeviceName(
+            sony, R"(\\?\HID#{00001124-0000-1000-8000-00805f9b34fb}_VID&0002054c_PID&09cc#8&30cdc2d8&0&0000)");
         vtxhost::devices().setDeviceName(other, R"(\\?\HID#VID_045E&PID_02FF&IG_00#7&2a1b3c4d&0&0000)");
         return true;
     }();

@@ -20,7 +20,8 @@ protected:
         lastReport.clear();
         latestSonySnapshot = {};
         sonyCalibration = clearedCalibration(); // the search, so DS4 reports decode
-        vtxhost::devices().setDeviceName(sonyBt, R"(\\?\HID#{00001124-0000-1000-8000-00805f9b34fb}_VID&0002054c_PID&0ce6#8&56468dc&4&0000)");
+        vtxhost::devices().setDeviceName(
+            sonyBt, R"(\\?\HID#{00001124-0000-1000-8000-00805f9b34fb}_VID&0002054c_PID&0ce6#8&56468dc&4&0000)");
         vtxhost::devices().setDeviceName(xbox, R"(\\?\HID#VID_045E&PID_02FF&IG_00#7&2a1b3c4d&0&0000)");
         createRawInputSink();
     }

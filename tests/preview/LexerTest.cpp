@@ -12,7 +12,8 @@ std::vector<std::string> texts(std::string_view line) {
     const auto result = splitLine(line);
     EXPECT_EQ(result.error, "") << line;
     std::vector<std::string> out;
-    for (const Word& word : result.words) out.push_back(word.text);
+    for (const Word& word : result.words)
+        out.push_back(word.text);
     return out;
 }
 
@@ -77,7 +78,7 @@ TEST(Lexer, WindowsLineEndsAreDropped) {
 
 TEST(Lexer, QuoteWordSplitsBackToTheSameText) {
     for (const std::string& text : {std::string(""), std::string("a b"), std::string("say \"hi\" \\o/"),
-                                   std::string("#not a comment"), std::string("tab\tnl\ncr\r\x01\x7f")}) {
+                                    std::string("#not a comment"), std::string("tab\tnl\ncr\r\x01\x7f")}) {
         const auto result = splitLine(quoteWord(text));
         ASSERT_EQ(result.words.size(), 1u) << quoteWord(text);
         EXPECT_EQ(result.words[0].text, text);

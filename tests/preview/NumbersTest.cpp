@@ -15,7 +15,8 @@ TEST(Numbers, IntegersMustBeWholeWords) {
 TEST(Numbers, HexWithOrWithoutPrefix) {
     EXPECT_EQ(parseHex("1000"), 0x1000u);
     EXPECT_EQ(parseHex("0xF000"), 0xF000u);
-    for (const char* bad : {"", "0x", "g1", "-1", "12 "}) EXPECT_FALSE(parseHex(bad).has_value()) << bad;
+    for (const char* bad : {"", "0x", "g1", "-1", "12 "})
+        EXPECT_FALSE(parseHex(bad).has_value()) << bad;
 }
 
 TEST(Numbers, FloatsRejectJunkAndNonFinite) {

@@ -60,7 +60,9 @@ TEST(Args, CountsAndRanges) {
 
 TEST(Args, ChoicesFlagsAndHex) {
     const Args args = argsOf("key F9 press 2 0x10000 ffff");
-    EXPECT_EQ(errorOf([&] { args.choice(1, {"down", "up", "tap"}); }),
+    EXPECT_EQ(errorOf([&] {
+                  args.choice(1, {"down", "up", "tap"});
+              }),
               "key: argument 2 'press' is not one of down|up|tap");
     EXPECT_EQ(errorOf([&] { args.flag(2); }), "key: argument 3 '2' is not one of 0|1");
     EXPECT_EQ(errorOf([&] { args.hex(3, 0xffff); }), "key: argument 4 '0x10000' is out of range 0..0xffff");

@@ -1,6 +1,7 @@
 // The Raw Input sink as Windows sees it, and the calibration folder in the
 // user's Roaming folder, with the DLL loaded through the stand-in host.
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include <filesystem>

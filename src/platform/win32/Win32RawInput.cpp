@@ -64,7 +64,7 @@ LRESULT CALLBACK sinkWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 void registerDevices(HWND target, DWORD flags) {
     RAWINPUTDEVICE devices[2] = {};
     for (int i = 0; i < 2; ++i) {
-        devices[i].usUsagePage = 0x01;                 // generic desktop
+        devices[i].usUsagePage = 0x01;                   // generic desktop
         devices[i].usUsage = static_cast<USHORT>(4 + i); // joystick, game pad
         devices[i].dwFlags = flags;
         devices[i].hwndTarget = target;

@@ -1,7 +1,8 @@
 // The user's Roaming folder and opening folders in Explorer.
 #include <windows.h>
-#include <shlobj.h>
+
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include "platform/Platform.h"
 
