@@ -1,0 +1,43 @@
+// The plugin's poll reads its two settings from the console on every call.
+#include "PluginHost.h"
+#include "Vantrix.h"
+#include "core/Catalogue.h"
+
+namespace {
+
+struct PollSettings : ::testing::Test {
+    void SetUp() override {
+        if (!VTX_STANDIN_PLATFORM) {
+            GTEST_SKIP() << "the plugin reads the real pads in this build";
+        }
+        plugin.cvarManager = env.host->cvarManager();
+        vtx::registerCvars(*plugin.cvarManager, vtx::kEarlyCvars);
+        vtxhost::devices().xinput[0] = {true, 0x1000, 0, 0, 32767};
+    }
+    void TearDown() override { vtxhost::devices().xinput = {}; }
+    void set(const char* name, const char* value) { plugin.cvarManager->getCvar(name).setValue(value); }
+
+    vtxtest::PluginHost env;
+    Vantrix plugin;
+};
+
+TEST_F(PollSettings, FixedPadIndexIsReadEachPoll) {
+    set("vtx_pad", "2");
+    plugin.pollPad();
+    EXPECT_FALSE(plugin.pad.a);
+    set("vtx_pad", "-1");
+    plugin.pollPad();
+    EXPECT_TRUE(plugin.pad.a);
+}
+
+TEST_F(PollSettings, SmoothingThatIsNotANumberFollowsTheStick) {
+    set("vtx_stick_smooth", "nan");
+    plugin.pollPad();
+    EXPECT_EQ(plugin.pad.lxSmooth, 1.0f);
+    set("vtx_stick_smooth", "0.5");
+    vtxhost::devices().xinput[0].thumbLX = 0;
+    plugin.pollPad();
+    EXPECT_FLOAT_EQ(plugin.pad.lxSmooth, 0.5f);
+}
+
+} // namespace
