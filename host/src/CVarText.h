@@ -12,8 +12,6 @@ namespace vtxhost::cvartext {
 // The number at the front of the text (after blanks), as strtod would read it.
 std::optional<double> leadingDouble(std::string_view text);
 std::optional<float> leadingFloat(std::string_view text);
-// The whole text (blanks around it allowed) is one number.
-std::optional<double> wholeNumber(std::string_view text);
 
 int toInt(std::string_view text);     // truncated toward zero, saturated; 0 without a number
 float toFloat(std::string_view text); // 0 without a number
@@ -26,8 +24,8 @@ std::string formatNumber(double value);
 double clampToRange(double value, const CVarInfo& info);
 bool outsideRange(double value, const CVarInfo& info);
 
-// The text stored for a value set as text: with a range, a number is clamped
-// and written canonically; anything else is kept as it is.
+// The text stored for a value set as text: with a range, a number outside it
+// is clamped and written canonically; anything else is kept as it is.
 std::string normalizeText(const std::string& text, const CVarInfo& info);
 std::string normalizeInt(int value, const CVarInfo& info);
 std::string normalizeFloat(float value, const CVarInfo& info);

@@ -1,4 +1,6 @@
 #include <climits>
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -46,6 +48,24 @@ TEST_F(CVars, OneSidedAndFractionalBounds) {
     EXPECT_EQ(w.getStringValue(), "-2.25");
 }
 
+// Bounds are floats; the text's leading number is what decides, as it is what
+// the getters read back.
+TEST_F(CVars, RangeDecidesOnTheNumberTheGettersRead) {
+    auto v = cvars->registerCvar("t_alpha", "0.98", "", true, true, 0.3f, true, 1);
+    v.setValue("0.30");
+    EXPECT_EQ(v.getStringValue(), "0.30");
+    v.setValue("5abc");
+    EXPECT_EQ(v.getStringValue(), "1");
+    v.setValue("nan");
+    EXPECT_EQ(v.getStringValue(), "0.3");
+    v.setValue(std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(v.getStringValue(), "0.3");
+    v.setValue("0.000000000000000000000000000000000000000000000000000001");
+    EXPECT_EQ(v.getStringValue(), "0.3");
+    v.setValue("1e400");
+    EXPECT_EQ(v.getStringValue(), "1");
+}
+
 TEST_F(CVars, NumbersAreStoredInShortestText) {
     auto v = cvars->registerCvar("t_text", "");
     v.setValue(20.0f);
@@ -80,6 +100,10 @@ TEST_F(CVars, ReadsTheLeadingNumberOfTheText) {
         {"3000000000", INT_MAX, 3e9f, true},
         {"-3000000000", INT_MIN, -3e9f, true},
         {"--1", 0, 0.0f, false},
+        {"0.000000000000000000000000000000000000000000000000001", 0, 0.0f, false},
+        {"1e-400", 0, 0.0f, false},
+        {"0x1p-20000", 0, 0.0f, false},
+        {"100000000000000000000000000000000000000000000000000", INT_MAX, INFINITY, true},
     };
     auto v = cvars->registerCvar("t_read", "");
     for (const auto& c : cases) {
