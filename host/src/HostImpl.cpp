@@ -27,7 +27,8 @@ HostImpl::Action::Action(HostImpl& host) : host_(host) {
 HostImpl::Action::~Action() {
     if (host_.actionDepth_ == 1)
         host_.drainQueue();
-    --host_.actionDepth_;
+    if (--host_.actionDepth_ == 0)
+        host_.closeLater_.clear();
 }
 
 void HostImpl::drainQueue() noexcept {

@@ -1,7 +1,8 @@
 #pragma once
 // The host's state behind Host and behind the wrappers it hands to plugins.
 // Everything runs on one thread; lists are copied before they are walked so
-// that a callback may register or drop things while the host iterates.
+// that a callback may register or drop things, or unload the plugin, while the
+// host iterates.
 #include <cstdint>
 #include <deque>
 #include <exception>
@@ -195,6 +196,9 @@ private:
     std::map<std::string, Command> commands_;
     std::map<int, std::string> bindings_; // virtual key → console text
     std::vector<Hook> hooks_;
+    // Libraries unloaded during a host action whose copied callbacks still
+    // hold their code: closed when the outermost action ends.
+    std::vector<std::unique_ptr<PluginLibrary>> closeLater_;
     std::vector<Timer> timers_;
     std::uint64_t nextTimerOrder_ = 1;
     std::deque<Queued> queue_;

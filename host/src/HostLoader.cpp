@@ -73,7 +73,9 @@ void HostImpl::unload() {
         dropOwner(plugin_->owner);
     }
     auto loaded = std::move(plugin_);
-    loaded.reset(); // closes the library
+    if (actionDepth_ > 0)
+        closeLater_.push_back(std::move(loaded->library));
+    loaded.reset(); // closes the library unless an action still runs
 }
 
 BakkesModPlugin* HostImpl::plugin() const { return plugin_ ? plugin_->plugin.get() : nullptr; }

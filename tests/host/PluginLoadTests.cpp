@@ -148,6 +148,19 @@ TEST_F(PluginLoad, UnloadDropsRegistrationsButKeepsVariablesAndBindings) {
     EXPECT_EQ(host.logLines().back(), "Unknown command: fx_cmd");
 }
 
+// The event's callbacks were copied before they ran: the plugin's copy must
+// not outlive its library.
+TEST_F(PluginLoad, HostCallbackMayUnloadThePluginMidEvent) {
+    load();
+    host.gameWrapper()->HookEvent("Fx.Event", [this](std::string) { host.unload(); });
+    host.fireEvent("Fx.Event");
+    EXPECT_FALSE(host.loaded());
+    EXPECT_EQ(logCount(host, "fx hook"), 1);
+    load();
+    host.fireEvent("Fx.Event");
+    EXPECT_FALSE(host.loaded());
+}
+
 TEST_F(PluginLoad, LoadsAgainAfterUnload) {
     load();
     host.executeCommand("fx_value 7");
