@@ -1,5 +1,7 @@
 #include "ConsoleLine.h"
 
+#include "vtxhost/Host.h"
+
 namespace vtxhost {
 namespace {
 

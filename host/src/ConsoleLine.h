@@ -13,7 +13,4 @@ using ConsoleWords = std::vector<std::string>;
 // The commands of a line, in order; empty commands are left out.
 std::vector<ConsoleWords> splitConsoleLine(std::string_view line);
 
-// A word in quotes, escaped so that splitConsoleLine reads it back unchanged.
-std::string quoteConsoleWord(std::string_view word);
-
 } // namespace vtxhost

@@ -62,24 +62,13 @@ Action prepareEvent(const Args& args, const CompileContext&) {
     return [name = args.rest(0)](Session& session) { session.host().fireEvent(name); };
 }
 
-// The console knows only \" and \\ inside quotes; every other byte stays as it is.
-std::string consoleQuote(const std::string& word) {
-    std::string out = "\"";
-    for (const char c : word) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + '"';
-}
-
 // Quoted words stay one word for the console.
 std::string consoleLine(const Args& args) {
     std::string line;
     for (std::size_t i = 0; i < args.count(); ++i) {
         if (i)
             line += ' ';
-        line += args.quoted(i) ? consoleQuote(args.text(i)) : args.text(i);
+        line += args.quoted(i) ? vtxhost::quoteConsoleWord(args.text(i)) : args.text(i);
     }
     return line;
 }

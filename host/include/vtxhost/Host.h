@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bakkesmod/wrappers/sdkexport.h"
@@ -150,6 +151,9 @@ public:
 private:
     std::unique_ptr<HostImpl> impl_;
 };
+
+// A word in quotes, escaped so that the console reads it back as one word, unchanged.
+PLUGINSDK_API std::string quoteConsoleWord(std::string_view word);
 
 // Virtual-key codes by name ("F9", "ESCAPE", "A", "LCONTROL", "0"…); -1 when unknown.
 PLUGINSDK_API int virtualKeyFromName(const std::string& name);
