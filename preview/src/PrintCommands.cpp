@@ -1,6 +1,7 @@
 // Commands that write to the transcript rather than check anything.
 #include "CommandTable.h"
 #include "DrawFormat.h"
+#include "Snapshot.h"
 
 namespace vtxpreview {
 namespace {
@@ -24,6 +25,20 @@ Action preparePrintCvars(const Args& args, const CompileContext&) {
     };
 }
 
+// PATH is taken as given (relative to the working folder), so that pictures
+// land where the user runs the preview, not among the scenarios.
+Action prepareSnapshot(const Args& args, const CompileContext&) {
+    args.requireCount(1, 1);
+    return [path = std::filesystem::path(args.text(0))](Session& session) {
+        const vtxhost::HostOptions display; // the host's display size
+        std::string error;
+        if (!writePng(path, renderFrame(session.host().lastFrame(), display.displayWidth, display.displayHeight),
+                      error))
+            throw RunError(error);
+        session.out() << "# snapshot " << path.string() << '\n';
+    };
+}
+
 Action prepareEcho(const Args& args, const CompileContext&) {
     // Marked like a comment so a transcript line is never mistaken for a result.
     return [text = args.count() ? " " + args.rest(0) : std::string()](Session& session) {
@@ -38,6 +53,8 @@ std::vector<CommandSpec> printCommands() {
         {"print draws", "", "list the DrawTexture calls of the last frame", HostUse::Starts, preparePrintDraws},
         {"print cvars", "[PREFIX]", "list the variables (starting with PREFIX) as name = \"value\"", HostUse::Starts,
          preparePrintCvars},
+        {"snapshot", "FILE.png", "write a picture of the last frame's drawing (relative to the working folder)",
+         HostUse::Starts, prepareSnapshot},
         {"echo", "TEXT...", "write a '# TEXT' line to the transcript", HostUse::None, prepareEcho},
     };
 }
