@@ -41,6 +41,7 @@ void Vantrix::onLoad() {
     vtx::registerMenuCommand(*this);
     vtx::registerCvars(*cvarManager, vtx::kEarlyCvars);
 
+    // vtx_skin heads the late table; its default is the start-up skin.
     vtx::registerCvar(*cvarManager, vtx::kLateCvars[0], startupSkin);
     activeSkin = startupSkin;
     imagesLoaded = false;

@@ -69,6 +69,7 @@ TEST(Catalogue, KnownValuesSpelledOut) {
     EXPECT_EQ(version->defaultValue, "1.0.5");
     EXPECT_EQ(vtx::kEarlyCvars.front().name, "vtx_version");
     EXPECT_EQ(vtx::kEarlyCvars.back().name, "vtx_hotkey_mod2");
+    EXPECT_EQ(vtx::kLateCvars.front().name, "vtx_skin");
     EXPECT_EQ(vtx::kLateCvars.back().name, "vtx_load_saved_settings");
 
     const vtx::CvarSpec* x = vtx::findCvarSpec("vtx_x");
