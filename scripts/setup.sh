@@ -38,15 +38,18 @@ fi
 # libimgui-dev) for the Windows build, which cannot link Debian's Linux library.
 third=$root/build/third_party
 if [ ! -f "$third/imgui/imgui.cpp" ]; then
+  # A temporary deb-src list beside the binary ones (an update with only a
+  # deb-src list would replace the binary package lists).
   list=/etc/apt/sources.list.d/vantrix-deb-src.sources
-  if [ ! -f "$list" ]; then
-    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-      | sudo_if_needed tee "$list" >/dev/null
-    updated=0
-  fi
+  printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+    | sudo_if_needed tee "$list" >/dev/null
+  trap 'sudo_if_needed rm -f "$list"' EXIT
+  updated=0
   apt_update
   rm -rf "$third/src" && mkdir -p "$third/src"
   (cd "$third/src" && apt-get source -qq --download-only imgui >/dev/null && dpkg-source -x --no-check ./imgui_*.dsc imgui >/dev/null)
   rm -rf "$third/imgui" && mv "$third/src/imgui" "$third/imgui" && rm -rf "$third/src"
+  sudo_if_needed rm -f "$list"
+  trap - EXIT
 fi
 echo "setup: ready"
