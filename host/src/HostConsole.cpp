@@ -88,16 +88,22 @@ bool HostImpl::runHostCommand(const std::vector<std::string>& words) {
     return false;
 }
 
-void HostImpl::bindKey(const std::vector<std::string>& words) {
+// The key named by the command's second word; -1 after logging why there is none.
+int HostImpl::keyOfCommand(const std::vector<std::string>& words, const char* usage) {
     if (words.size() < 2) {
-        log("Usage: bind KEY \"COMMAND\"");
-        return;
+        log(std::string("Usage: ") + usage);
+        return -1;
     }
-    int key = virtualKeyFromName(words[1]);
-    if (key < 0) {
+    const int key = virtualKeyFromName(words[1]);
+    if (key < 0)
         log("Unknown key: " + words[1]);
+    return key;
+}
+
+void HostImpl::bindKey(const std::vector<std::string>& words) {
+    const int key = keyOfCommand(words, "bind KEY \"COMMAND\"");
+    if (key < 0)
         return;
-    }
     if (words.size() == 2) {
         auto it = bindings_.find(key);
         log(it == bindings_.end() ? words[1] + " is not bound" : words[1] + " = " + quoteConsoleWord(it->second));
@@ -109,16 +115,9 @@ void HostImpl::bindKey(const std::vector<std::string>& words) {
 }
 
 void HostImpl::unbindKey(const std::vector<std::string>& words) {
-    if (words.size() < 2) {
-        log("Usage: unbind KEY");
-        return;
-    }
-    int key = virtualKeyFromName(words[1]);
-    if (key < 0) {
-        log("Unknown key: " + words[1]);
-        return;
-    }
-    bindings_.erase(key);
+    const int key = keyOfCommand(words, "unbind KEY");
+    if (key >= 0)
+        bindings_.erase(key);
 }
 
 } // namespace vtxhost

@@ -169,6 +169,7 @@ private:
     bool runHostCommand(const std::vector<std::string>& words);
     void bindKey(const std::vector<std::string>& words);
     void unbindKey(const std::vector<std::string>& words);
+    int keyOfCommand(const std::vector<std::string>& words, const char* usage);
 
     // Frames (HostFrame.cpp).
     bool runNextDueTimer(std::int64_t limit, std::uint64_t orderLimit, bool moveClock);
