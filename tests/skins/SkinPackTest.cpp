@@ -215,7 +215,7 @@ TEST_P(SkinPack, ControlsSitWhereThePadHasThem) {
     EXPECT_LT(at("DU").cy + 10, at("DD").cy);
     EXPECT_LT(at("DL").cx + 10, at("DR").cx);
     // The left hand's controls left of the pad's middle, the right hand's right of it;
-    // the shoulders above everything on the face.
+    // the shoulders above the face buttons, each trigger above its bumper.
     double middle = (coverageOf(p.base).left + coverageOf(p.base).right) / 2.0;
     for (const char* key : {"DL", "LB", "LT", "L3"})
         EXPECT_LT(at(key).cx, middle) << key;
@@ -228,8 +228,8 @@ TEST_P(SkinPack, ControlsSitWhereThePadHasThem) {
 }
 
 TEST_P(SkinPack, LitControlsLieOnThePad) {
-    // A layer's opaque pixels cover the base's drawing: it lines up with the pad (its soft glow may spill past the
-    // rim).
+    // A layer's opaque pixels lie on the base's drawing, so it lines up with the pad;
+    // only its soft glow may spill past the rim.
     const Picture& base = p.base;
     for (const auto& [key, layer] : p.layers) {
         if (layer.width != base.width || layer.height != base.height) {
