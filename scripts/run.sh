@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The main job: build the plugin for Linux and Windows, then play the demo
-# scenario in the preview host and print its transcript.
+# The main job: build the plugin and the skin packs for Linux and Windows, then
+# play the demo scenario in the preview host and print its transcript.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -9,8 +9,10 @@ bash scripts/setup.sh
 jobs=$(nproc)
 for preset in linux windows; do
   cmake --preset "$preset" -DVTX_TESTS=OFF >/dev/null
-  cmake --build --preset "$preset" -j"$jobs" --target vantrix
+  cmake --build --preset "$preset" -j"$jobs" --target vantrix skins
 done
+cmake --build --preset windows -j"$jobs" --target host_tree_plugin
 cmake --build --preset linux -j"$jobs" --target vantrix-preview
 echo "Built: build/linux/bin/vantrix.so and build/windows/bin/vantrix.dll"
+echo "For the host's folder: build/windows/bakkesmod (plugins/vantrix.dll, data/Vantrix/skins/xbox and ps5)"
 exec build/linux/bin/vantrix-preview run demo/demo.vtx

@@ -9,6 +9,7 @@ packages=(
   cmake g++ clang-14 libclang-rt-14-dev clang-format-14 git
   g++-mingw-w64-x86-64 wine64
   libstb-dev libsdl2-dev libimgui-dev
+  librsvg2-bin
   googletest libgtest-dev libbenchmark-dev
   dpkg-dev
 )
