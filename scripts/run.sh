@@ -11,8 +11,7 @@ for preset in linux windows; do
   cmake --preset "$preset" -DVTX_TESTS=OFF >/dev/null
   cmake --build --preset "$preset" -j"$jobs" --target vantrix skins
 done
-cmake --build --preset windows -j"$jobs" --target host_tree_plugin
 cmake --build --preset linux -j"$jobs" --target vantrix-preview
 echo "Built: build/linux/bin/vantrix.so and build/windows/bin/vantrix.dll"
-echo "For the host's folder: build/windows/bakkesmod (plugins/vantrix.dll, data/Vantrix/skins/xbox and ps5)"
+echo "Skin packs for the host's data folder: build/linux/bakkesmod/data/Vantrix/skins (xbox, ps5)"
 exec build/linux/bin/vantrix-preview run demo/demo.vtx
