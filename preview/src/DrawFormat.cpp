@@ -11,7 +11,15 @@ std::string describeDraw(const std::string& file, double x, double y, double sca
 }
 
 std::string describeDraw(const vtxhost::DrawCall& draw) {
-    return describeDraw(draw.image.filename().string(), draw.x, draw.y, draw.scale, draw.a);
+    const std::filesystem::path folder = draw.image.parent_path().filename();
+    const std::string file = (folder.empty() ? "" : folder.generic_string() + "/") + draw.image.filename().string();
+    return describeDraw(file, draw.x, draw.y, draw.scale, draw.a) + (draw.decoded ? "" : " (not decoded)");
+}
+
+bool drawShows(const vtxhost::DrawCall& draw, const std::string& file) {
+    const std::string path = draw.image.generic_string();
+    return !file.empty() && (path == file || (path.size() > file.size() && path.ends_with(file) &&
+                                              path[path.size() - file.size() - 1] == '/'));
 }
 
 } // namespace vtxpreview
