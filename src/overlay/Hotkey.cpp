@@ -1,5 +1,6 @@
 #include "overlay/Hotkey.h"
 
+#include <algorithm>
 #include <string>
 
 #include "Vantrix.h"
@@ -95,12 +96,12 @@ Modifiers modifiersFor(bool ctrl, bool shift, bool alt) {
 
 void runHotkeyToggle(Vantrix& plugin) {
     const CvarHandles& cvars = plugin.settings();
-    const int key = cvars.hotkeyVk.asInt();
+    const int key = std::min(cvars.hotkeyVk.asInt(), kLastVirtualKey);
+    const int mod1Key = modifierKey(cvars.hotkeyMod1.asInt());
+    const int mod2Key = modifierKey(cvars.hotkeyMod2.asInt());
     // 0, the registered default and the menu's "Unassigned", is no key: read
     // as virtual key 1 it would make every left click flip the overlay.
-    const bool down =
-        key > 0 && combinationDown(key > kLastVirtualKey ? kLastVirtualKey : key, modifierKey(cvars.hotkeyMod1.asInt()),
-                                   modifierKey(cvars.hotkeyMod2.asInt()));
+    const bool down = key > 0 && combinationDown(key, mod1Key, mod2Key);
     if (down && !plugin.hotkeyWasDown) {
         cvars.enabled.set(cvars.enabled.asInt() == 0 ? 1 : 0);
     }
