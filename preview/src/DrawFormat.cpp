@@ -6,7 +6,7 @@ namespace vtxpreview {
 
 std::string describeDraw(const std::string& file, double x, double y, double scale, double alpha) {
     char numbers[96];
-    std::snprintf(numbers, sizeof numbers, " at %g,%g scale %g alpha %g", x, y, scale, alpha);
+    std::snprintf(numbers, sizeof numbers, " at %.10g,%.10g scale %g alpha %g", x, y, scale, alpha);
     return file + numbers;
 }
 

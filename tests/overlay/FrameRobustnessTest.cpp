@@ -1,0 +1,100 @@
+// The frame and the event handlers of a plugin object whose host handles or
+// console variables are missing: nothing crashes or throws, and the settings
+// read as their catalogue defaults.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "Vantrix.h"
+#include "core/Catalogue.h"
+#include "core/MatchPhase.h"
+#include "vtxhost/Host.h"
+
+namespace {
+
+// A 1x1 white PNG, as bytes.
+void writePicture(const std::filesystem::path& path) {
+    static const unsigned char png[] = {
+        0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44, 0x52, 0x00,
+        0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x08, 0x06, 0x00, 0x00, 0x00, 0x1F, 0x15, 0xC4, 0x89, 0x00,
+        0x00, 0x00, 0x0B, 0x49, 0x44, 0x41, 0x54, 0x78, 0xDA, 0x63, 0xF8, 0x0F, 0x04, 0x00, 0x09, 0xFB, 0x03,
+        0xFD, 0x68, 0xFA, 0x1C, 0xCC, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png), sizeof png);
+}
+
+struct Robustness : ::testing::Test {
+    void SetUp() override {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        data = std::filesystem::temp_directory_path() / "vtx-overlay-tests" / test->name();
+        std::filesystem::remove_all(data);
+        writePicture(data / "Vantrix/skins/Solo/Base.png");
+        vtxhost::HostOptions options;
+        options.dataFolder = data;
+        host = std::make_unique<vtxhost::Host>(options);
+        host->game().online = true;
+        host->game().car = true;
+        plugin.activeSkin = "Solo";
+    }
+    void TearDown() override { std::filesystem::remove_all(data); }
+
+    // A few frames a second apart, so a fade in progress has finished.
+    const vtxhost::CanvasRecord& frames() {
+        for (int i = 0; i < 3; ++i) {
+            record = {};
+            host->advance(1'000'000'000);
+            plugin.renderOverlay(CanvasWrapper(&record));
+        }
+        return record;
+    }
+
+    std::filesystem::path data;
+    std::unique_ptr<vtxhost::Host> host;
+    Vantrix plugin;
+    vtxhost::CanvasRecord record;
+};
+
+TEST_F(Robustness, WithoutAnyHandleNothingIsDrawn) {
+    EXPECT_TRUE(frames().ops.empty());
+    EXPECT_FALSE(plugin.imagesLoaded);
+}
+
+TEST_F(Robustness, WithoutAGameTheModeGateStaysClosed) {
+    plugin.cvarManager = host->cvarManager();
+    vtx::registerCvars(*plugin.cvarManager, vtx::kEarlyCvars);
+    EXPECT_TRUE(frames().ops.empty());
+
+    // With the gate opened by hand, no game means no car and no data folder.
+    host->executeCommand("vtx_online_only 0");
+    host->executeCommand("vtx_require_local_car 0");
+    EXPECT_TRUE(frames().ops.empty());
+    EXPECT_TRUE(plugin.imagesLoaded);
+    EXPECT_EQ(plugin.baseImage, nullptr);
+}
+
+TEST_F(Robustness, WithoutConsoleVariablesTheDefaultsApply) {
+    plugin.gameWrapper = host->gameWrapper();
+    const auto& canvas = frames();
+    ASSERT_EQ(canvas.draws.size(), 1u);
+    EXPECT_EQ(canvas.draws[0].image.filename(), "Base.png");
+    EXPECT_TRUE(canvas.draws[0].decoded);
+    EXPECT_EQ(canvas.draws[0].x, -180); // vtx_x 20 less 200
+    EXPECT_EQ(canvas.draws[0].y, 980);
+    EXPECT_EQ(canvas.draws[0].a, 255);
+
+    // Registered but empty-handed: a manager that knows none of the variables.
+    plugin.cvarManager = host->cvarManager();
+    EXPECT_EQ(frames().draws.size(), 1u);
+}
+
+TEST_F(Robustness, EventsWithoutVariablesUseTheDefaults) {
+    vtx::onGoalScored(plugin); // vtx_hide_replays 1, vtx_replay_hide_ms 12000
+    EXPECT_TRUE(plugin.inReplay);
+    EXPECT_EQ(plugin.replayDeadline, vtxhost::devices().nowNs() + 12'000'000'000);
+    vtx::onReplayCleared(plugin);
+    vtx::pollGameReplay(plugin, vtxhost::devices().nowNs()); // no game: nothing to ask
+    EXPECT_FALSE(plugin.inReplay);
+}
+
+} // namespace
