@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
+#include "TestPicture.h"
 #include "Vantrix.h"
 #include "core/Catalogue.h"
 #include "core/MatchPhase.h"
@@ -13,23 +13,12 @@
 
 namespace {
 
-// A 1x1 white PNG, as bytes.
-void writePicture(const std::filesystem::path& path) {
-    static const unsigned char png[] = {
-        0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44, 0x52, 0x00,
-        0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x08, 0x06, 0x00, 0x00, 0x00, 0x1F, 0x15, 0xC4, 0x89, 0x00,
-        0x00, 0x00, 0x0B, 0x49, 0x44, 0x41, 0x54, 0x78, 0xDA, 0x63, 0xF8, 0x0F, 0x04, 0x00, 0x09, 0xFB, 0x03,
-        0xFD, 0x68, 0xFA, 0x1C, 0xCC, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png), sizeof png);
-}
-
 struct Robustness : ::testing::Test {
     void SetUp() override {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         data = std::filesystem::temp_directory_path() / "vtx-overlay-tests" / test->name();
         std::filesystem::remove_all(data);
-        writePicture(data / "Vantrix/skins/Solo/Base.png");
+        vtxtest::writeTestPicture(data / "Vantrix/skins/Solo/Base.png");
         vtxhost::HostOptions options;
         options.dataFolder = data;
         host = std::make_unique<vtxhost::Host>(options);
