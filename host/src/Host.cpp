@@ -40,6 +40,11 @@ void Host::fireEvent(const std::string& eventName) { impl_->fireEvent(eventName)
 const CanvasRecord& Host::lastFrame() const { return impl_->lastFrame(); }
 bool Host::windowOpen(const std::string& menuName) const { return impl_->windowOpen(menuName); }
 void Host::setMouse(int x, int y, bool down) { impl_->setMouse(x, y, down); }
+void Host::typeText(const std::string& utf8) { impl_->typeText(utf8); }
+const std::vector<GuiItem>& Host::guiItems() const { return impl_->guiItems(); }
+std::uint32_t Host::guiActiveId() const { return impl_->guiActiveId(); }
+bool Host::scrollToGuiItem(const GuiItem& item) { return impl_->scrollToGuiItem(item); }
+const ImDrawData* Host::guiDrawData() const { return impl_->guiDrawData(); }
 
 const std::filesystem::path& Host::dataFolder() const { return impl_->options().dataFolder; }
 std::size_t Host::registeredHooks() const { return impl_->hookCount(); }
