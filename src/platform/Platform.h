@@ -63,4 +63,11 @@ std::filesystem::path roamingAppDataFolder();
 // Opens a folder in the desktop's file browser.
 void openFolderInShell(const std::filesystem::path& folder);
 
+// Puts `replacement` in the place of `target` in one step: a reader sees the
+// old file or the new one, never part of either. Works while another program
+// reads the old file, when it shares delete access as most readers do. A
+// read-only target is refused. False with the system's reason in `error`;
+// `target` is then as it was and `replacement` is still there.
+bool replaceFile(const std::filesystem::path& replacement, const std::filesystem::path& target, std::string& error);
+
 } // namespace vtx::platform
