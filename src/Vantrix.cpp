@@ -4,6 +4,8 @@
 #include "core/Catalogue.h"
 #include "core/Commands.h"
 #include "core/Log.h"
+#include "core/PositionCommands.h"
+#include "core/SettingsFile.h"
 #include "input/CalibrationFile.h"
 #include "input/RawInputSink.h"
 
@@ -50,8 +52,12 @@ void Vantrix::onLoad() {
     }
     vtx::registerCvars(*cvarManager, std::span(vtx::kLateCvars).subspan(1));
 
+    vtx::registerSettingsCommands(*this);
+    vtx::attachSettingsAutosave(*this);
+    vtx::scheduleStartupSettingsLoad(*this); // one second later, when vtx_load_saved_settings is on
     vtx::registerOverlayCommands(*this);
     vtx::registerLayerOffsets(*cvarManager);
+    vtx::loadSavedPositionAtStart(*this); // when vtx_load_saved is on
 
     scheduleDrawable();
     bindMenuKey();
