@@ -51,11 +51,16 @@ TEST_F(TextFile, ValuesLoseTheirLineBreaks) {
 
 TEST_F(TextFile, WritesInTextModeAndReadsBackTheBytes) {
     ASSERT_TRUE(vtx::writeTextFile(file, "x=1\ny=2\n").ok());
-    ASSERT_TRUE(vtx::writeTextFile(file, "x=3\n").ok()); // replaces, never appends
     std::string text;
     ASSERT_TRUE(vtx::readTextFile(file, text).ok());
-    EXPECT_EQ(text, onDisk("x=3\n"));
+    EXPECT_EQ(text, onDisk("x=1\ny=2\n"));
     EXPECT_FALSE(fs::exists(folder / "vtx_saved_pos.ini.tmp"));
+
+    // What an interrupted save left behind does not leak into the next one.
+    std::ofstream(folder / "vtx_saved_pos.ini.tmp") << "left over\n";
+    ASSERT_TRUE(vtx::writeTextFile(file, "x=3\n").ok());
+    ASSERT_TRUE(vtx::readTextFile(file, text).ok());
+    EXPECT_EQ(text, onDisk("x=3\n"));
 }
 
 TEST_F(TextFile, MissingAndUnreadableFilesAreTold) {
