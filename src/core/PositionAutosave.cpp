@@ -20,19 +20,7 @@ bool moved(const OverlayPosition& now, const OverlayPosition& saved) {
            std::fabs(now.scale - saved.scale) > kScaleThreshold;
 }
 
-} // namespace
-
-PositionAutosaveMemory& positionAutosaveMemory() {
-    static PositionAutosaveMemory memory;
-    return memory;
-}
-
-void autosavePosition(Vantrix& plugin) { autosavePosition(plugin, positionAutosaveMemory()); }
-
-void autosavePosition(Vantrix& plugin, PositionAutosaveMemory& memory) {
-    if (!plugin.cvarManager || !plugin.gameWrapper) {
-        return;
-    }
+void autosaveStep(Vantrix& plugin, PositionAutosaveMemory& memory) {
     CVarManagerWrapper& cvars = *plugin.cvarManager;
     if (cvars.getCvar("vtx_autosave").getIntValue() == 0) {
         return;
@@ -55,6 +43,26 @@ void autosavePosition(Vantrix& plugin, PositionAutosaveMemory& memory) {
         logLine(plugin.cvarManager, "could not autosave overlay position: " + written.error);
     }
     memory.failing = !written.ok();
+}
+
+} // namespace
+
+PositionAutosaveMemory& positionAutosaveMemory() {
+    static PositionAutosaveMemory memory;
+    return memory;
+}
+
+void autosavePosition(Vantrix& plugin) { autosavePosition(plugin, positionAutosaveMemory()); }
+
+void autosavePosition(Vantrix& plugin, PositionAutosaveMemory& memory) {
+    if (!plugin.cvarManager || !plugin.gameWrapper) {
+        return;
+    }
+    try {
+        autosaveStep(plugin, memory);
+    } catch (...) {
+        // Out of memory inside the frame: the next frame tries again.
+    }
 }
 
 } // namespace vtx

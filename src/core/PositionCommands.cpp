@@ -64,9 +64,13 @@ void loadSavedPositionAtStart(Vantrix& plugin) {
     if (plugin.cvarManager->getCvar("vtx_load_saved").getIntValue() == 0) {
         return;
     }
-    const FileResult read = applySavedPosition(plugin);
-    if (read.status == FileResult::Status::Failed) {
-        logLine(plugin.cvarManager, "could not load saved overlay position: " + read.error);
+    try {
+        const FileResult read = applySavedPosition(plugin);
+        if (read.status == FileResult::Status::Failed) {
+            logLine(plugin.cvarManager, "could not load saved overlay position: " + read.error);
+        }
+    } catch (...) {
+        // Out of memory during start-up: the position stays as the console has it.
     }
 }
 

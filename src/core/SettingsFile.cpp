@@ -121,7 +121,11 @@ void autosaveSettings(const std::shared_ptr<GameWrapper>& game, const std::share
         return;
     }
     saveSettings(game, cvars);
-    cvars->executeCommand("writepluginsconfig", true);
+    try {
+        cvars->executeCommand("writepluginsconfig", true);
+    } catch (...) {
+        // Out of memory for the command text: the host's configuration waits for the next save.
+    }
 }
 
 void attachSettingsAutosave(Vantrix& plugin) {

@@ -26,6 +26,10 @@ void removeQuietly(const std::filesystem::path& path) {
 }
 
 FileResult writeThroughTemporary(const std::filesystem::path& path, std::string_view text) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        return failed("cannot replace " + utf8FromPath(path) + ": it is a folder");
+    }
     std::filesystem::path temporary = path;
     temporary += ".tmp";
     {

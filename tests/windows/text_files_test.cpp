@@ -8,6 +8,7 @@
 
 #include "PluginHost.h"
 #include "core/TextFile.h"
+#include "platform/Platform.h"
 
 namespace fs = std::filesystem;
 
@@ -56,6 +57,17 @@ TEST(TextFilesOnWindows, ReplacedWhileAReaderSharingDeleteHoldsTheOldFile) {
     EXPECT_NE(written.error.find("vtx_saved_pos.ini"), std::string::npos) << written.error;
     EXPECT_EQ(bytesOf(file), "x=2\r\n");
     EXPECT_FALSE(fs::exists(folder / "vtx_saved_pos.ini.tmp"));
+}
+
+TEST(TextFilesOnWindows, AFolderUnderTheNameIsNeverReplaced) {
+    const fs::path folder = vtxtest::freshFolder("files");
+    fs::create_directories(folder / "vtx_saved_pos.ini" / "inside");
+    std::ofstream(folder / "new.tmp") << "x=1\n";
+    std::string error;
+    EXPECT_FALSE(vtx::platform::replaceFile(folder / "new.tmp", folder / "vtx_saved_pos.ini", error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(fs::is_directory(folder / "vtx_saved_pos.ini" / "inside"));
+    EXPECT_TRUE(fs::exists(folder / "new.tmp"));
 }
 
 } // namespace

@@ -30,6 +30,14 @@ std::string systemMessage(DWORD code) {
     return text + (text.empty() ? "" : " ") + "(error " + std::to_string(code) + ")";
 }
 
+bool nameIsFree(const std::filesystem::path& path) {
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        return false;
+    }
+    const DWORD code = GetLastError();
+    return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
+}
+
 } // namespace
 
 bool replaceFile(const std::filesystem::path& replacement, const std::filesystem::path& target, std::string& error) {
@@ -49,9 +57,10 @@ bool replaceFile(const std::filesystem::path& replacement, const std::filesystem
     }
     DWORD code = GetLastError();
     // No old file yet, or the old one was moved aside but the new one not into
-    // its place: a plain move finishes the job.
-    if (code == ERROR_FILE_NOT_FOUND || code == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
-        code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+    // its place: a plain move finishes the job. Only when nothing stands under
+    // the name: Wine's MoveFileExW would put the file over a whole folder.
+    if (nameIsFree(to) && (code == ERROR_FILE_NOT_FOUND || code == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+                           code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)) {
         if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) {
             return true;
         }
