@@ -49,6 +49,12 @@ bool replaceFile(const std::filesystem::path& replacement, const std::filesystem
         error = ec.message();
         return false;
     }
+    // Wine's ReplaceFileW and MoveFileExW both put a file over a whole folder.
+    const DWORD attributes = GetFileAttributesW(to.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        error = "a folder stands under that name";
+        return false;
+    }
     // MoveFileExW cannot replace a file that any program holds open, even one
     // that shares delete access; ReplaceFileW can, and keeps the old file's
     // attributes (a read-only file is refused) and permissions.
@@ -57,8 +63,7 @@ bool replaceFile(const std::filesystem::path& replacement, const std::filesystem
     }
     DWORD code = GetLastError();
     // No old file yet, or the old one was moved aside but the new one not into
-    // its place: a plain move finishes the job. Only when nothing stands under
-    // the name: Wine's MoveFileExW would put the file over a whole folder.
+    // its place: a plain move finishes the job, when nothing stands under the name.
     if (nameIsFree(to) && (code == ERROR_FILE_NOT_FOUND || code == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
                            code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)) {
         if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) {
