@@ -19,7 +19,8 @@ struct FileResult {
 // Writes `text` ('\n' line ends) in text mode to a temporary file beside
 // `path` (the same name with ".tmp" added), then puts it in the place of the
 // old file in one step. On any failure the old file stays as it was and the
-// temporary one is removed. Never throws; never Missing.
+// temporary file is removed (something else standing under its name is left
+// alone). A folder under `path` is never replaced. Never throws; never Missing.
 FileResult writeTextFile(const std::filesystem::path& path, std::string_view text);
 
 // The file's bytes as they are into `text`. Missing when there is no such

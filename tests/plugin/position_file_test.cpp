@@ -29,37 +29,6 @@ struct PositionFile : ::testing::Test {
     vtxtest::PluginHost env;
 };
 
-TEST_F(PositionFile, SaveResetLoadRoundTrip) {
-    run("vtx_pos_load");
-    EXPECT_EQ(lastLog(), "[vtx] no saved position found");
-    run("vtx_x 123.5; vtx_y 456.25; vtx_scale 1.25; vtx_pos_save");
-    EXPECT_EQ(lastLog(), "[vtx] saved overlay position");
-    EXPECT_EQ(textOf(file()), "x=123.5\ny=456.25\nscale=1.25\n");
-    run("vtx_reset_pos");
-    run("vtx_pos");
-    EXPECT_EQ(lastLog(), "[vtx] x=20.000000 y=980.000000 scale=1.000000");
-    run("vtx_pos_load");
-    EXPECT_EQ(lastLog(), "[vtx] loaded saved overlay position");
-    run("vtx_pos");
-    EXPECT_EQ(lastLog(), "[vtx] x=123.500000 y=456.250000 scale=1.250000");
-}
-
-TEST_F(PositionFile, AnXOfZeroIsSavedAsMinus200) {
-    run("vtx_x 0; vtx_pos_save");
-    EXPECT_EQ(textOf(file()), "x=-200\ny=980\nscale=1\n");
-    run("vtx_x 50; vtx_pos_load");
-    EXPECT_EQ(env.cvar("vtx_x"), "0"); // the variable's range keeps -200 out
-}
-
-TEST_F(PositionFile, PartialFilesChangeOnlyWhatTheyName) {
-    fs::create_directories(file().parent_path());
-    std::ofstream(file(), std::ios::binary) << "x =5\r\nx=abc\r\nscale=1.5\r\n";
-    run("vtx_x 300; vtx_pos_load");
-    EXPECT_EQ(lastLog(), "[vtx] loaded saved overlay position");
-    EXPECT_EQ(env.cvar("vtx_x"), "300");
-    EXPECT_EQ(env.cvar("vtx_scale"), "1.5");
-}
-
 TEST_F(PositionFile, LoadedAtStartWhenAsked) {
     run("vtx_x 77; vtx_pos_save; vtx_x 300");
     env.host->unload();

@@ -23,10 +23,6 @@ struct SettingsFile : ::testing::Test {
         std::erase(text, '\r'); // CR LF on Windows
         return text;
     }
-    void writeFile(std::string_view bytes) const {
-        fs::create_directories(file().parent_path());
-        std::ofstream(file(), std::ios::binary) << bytes;
-    }
     std::size_t logged(std::string_view prefix) const {
         std::size_t count = 0;
         for (const std::string& line : env.host->logLines()) {
@@ -56,26 +52,9 @@ TEST_F(SettingsFile, NothingIsSavedBeforeTheDeferredLoadThenEveryKeyListChangeSa
     EXPECT_TRUE(fs::exists(env.host->dataFolder() / "config.cfg")); // "writepluginsconfig" follows
 
     // Not in the file's key list: no save.
-    set("vtx_off_A_x", "4");
     set("vtx_autosave", "1");
     set("vtx_version", "2");
     EXPECT_EQ(logged("Saved settings to: "), 2u);
-}
-
-TEST_F(SettingsFile, LoadSetsAnyNamedVariableButKeepsTheFontScaleAndDoesNotAutosave) {
-    writeFile("vtx_ui_font_scale=1.40\r\nvtx_stick_range = 30\r\n vtx_y=5\r\nvtx_skin=xbox=old\r\n"
-              "vtx_off_A_x=7\r\nnonsense\r\nvtx_nosuch=1\r\nvtx_scale=2\r\nvtx_scale=3\r\n");
-    env.settle();
-    EXPECT_EQ(env.cvar("vtx_ui_font_scale"), "1.25");
-    EXPECT_EQ(env.cvar("vtx_stick_range"), " 30");
-    EXPECT_EQ(env.cvar("vtx_y"), "980");
-    EXPECT_EQ(env.cvar("vtx_skin"), "xbox=old");
-    EXPECT_EQ(env.cvar("vtx_off_A_x"), "7");
-    EXPECT_EQ(env.cvar("vtx_scale"), "3");
-    EXPECT_EQ(logged("Loaded settings from: "), 1u);
-    EXPECT_EQ(logged("Saved settings to: "), 1u); // only the write-back after the load
-    EXPECT_NE(fileText().find("\nvtx_ui_font_scale=1.25\n"), std::string::npos);
-    EXPECT_EQ(fileText().find("vtx_off_A_x"), std::string::npos);
 }
 
 TEST_F(SettingsFile, WithoutTheStartUpLoadNothingAutosavesButTheCommandStillSaves) {
