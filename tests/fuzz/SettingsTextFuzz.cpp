@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (again.size() != read.size())
         std::abort();
     for (std::size_t i = 0; i < read.size(); ++i) {
-        const bool valueReadBack = read[i].value.find('\r') != std::string_view::npos || again[i].value == read[i].value;
+        const bool valueReadBack =
+            read[i].value.find('\r') != std::string_view::npos || again[i].value == read[i].value;
         if (again[i].key != read[i].key || !valueReadBack)
             std::abort();
     }
