@@ -28,6 +28,9 @@ std::optional<CVarInfo> Host::cvarInfo(const std::string& name) const {
 std::vector<CVarInfo> Host::cvars() const { return impl_->cvarInfos(); }
 bool Host::commandExists(const std::string& name) const { return impl_->commandExists(name); }
 std::vector<std::string> Host::commands() const { return impl_->commandNames(); }
+std::optional<std::string> Host::commandDescription(const std::string& name) const {
+    return impl_->commandDescription(name);
+}
 const std::vector<std::string>& Host::logLines() const { return impl_->logLines(); }
 
 void Host::setFrameRate(double framesPerSecond) { impl_->setFrameRate(framesPerSecond); }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,7 @@ public:
     void executeCommand(const std::string& line, bool echo);
     bool commandExists(const std::string& name) const { return commands_.count(name) != 0; }
     std::vector<std::string> commandNames() const;
+    std::optional<std::string> commandDescription(const std::string& name) const;
     const std::map<int, std::string>& bindings() const { return bindings_; }
 
     // The saved configuration (HostConfig.cpp).
@@ -138,6 +140,7 @@ private:
         int owner;
         std::shared_ptr<std::function<void(std::vector<std::string>)>> fn;
         std::string description;
+        std::uint64_t order; // when it was registered
     };
     struct Hook {
         int owner;
@@ -215,6 +218,7 @@ private:
     std::vector<std::pair<std::string, std::string>> savedConfig_; // as read from the config file
 
     std::map<std::string, Command> commands_;
+    std::uint64_t nextCommandOrder_ = 1;
     std::map<int, std::string> bindings_; // virtual key → console text
     std::vector<Hook> hooks_;
     // Libraries unloaded during a host action whose copied callbacks still

@@ -142,7 +142,10 @@ public:
     std::optional<CVarInfo> cvarInfo(const std::string& name) const;
     std::vector<CVarInfo> cvars() const; // in registration order
     bool commandExists(const std::string& name) const;
+    // In registration order; a name registered again moves to the end.
     std::vector<std::string> commands() const;
+    // The description the command was registered with; empty when there is no such command.
+    std::optional<std::string> commandDescription(const std::string& name) const;
     const std::vector<std::string>& logLines() const;
 
     // Clock and frames.
