@@ -154,9 +154,12 @@ RawPadSnapshot snapshotFromLayout(const SonyPadState& pad, std::uint64_t nowMs) 
     return out;
 }
 
-bool isOwnCalibration(const SonyCalibration& calibration) {
+bool isOwnCalibration(const SonyCalibration& calibration, std::size_t length) {
     static const SonyCalibration builtIn = defaultCalibration();
-    return calibration.enabled && calibration.valid && !(calibration == builtIn);
+    // An empty or cut-off file loads as enabled and valid with bindings missing;
+    // it must not blank a pad whose layout is known.
+    return calibration.enabled && calibration.valid && calibrationComplete(calibration, length) &&
+           !(calibration == builtIn);
 }
 
 bool decodeSonyReport(const std::uint8_t* report, std::size_t length, RawPadSnapshot& out, std::uint16_t product) {
@@ -164,7 +167,7 @@ bool decodeSonyReport(const std::uint8_t* report, std::size_t length, RawPadSnap
         return false;
     const std::uint64_t now = platform::tickCount64();
     // A calibration the user made with the wizard reads every pad, as it always has.
-    if (isOwnCalibration(sonyCalibration)) {
+    if (isOwnCalibration(sonyCalibration, length)) {
         decodeCalibrated(sonyCalibration, report, length, now, out);
         return true;
     }

@@ -28,8 +28,9 @@ bool decodeHeuristic(const std::uint8_t* report, std::size_t length, std::uint64
 // the hat into directions (a diagonal lights both), triggers 0..1.
 RawPadSnapshot snapshotFromLayout(const SonyPadState& pad, std::uint64_t nowMs);
 
-// A calibration the user made: enabled, valid and not the built-in one.
-bool isOwnCalibration(const SonyCalibration& calibration);
+// A calibration the user made that can read a report of `length` bytes:
+// enabled, valid, with every binding inside the report, and not the built-in one.
+bool isOwnCalibration(const SonyCalibration& calibration, std::size_t length);
 
 // The decoder the sink runs on every report of a Sony device of `product`:
 // the process-wide calibration when it is the user's own; else the product's

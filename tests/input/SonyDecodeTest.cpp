@@ -216,7 +216,11 @@ TEST(DecodeSonyReport, TheUsersOwnCalibrationWinsAndUnknownReportsKeepTheOldPath
     const RawPadSnapshot other = sinkDecode(own, 0x0CE6, v::v11);
     EXPECT_TRUE(other.dpadUp); // byte 5 (L2 at 0) as the hat
 
-    // A calibration switched off falls to the known layout.
+    // One that cannot read this report (a file without keys, bindings past
+    // its end) or is switched off falls to the known layout.
+    EXPECT_EQ(held(sinkDecode(missingKeyCalibration(), 0x0CE6, v::v13)), 1);
+    own.rt_byte = 64;
+    EXPECT_TRUE(sinkDecode(own, 0x09CC, v::v3).r3);
     own.enabled = false;
     EXPECT_TRUE(sinkDecode(own, 0x0CE6, v::v11).valid);
     EXPECT_EQ(held(sinkDecode(own, 0x0CE6, v::v11)), 0);
