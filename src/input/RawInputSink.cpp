@@ -1,6 +1,7 @@
 #include "input/RawInputSink.h"
 
-#include <cstring>
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 
 #include "input/SonyDecode.h"
@@ -54,7 +55,7 @@ SonyDevice sonyDevice(platform::RawDevice device) {
     char name[512] = {};
     std::string_view readName;
     if (platform::rawInputDeviceName(device, name))
-        readName = std::string_view(name, strnlen(name, sizeof name));
+        readName = std::string_view(name, static_cast<std::size_t>(std::find(name, std::end(name), '\0') - name));
     platform::HidDeviceIds ids;
     const bool haveIds = platform::rawInputDeviceIds(device, ids);
     const SonyDevice identity = identifySonyDevice(readName, haveIds ? &ids : nullptr);
