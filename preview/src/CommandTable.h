@@ -20,6 +20,8 @@ using Action = std::function<void(Session&)>;
 struct CompileContext {
     std::filesystem::path scenarioFolder;
     std::filesystem::path pluginPath;
+    // The skin packs the build renders (xbox, ps5), which a scenario names as "packs:NAME".
+    std::filesystem::path packsFolder;
 
     std::filesystem::path fromScenario(const std::string& relative) const { return scenarioFolder / relative; }
 };

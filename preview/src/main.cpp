@@ -19,6 +19,8 @@ using namespace vtxpreview;
 namespace fs = std::filesystem;
 
 constexpr int exitFailed = 1;
+// The build renders its skin packs into a host folder beside bin/.
+constexpr const char* kPacksBesideProgram = "../bakkesmod/data/Vantrix/skins";
 constexpr int exitError = 2;
 
 fs::path besideProgram(const char* name) {
@@ -41,7 +43,7 @@ SessionOptions sessionOptions(const RunRequest& request, const CompileContext& c
     if (request.backdrop) {
         std::string error;
         if (!readPng(*request.backdrop, options.backdrop, error))
-            throw UsageError("--backdrop: " + error);
+            throw std::runtime_error("--backdrop: " + error);
     }
     options.framesFolder = request.framesFolder;
     options.progressOut = &std::cerr;
@@ -61,7 +63,8 @@ int runScenario(const RunRequest& request) {
     text << file.rdbuf();
 
     const CompileContext context{fs::absolute(request.scenario).parent_path(),
-                                 request.plugin ? fs::absolute(*request.plugin) : besideProgram("vantrix.so")};
+                                 request.plugin ? fs::absolute(*request.plugin) : besideProgram("vantrix.so"),
+                                 besideProgram(kPacksBesideProgram)};
     const Program program = compile(parseScript(text.str()), context);
     if (!program.errors.empty()) {
         reportErrors(name, program.errors);
@@ -106,7 +109,7 @@ int dispatch(const std::vector<std::string>& args) {
         WindowRequest request = parseWindowArgs(rest);
         if (!request.plugin)
             request.plugin = besideProgram("vantrix.so");
-        return runWindow(request, besideProgram("../bakkesmod/data/Vantrix/skins"));
+        return runWindow(request, besideProgram(kPacksBesideProgram));
     }
     if (command == "check-skin")
         return checkSkin(parseCheckSkinArgs(rest), std::cout, std::cerr);
