@@ -49,7 +49,8 @@ CheckSkinRequest parseCheckSkinArgs(const std::vector<std::string>& args);
 
 inline constexpr const char* kUsage =
     "usage: vantrix-preview run FILE.vtx [--plugin PATH] [--frames DIR] [--size WxH] [--backdrop IMAGE.png]\n"
-    "       vantrix-preview window [--skin FOLDER] [--size WxH] [--plugin PATH]\n"
+    "       vantrix-preview window [--skin FOLDER] [--size WxH] [--plugin PATH] [--quit-after N] [--screenshot "
+    "FILE.png]\n"
     "       vantrix-preview check-skin FOLDER [--json]\n"
     "       vantrix-preview help\n";
 

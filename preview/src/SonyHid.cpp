@@ -110,6 +110,7 @@ void SonyHidReader::enumerate() {
         pads_[path] = pad;
         const std::string name = rawInputDeviceName(pad.productId, bluetooth, instanceOf(path));
         vtxhost::devices().setDeviceName(pad.handle, name);
+        vtxhost::devices().setDeviceIds(pad.handle, {kSonyVendorId, pad.productId}); // Raw Input's device information
         log_ << "Sony pad " << path << " as " << name << '\n';
     }
     SDL_hid_free_enumeration(list);

@@ -2,7 +2,8 @@
 // Sony pads for the preview window: their raw HID input reports, read
 // through SDL's hid functions and handed to the stand-in machine as Windows'
 // Raw Input would hand them to the plugin, under a Raw Input device name
-// that carries the pad's vendor and product id. The plugin's own decoders
+// that carries the pad's vendor and product id (and with the device
+// information that gives them too). The plugin's own decoders
 // and calibration then read them.
 #include <cstdint>
 #include <map>
