@@ -9,7 +9,7 @@ set(problems)
 function(preview)
   cmake_parse_arguments(ARG "" "ENV" "ARGS" ${ARGN})
   execute_process(COMMAND ${CMAKE_COMMAND} -E env ${ARG_ENV} ${PREVIEW} ${ARG_ARGS}
-                  WORKING_DIRECTORY ${WORK}
+                  WORKING_DIRECTORY ${WORK} TIMEOUT 120
                   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
   message("--- ${ARG_ARGS}\n--- stdout\n${out}--- stderr\n${err}--- exit ${status}")
   set(status ${status} PARENT_SCOPE)
