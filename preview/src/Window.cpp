@@ -123,7 +123,8 @@ struct PreviewWindow::Impl {
             SDL_DestroyWindow(window);
         vtxhost::devices().xinput = {};
         vtxhost::devices().roamingFolder.clear();
-        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_GAMECONTROLLER);
+        // SDL stays initialised: quitting its video unloads the X11 libraries it
+        // opened, with what they keep for the process, and a later window loads them again.
     }
 
     void openWindow() {
