@@ -8,6 +8,7 @@
 #include "PluginHost.h"
 #include "Vantrix.h"
 #include "core/Catalogue.h"
+#include "menu/GoldEgg.h"
 #include "menu/MenuState.h"
 
 namespace {
@@ -57,6 +58,20 @@ struct MenuFrame : ::testing::Test {
         plugin.renderWindow();
         expectBalanced(where);
         endFrame();
+    }
+    // A child window of the menu by the id it was begun with.
+    ImGuiWindow* childWindow(const char* id) {
+        const std::string part = std::string("/") + id + "_";
+        for (ImGuiWindow* window : context->Windows) {
+            if (std::string(window->Name).find(part) != std::string::npos)
+                return window;
+        }
+        return nullptr;
+    }
+    void mouseFrame(ImVec2 at, bool down) {
+        context->IO.MousePos = at;
+        context->IO.MouseDown[0] = down;
+        renderFrame("mouse");
     }
     bool windowDrawnLastFrame(const char* name) {
         ImGuiWindow* window = ImGui::FindWindowByName(name);
@@ -124,6 +139,53 @@ TEST_F(MenuFrame, EveryTabLeavesTheStylesBalancedAndTheFontScaleAsFound) {
     expectBalanced("hidden main window");
     ImGui::GetStyle().Alpha = 1.0f;
     endFrame();
+}
+
+TEST_F(MenuFrame, ShakingTheTopBarShowsTheEggAndClicksCrackAndHatchIt) {
+    plugin.setGuiContext(reinterpret_cast<std::uintptr_t>(context));
+    plugin.onOpen();
+    renderFrame("first");
+    renderFrame("second");
+    ImGuiWindow* bar = childWindow("vtx_topbar");
+    ASSERT_NE(bar, nullptr);
+    // Held over the bar, 20 px a frame at 60 frames a second (1200 px/s):
+    // right, left, right, left makes three reversals.
+    ImVec2 at(bar->Pos.x + bar->Size.x * 0.5f, bar->Pos.y + 20);
+    mouseFrame(at, true);
+    for (float dx : {20.0f, -20.0f, 20.0f}) {
+        at.x += dx;
+        mouseFrame(at, true);
+    }
+    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggHidden);
+    at.x -= 20.0f;
+    mouseFrame(at, true);
+    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggWhole);
+    mouseFrame(at, false);
+
+    ImGuiWindow* sidebar = childWindow("vtx_sidebar");
+    ASSERT_NE(sidebar, nullptr);
+    const ImVec2 egg(sidebar->Pos.x + 62, sidebar->Pos.y + sidebar->Size.y - 72);
+    mouseFrame(egg, false);
+    // A press held over several frames is one click.
+    for (int i = 0; i < 5; ++i)
+        mouseFrame(egg, true);
+    mouseFrame(egg, false);
+    EXPECT_EQ(vtx::goldEgg.clicks, 1);
+    for (int i = 1; i < 29; ++i) {
+        mouseFrame(egg, true);
+        mouseFrame(egg, false);
+    }
+    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggWhole);
+    mouseFrame(egg, true);
+    mouseFrame(egg, false);
+    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggCracked);
+    for (int i = 30; i < 60; ++i) {
+        mouseFrame(egg, true);
+        mouseFrame(egg, false);
+    }
+    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggHatched);
+    EXPECT_TRUE(vtx::goldEgg.revealed);
+    EXPECT_FALSE(vtx::shakeState.enabled);
 }
 
 TEST_F(MenuFrame, InputIsBlockedFor200msAfterOpeningThenOnlyWhenDearImGuiWantsIt) {
