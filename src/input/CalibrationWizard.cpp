@@ -285,9 +285,7 @@ StepResult stepRelease(BindState& bind, const Report& report, std::uint64_t now)
     if (timedOut(bind, now))
         return StepResult::TimedOut;
     const BindItem* item = findBindItem(bind.item);
-    if (item == nullptr)
-        return StepResult::Nothing;
-    const int byte = candidateByte(bind, item->kind);
+    const int byte = item ? candidateByte(bind, item->kind) : -1;
     if (!byteUsable(byte, report.size()) || !atRest(bind, item->kind, report[static_cast<std::size_t>(byte)]))
         return StepResult::Nothing;
     bind.baseline = report;
@@ -300,9 +298,7 @@ StepResult stepConfirm(BindState& bind, const Report& report, SonyCalibration& c
     if (timedOut(bind, now))
         return StepResult::TimedOut;
     const BindItem* item = findBindItem(bind.item);
-    if (item == nullptr)
-        return StepResult::Nothing;
-    const int byte = candidateByte(bind, item->kind);
+    const int byte = item ? candidateByte(bind, item->kind) : -1;
     if (!byteUsable(byte, report.size()) || !pressedAgain(bind, item->kind, report, static_cast<std::size_t>(byte))) {
         bind.hits = 0;
         return StepResult::Nothing;

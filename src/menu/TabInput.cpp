@@ -13,15 +13,12 @@ constexpr SliderRow kRows[] = {
     {"vtx_stick_smooth", "Stick smoothing", 0.0f, 1.0f, "%.2f", "##vtx_stick_smooth_in", 0.0f, 1.0f},
     {"vtx_stick_range", "Stick range", 0.0f, 100.0f, "%.0f", "##stick_range_exact", 0.0f, 100.0f},
 };
+constexpr TextDefault kDefaults[] = {{"vtx_deadzone", "0.12"}, {"vtx_stick_range", "18"}, {"vtx_stick_smooth", "0.90"}};
 } // namespace
 
 void drawInputTab(Vantrix& plugin) {
     CVarManagerWrapper& cvars = *plugin.cvarManager;
-    if (ImGui::Button("Reset Input Defaults")) {
-        cvars.getCvar("vtx_deadzone").setValue("0.12");
-        cvars.getCvar("vtx_stick_range").setValue("18");
-        cvars.getCvar("vtx_stick_smooth").setValue("0.90");
-    }
+    resetButton(cvars, "Reset Input Defaults", kDefaults);
     ImGui::SameLine();
     dimText("Resets this tab to defaults.");
     ImGui::Spacing();

@@ -14,15 +14,12 @@ constexpr SliderRow kRows[] = {
     {"vtx_y", "Y", 0.0f, 2000.0f, "%.0f", "##y_exact", 0.0f, 2000.0f},
     {"vtx_scale", "Scale", 0.1f, 5.0f, "%.2f", "##scale_exact", 0.05f, 5.0f},
 };
+constexpr TextDefault kDefaults[] = {{"vtx_scale", "1.0"}, {"vtx_x", "20"}, {"vtx_y", "980"}};
 } // namespace
 
 void drawPositionTab(Vantrix& plugin) {
     CVarManagerWrapper& cvars = *plugin.cvarManager;
-    if (ImGui::Button("Reset Position Defaults")) {
-        cvars.getCvar("vtx_scale").setValue("1.0");
-        cvars.getCvar("vtx_x").setValue("20");
-        cvars.getCvar("vtx_y").setValue("980");
-    }
+    resetButton(cvars, "Reset Position Defaults", kDefaults);
     ImGui::SameLine();
     if (ImGui::Button("Save All Settings"))
         cvars.executeCommand("vtx_settings_save", true);

@@ -85,6 +85,13 @@ void sliderRow(CVarManagerWrapper& cvars, const SliderRow& row) {
         storeClamped(cvars, row.name, value, row.clampMin, row.clampMax);
 }
 
+void resetButton(CVarManagerWrapper& cvars, const char* label, std::span<const TextDefault> defaults) {
+    if (!ImGui::Button(label))
+        return;
+    for (const TextDefault& value : defaults)
+        cvars.getCvar(value.name).setValue(value.text);
+}
+
 void beginDisabledLook() {
     ImGui::PushItemFlag(ImGuiItemFlags_Disabled, true);
     ImGui::PushStyleVar(ImGuiStyleVar_Alpha, ImGui::GetStyle().Alpha * 0.5f);

@@ -1,5 +1,6 @@
 #pragma once
 // Small drawing helpers the menu's parts share.
+#include <span>
 #include <string>
 
 class CVarManagerWrapper;
@@ -34,6 +35,13 @@ struct SliderRow {
     float clampMax;
 };
 void sliderRow(CVarManagerWrapper& cvars, const SliderRow& row);
+
+// A button that writes each variable's default text, in the order given.
+struct TextDefault {
+    const char* name;
+    const char* text;
+};
+void resetButton(CVarManagerWrapper& cvars, const char* label, std::span<const TextDefault> defaults);
 
 // Grey-out for controls that must not be used now: not clickable, half alpha.
 void beginDisabledLook();
