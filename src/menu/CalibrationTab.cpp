@@ -1,6 +1,8 @@
 // The Calibration tab: the Sony pad's bindings, row by row, and the running
 // bind of the wizard. The wizard's decisions are in input/CalibrationWizard;
 // this file only draws them and hands it the latest report and the clock.
+#include <iterator>
+
 #include <imgui.h>
 
 #include "input/CalibrationFile.h"

@@ -1,6 +1,7 @@
 #include "menu/MenuShell.h"
 
 #include <cmath>
+#include <iterator>
 
 #include <imgui.h>
 
