@@ -1,4 +1,5 @@
-# Dear ImGui 1.86 from Debian's source package, unpacked by scripts/setup.sh.
+# Dear ImGui's sources: Debian's 1.86 source package, unpacked by
+# scripts/setup.sh; for the real host, the host's own version.
 set(VTX_IMGUI_DIR ${CMAKE_SOURCE_DIR}/build/third_party/imgui CACHE PATH "Dear ImGui source folder")
 if(NOT EXISTS ${VTX_IMGUI_DIR}/imgui.cpp)
   message(FATAL_ERROR "Dear ImGui source not found in ${VTX_IMGUI_DIR}: run scripts/setup.sh")
@@ -10,15 +11,18 @@ set(VTX_IMGUI_SOURCES
 
 # The plugin's own copy, hidden inside the plugin library as a real plugin's is.
 add_library(imgui_plugin STATIC ${VTX_IMGUI_SOURCES})
-target_include_directories(imgui_plugin PUBLIC ${VTX_IMGUI_DIR})
+target_include_directories(imgui_plugin SYSTEM PUBLIC ${VTX_IMGUI_DIR})
 set_target_properties(imgui_plugin PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
-# Third-party code: its warnings are not ours to fix.
-target_compile_options(imgui_plugin PRIVATE -w)
+vtx_third_party(imgui_plugin)
 
-# The host's copy, which owns the context it hands to plugins.
+if(VTX_HOST_SDK_DIR)
+  return() # the host brings its own
+endif()
+
+# The stand-in host's copy, which owns the context it hands to plugins.
 add_library(imgui_host STATIC ${VTX_IMGUI_SOURCES})
-target_include_directories(imgui_host PUBLIC ${VTX_IMGUI_DIR})
-target_compile_options(imgui_host PRIVATE -w)
+target_include_directories(imgui_host SYSTEM PUBLIC ${VTX_IMGUI_DIR})
+vtx_third_party(imgui_host)
 if(WIN32)
   target_compile_definitions(imgui_host PUBLIC "IMGUI_API=__declspec(dllexport)")
 endif()

@@ -9,6 +9,7 @@ packages=(
   cmake g++ clang-14 libclang-rt-14-dev clang-format-14 git
   g++-mingw-w64-x86-64 wine64
   libstb-dev libsdl2-dev libimgui-dev
+  librsvg2-bin
   googletest libgtest-dev libbenchmark-dev
   dpkg-dev
 )
@@ -19,6 +20,8 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# npm runs the workflow validator; a Node.js from elsewhere may bring its own.
+command -v npm >/dev/null || missing+=(nodejs npm)
 
 updated=0
 apt_update() {
@@ -51,5 +54,15 @@ if [ ! -f "$third/imgui/imgui.cpp" ]; then
   rm -rf "$third/imgui" && mv "$third/src/imgui" "$third/imgui" && rm -rf "$third/src"
   sudo_if_needed rm -f "$list"
   trap - EXIT
+fi
+# The validator of the GitHub workflows (npm registry), pinned, in the build
+# folder; the tests run it on .github/workflows.
+tools=$root/build/tools
+validator_version=0.6.0
+if [ "$(cat "$tools/action-validator.version" 2>/dev/null)" != "$validator_version" ]; then
+  mkdir -p "$tools"
+  npm install --prefix "$tools" --no-audit --no-fund --save-exact --loglevel=error \
+    "@action-validator/cli@$validator_version" "@action-validator/core@$validator_version" >/dev/null
+  echo "$validator_version" >"$tools/action-validator.version"
 fi
 echo "setup: ready"

@@ -3,9 +3,11 @@
 
 #include "core/Catalogue.h"
 #include "core/Commands.h"
+#include "core/GameHooks.h"
 #include "core/Log.h"
 #include "input/CalibrationFile.h"
 #include "input/RawInputSink.h"
+#include "overlay/Skins.h"
 
 namespace {
 std::shared_ptr<BakkesMod::Plugin::BakkesModPlugin> pluginSingleton;
@@ -41,20 +43,45 @@ void Vantrix::onLoad() {
     vtx::registerMenuCommand(*this);
     vtx::registerCvars(*cvarManager, vtx::kEarlyCvars);
 
-    // vtx_skin heads the late table; its default is the start-up skin.
-    vtx::registerCvar(*cvarManager, vtx::kLateCvars[0], startupSkin);
-    activeSkin = startupSkin;
-    imagesLoaded = false;
-    if (!startupSkin.empty()) {
-        cvarManager->getCvar(std::string(vtx::kSkinCvar)).setValue(startupSkin);
-    }
+    chooseSkin();
     vtx::registerCvars(*cvarManager, std::span(vtx::kLateCvars).subspan(1));
 
     vtx::registerOverlayCommands(*this);
     vtx::registerLayerOffsets(*cvarManager);
+    cvarHandlesResolved = false; // looked up again once everything is registered
 
+    vtx::registerGameHooks(*this);
     scheduleDrawable();
     bindMenuKey();
+}
+
+// The remembered skin if it is still installed, else the first one; vtx_skin
+// (which heads the late table) gets it as its default, and its change handler
+// follows every later choice.
+void Vantrix::chooseSkin() {
+    startupSkin = vtx::chooseStartupSkin(*this);
+    CVarWrapper skin = vtx::registerCvar(*cvarManager, vtx::kLateCvars[0], startupSkin);
+    activeSkin = startupSkin;
+    imagesLoaded = false;
+    Vantrix* self = this;
+    skin.addOnValueChanged([self](std::string, CVarWrapper changed) {
+        try {
+            vtx::onSkinChanged(*self, changed);
+        } catch (...) {
+        }
+    });
+    if (!startupSkin.empty()) {
+        skin.setValue(startupSkin);
+    }
+}
+
+const vtx::CvarHandles& Vantrix::settings() {
+    // Without a manager every setting reads its catalogue default.
+    if (!cvarHandlesResolved) {
+        vtx::resolveCvarHandles(cvarManager.get(), cvarHandles);
+        cvarHandlesResolved = cvarManager != nullptr;
+    }
+    return cvarHandles;
 }
 
 void Vantrix::onUnload() {

@@ -10,6 +10,7 @@
 
 #include "bakkesmod/plugin/bakkesmodplugin.h"
 #include "bakkesmod/plugin/pluginwindow.h"
+#include "core/CvarHandles.h"
 #include "input/PadState.h"
 
 class Vantrix final : public BakkesMod::Plugin::BakkesModPlugin, public BakkesMod::Plugin::PluginWindow {
@@ -34,6 +35,9 @@ public:
     void renderOverlay(CanvasWrapper canvas);
     // Fills `pad` from XInput or the Sony snapshot.
     void pollPad();
+    // The console variables the overlay reads, looked up on first use; each
+    // read returns the variable's current value.
+    const vtx::CvarHandles& settings();
 
     std::vector<std::string> skinNames;
     bool skinListDirty = true;
@@ -55,6 +59,10 @@ public:
 private:
     void scheduleDrawable();
     void bindMenuKey();
+    void chooseSkin();
+    void runOverlayFrame(CanvasWrapper& canvas);
 
     bool drawableScheduled = false;
+    vtx::CvarHandles cvarHandles;
+    bool cvarHandlesResolved = false;
 };

@@ -37,8 +37,8 @@ void CanvasWrapper::SetPosition(Vector2 position) {
     });
 }
 
-// Every call is an op; only a decoded picture becomes a draw, as an
-// unloaded texture shows nothing on screen.
+// Every call is an op and a draw; a picture that did not decode is a draw
+// without pixels, as an unloaded texture shows nothing on screen.
 void CanvasWrapper::DrawTexture(ImageWrapper* image, float scale) {
     if (!record_ || !image)
         return;
@@ -50,11 +50,10 @@ void CanvasWrapper::DrawTexture(ImageWrapper* image, float scale) {
         op.imageWidth = image->GetSize().X;
         op.imageHeight = image->GetSize().Y;
         record_->ops.push_back(op);
-        if (!image->IsLoadedForCanvas())
-            return;
 
         vtxhost::DrawCall draw;
         draw.image = op.image;
+        draw.decoded = image->IsLoadedForCanvas();
         draw.x = record_->x;
         draw.y = record_->y;
         draw.scale = scale;

@@ -65,9 +65,9 @@ std::uint16_t VirtualDevices::queryAsyncKeyState(int virtualKey) {
     if (!validKey(virtualKey))
         return 0;
     const auto key = static_cast<std::size_t>(virtualKey);
-    std::uint16_t state = keyHeld(virtualKey) ? 0x8000 : 0;
+    std::uint16_t state = keyHeld(virtualKey) ? std::uint16_t{0x8000} : std::uint16_t{0};
     if (pressedSinceQuery_[key])
-        state |= 0x0001;
+        state = static_cast<std::uint16_t>(state | 0x0001);
     pressedSinceQuery_[key] = false;
     return state;
 }

@@ -8,6 +8,10 @@
 namespace vtxpreview {
 
 std::string describeDraw(const std::string& file, double x, double y, double scale, double alpha);
+// The picture as its folder and file name ("Demo/Base.png"), marked when it did not decode.
 std::string describeDraw(const vtxhost::DrawCall& draw);
+// FILE names the draw's picture: its file name, or as many trailing path
+// components as FILE has ("Demo/Base.png").
+bool drawShows(const vtxhost::DrawCall& draw, const std::string& file);
 
 } // namespace vtxpreview

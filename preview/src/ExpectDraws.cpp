@@ -7,6 +7,10 @@
 namespace vtxpreview {
 namespace {
 
+// Canvas positions are ints.
+constexpr double kCanvasMin = -2147483648.0;
+constexpr double kCanvasMax = 2147483647.0;
+
 struct WantedDraw {
     std::size_t index;
     std::string file;
@@ -17,8 +21,8 @@ struct WantedDraw {
 bool sameScale(double a, double b) { return std::fabs(a - b) <= 1e-4 * std::max(1.0, std::fabs(b)); }
 
 bool matches(const vtxhost::DrawCall& draw, const WantedDraw& want) {
-    return draw.image.filename().string() == want.file && draw.x == want.x && draw.y == want.y &&
-           sameScale(draw.scale, want.scale) && draw.a == want.alpha;
+    return drawShows(draw, want.file) && draw.x == want.x && draw.y == want.y && sameScale(draw.scale, want.scale) &&
+           draw.a == want.alpha;
 }
 
 Action prepareDraws(const Args& args, const CompileContext&) {
@@ -35,8 +39,8 @@ Action prepareDraw(const Args& args, const CompileContext&) {
     args.requireCount(6, 6);
     const WantedDraw want{static_cast<std::size_t>(args.integer(0, 0, 100'000)),
                           args.text(1),
-                          args.number(2, -1e6, 1e6),
-                          args.number(3, -1e6, 1e6),
+                          args.number(2, kCanvasMin, kCanvasMax),
+                          args.number(3, kCanvasMin, kCanvasMax),
                           args.number(4, -1e6, 1e6),
                           args.number(5, 0, 255)};
     return [want](Session& session) {
@@ -57,8 +61,8 @@ std::vector<CommandSpec> expectDrawCommands() {
     return {
         {"expect draws", "N", "the last frame made N DrawTexture calls", HostUse::Starts, prepareDraws},
         {"expect draw", "I FILE X Y SCALE ALPHA",
-         "the I-th DrawTexture of the last frame (from 0): file name, position, scale, alpha", HostUse::Starts,
-         prepareDraw},
+         "the I-th DrawTexture of the last frame (from 0): file name (or FOLDER/FILE), position, scale, alpha",
+         HostUse::Starts, prepareDraw},
     };
 }
 

@@ -78,9 +78,9 @@ std::string layerOffsetDescription(std::string_view code, Axis axis) {
     return std::string(axis == Axis::X ? "Offset X for " : "Offset Y for ") + std::string(code);
 }
 
-void registerCvar(CVarManagerWrapper& cvars, const CvarSpec& spec, std::string_view defaultValue) {
-    cvars.registerCvar(std::string(spec.name), std::string(defaultValue), std::string(spec.description), true,
-                       spec.range.hasMin, spec.range.min, spec.range.hasMax, spec.range.max, true);
+CVarWrapper registerCvar(CVarManagerWrapper& cvars, const CvarSpec& spec, std::string_view defaultValue) {
+    return cvars.registerCvar(std::string(spec.name), std::string(defaultValue), std::string(spec.description), true,
+                              spec.range.hasMin, spec.range.min, spec.range.hasMax, spec.range.max, true);
 }
 
 void registerCvars(CVarManagerWrapper& cvars, std::span<const CvarSpec> specs) {

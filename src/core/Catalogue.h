@@ -7,6 +7,7 @@
 #include <string_view>
 
 class CVarManagerWrapper;
+class CVarWrapper;
 
 namespace vtx {
 
@@ -45,7 +46,7 @@ std::string layerOffsetDescription(std::string_view code, Axis axis);
 // Registers each variable of `specs` (searchable, saved in the host's configuration).
 void registerCvars(CVarManagerWrapper& cvars, std::span<const CvarSpec> specs);
 // Registers one variable with the given default instead of the table's.
-void registerCvar(CVarManagerWrapper& cvars, const CvarSpec& spec, std::string_view defaultValue);
+CVarWrapper registerCvar(CVarManagerWrapper& cvars, const CvarSpec& spec, std::string_view defaultValue);
 // The 28 per-layer offsets: for each layer its X offset, then its Y offset.
 void registerLayerOffsets(CVarManagerWrapper& cvars);
 

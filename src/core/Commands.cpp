@@ -5,6 +5,7 @@
 
 #include "Vantrix.h"
 #include "core/Log.h"
+#include "overlay/Hotkey.h"
 
 namespace vtx {
 
@@ -55,6 +56,9 @@ void registerOverlayCommands(Vantrix& plugin) {
         "vtx_reset_pos", [self](Args) { resetPosition(*self); }, "Reset overlay position/scale", 0);
     cvars.registerNotifier(
         "vtx_save_all", [self](Args) { saveHostConfiguration(*self); }, "Save ALL Vantrix settings to disk", 0);
+    cvars.registerNotifier(
+        "vtx_hotkey_capture", [self](Args) { startHotkeyCapture(*self); },
+        "Capture hotkey from keyboard (single/combo)", 0);
     cvars.registerNotifier(
         "vtx_toggle", [self](Args) { toggleOverlay(*self); }, "Toggle controller overlay", 0);
 }

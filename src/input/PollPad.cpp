@@ -10,10 +10,6 @@
 namespace vtx {
 namespace {
 
-// The catalogue's defaults, for a poll that finds a variable missing.
-constexpr int defaultPadSetting = -1;
-constexpr float defaultSmoothingSetting = 0.90f;
-
 bool queryXInput(int padSetting, platform::XInputGamepad& gamepad) {
     // Compared as unsigned, so -1 and every other value outside 0-3 scan all four.
     const auto fixed = static_cast<unsigned>(padSetting);
@@ -52,14 +48,8 @@ void pollPadState(PadState& pad, int padSetting, float smoothingSetting) {
 } // namespace vtx
 
 void Vantrix::pollPad() {
-    int padSetting = vtx::defaultPadSetting;
-    float smoothingSetting = vtx::defaultSmoothingSetting;
-    if (cvarManager) {
-        // Looked up by name every frame, so a change applies on the next one.
-        if (CVarWrapper choice = cvarManager->getCvar("vtx_pad"); !choice.IsNull())
-            padSetting = choice.getIntValue();
-        if (CVarWrapper smoothing = cvarManager->getCvar("vtx_stick_smooth"); !smoothing.IsNull())
-            smoothingSetting = smoothing.getFloatValue();
-    }
-    vtx::pollPadState(pad, padSetting, smoothingSetting);
+    // Read afresh every frame, so a change applies on the next one; a missing
+    // variable reads as its catalogue default.
+    const vtx::CvarHandles& cvars = settings();
+    vtx::pollPadState(pad, cvars.pad.asInt(), cvars.stickSmooth.asFloat());
 }

@@ -1,7 +1,8 @@
 #include "input/RawInputSink.h"
 
+#include <algorithm>
 #include <cctype>
-#include <cstring>
+#include <iterator>
 #include <string>
 
 #include "input/SonyDecode.h"
@@ -58,8 +59,10 @@ bool isSonyDevice(platform::RawDevice device) {
         return cached->second;
     char name[512] = {};
     bool sony = false;
-    if (platform::rawInputDeviceName(device, name) && name[0] != 0)
-        sony = isSonyDeviceName(std::string_view(name, strnlen(name, sizeof name)));
+    if (platform::rawInputDeviceName(device, name) && name[0] != 0) {
+        const auto length = static_cast<std::size_t>(std::find(name, std::end(name), '\0') - name);
+        sony = isSonyDeviceName(std::string_view(name, length));
+    }
     sonyDeviceCache.emplace(device, sony);
     return sony;
 }

@@ -40,7 +40,7 @@ inline vtxhost::HostOptions optionsFor(const TempFolder& folder) {
 
 inline long logCount(const vtxhost::Host& host, const std::string& line) {
     const auto& lines = host.logLines();
-    return std::count(lines.begin(), lines.end(), line);
+    return static_cast<long>(std::count(lines.begin(), lines.end(), line));
 }
 
 // Position of a line in the log, or -1.

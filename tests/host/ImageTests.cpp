@@ -74,8 +74,11 @@ TEST(Canvas, DrawsRecordTheStateSetBeforeThem) {
     ASSERT_EQ(frame.ops.size(), 4u);
     EXPECT_EQ(frame.ops[2].image, image->GetPath());
     EXPECT_EQ(frame.ops[3].imageWidth, 0);
-    ASSERT_EQ(frame.draws.size(), 1u); // only a decoded picture shows
+    ASSERT_EQ(frame.draws.size(), 2u); // every picture the plugin asked for, decoded or not
+    EXPECT_FALSE(frame.draws[1].decoded);
+    EXPECT_EQ(frame.draws[1].pixels, nullptr);
     const auto& draw = frame.draws[0];
+    EXPECT_TRUE(draw.decoded);
     EXPECT_EQ(draw.x, 5);
     EXPECT_EQ(draw.y, 6);
     EXPECT_EQ(draw.r, 10);

@@ -8,7 +8,8 @@ namespace {
 TEST(Lifecycle, LoadRegistersCommandsHookAndDefersTheDrawable) {
     vtxtest::PluginHost env;
     env.load();
-    for (const char* command : {"vtx_togglemenu", "vtx_reset_pos", "vtx_save_all", "vtx_toggle"}) {
+    for (const char* command :
+         {"vtx_togglemenu", "vtx_reset_pos", "vtx_save_all", "vtx_hotkey_capture", "vtx_toggle"}) {
         EXPECT_TRUE(env.host->commandExists(command)) << command;
     }
     EXPECT_EQ(env.host->registeredDrawables(), 0u);
@@ -41,7 +42,7 @@ TEST(Lifecycle, ReloadInTheSameProcessIsDrawnAgain) {
         env.load();
         env.settle();
         EXPECT_EQ(env.host->registeredDrawables(), 1u);
-        EXPECT_EQ(env.host->registeredHooks(), 1u);
+        EXPECT_EQ(env.host->registeredHooks(), 30u);
         env.host->unload();
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The 2D canvas handed to drawables each frame. The stand-in host records
 // every call so that previews and tests can see what was drawn: each call is
-// an op, and each DrawTexture of a decoded picture is also a draw.
+// an op, and each DrawTexture of a picture is also a draw (marked when the
+// picture did not decode).
 #include "bakkesmod/wrappers/sdkexport.h"
 #include <vector>
 

@@ -35,9 +35,11 @@ struct CanvasOp {
     int imageWidth = 0, imageHeight = 0;      // DrawTexture
 };
 
-// A DrawTexture call with the state set before it.
+// A DrawTexture call with the state set before it. A picture that did not
+// decode is still a call the plugin made, though the screen shows nothing.
 struct DrawCall {
     std::filesystem::path image;
+    bool decoded = true;
     int x = 0, y = 0;
     float scale = 0;
     unsigned char r = 255, g = 255, b = 255, a = 255;

@@ -1,0 +1,48 @@
+#pragma once
+// The console variables the overlay reads every frame, each looked up by name
+// once per plugin object and then read afresh on every use, so a change from
+// the console or the menu applies on the next frame without a name lookup
+// (and its string copy) per variable per frame.
+#include <array>
+
+#include "bakkesmod/wrappers/cvarwrapper.h"
+#include "core/Catalogue.h"
+
+class CVarManagerWrapper;
+
+namespace vtx {
+
+// A variable the host does not have reads as its catalogue default.
+struct Setting {
+    CVarWrapper var;
+    int fallbackInt = 0;
+    float fallbackFloat = 0;
+
+    int asInt() const { return var.IsNull() ? fallbackInt : var.getIntValue(); }
+    float asFloat() const { return var.IsNull() ? fallbackFloat : var.getFloatValue(); }
+    // Switches: 0 is off, anything else on.
+    bool on() const { return asInt() != 0; }
+    // Writes through to the host; nothing when the host does not have it.
+    void set(int value) const {
+        if (!var.IsNull()) {
+            CVarWrapper handle = var;
+            handle.setValue(value);
+        }
+    }
+};
+
+struct CvarHandles {
+    Setting enabled, onlineOnly, showFreeplayWorkshop, hideInMenus, hideReplays, hidePostgame, requireLocalCar;
+    Setting fadeEnable, fadeMs, replayFailsafeMs, replayHideMs, replayHideS, debugState;
+    Setting triggerAlphaOffPct, triggerAlphaOnPct, x, y, scale, layerShiftX, layerShiftY;
+    Setting sticksAlways, stickRange, deadzone, stickSmooth, triggerThresh, pad;
+    Setting hotkeyVk, hotkeyMod1, hotkeyMod2;
+    // Per drawn layer, in kLayerCodes order: the X offset, then the Y offset.
+    std::array<std::array<Setting, 2>, kLayerCodes.size()> offsets;
+};
+
+// Looks every variable up in `cvars`; without a manager every setting reads
+// its default.
+void resolveCvarHandles(CVarManagerWrapper* cvars, CvarHandles& out);
+
+} // namespace vtx

@@ -1,0 +1,143 @@
+#include "overlay/Hotkey.h"
+
+#include <algorithm>
+#include <string>
+
+#include "Vantrix.h"
+#include "core/Log.h"
+#include "platform/Platform.h"
+
+namespace vtx {
+
+HotkeyCapture hotkeyCapture;
+
+namespace {
+
+constexpr int kVkShift = 16, kVkControl = 17, kVkAlt = 18, kVkEscape = 27;
+constexpr int kVkLeftShift = 160, kVkRightShift = 161, kVkLeftControl = 162, kVkRightControl = 163;
+constexpr int kVkLeftAlt = 164, kVkRightAlt = 165;
+constexpr std::int64_t kCaptureTimeoutMs = 6000;
+constexpr int kLastVirtualKey = 255;
+
+bool anyHeld(int either, int left, int right) {
+    return platform::keyHeld(either) || platform::keyHeld(left) || platform::keyHeld(right);
+}
+
+bool combinationDown(int key, int mod1Key, int mod2Key) {
+    bool modsDown = true;
+    if (mod1Key != 0) {
+        modsDown = platform::keyHeld(mod1Key);
+    }
+    if (mod2Key != 0 && mod2Key != mod1Key) {
+        modsDown = modsDown && platform::keyHeld(mod2Key);
+    }
+    return modsDown && platform::keyHeld(key);
+}
+
+// Scans 1..255 for a key that went down since it was last seen; returns it,
+// or 0 when only modifiers (or nothing) went down.
+int newlyPressedKey(std::array<std::uint8_t, 256>& keyPrev) {
+    for (int key = 1; key <= kLastVirtualKey; ++key) {
+        const bool down = platform::keyHeld(key);
+        if (down && keyPrev[key] == 0) {
+            keyPrev[key] = 1;
+            if (!isModifierKey(key)) {
+                return key;
+            }
+            continue;
+        }
+        keyPrev[key] = down ? 1 : 0;
+    }
+    return 0;
+}
+
+void endCapture(Vantrix& plugin, std::string_view message) {
+    hotkeyCapture.active = false;
+    logLine(plugin.cvarManager, message);
+}
+
+} // namespace
+
+int modifierKey(int code) {
+    switch (code) {
+    case 1:
+        return kVkControl;
+    case 2:
+        return kVkShift;
+    case 3:
+        return kVkAlt;
+    default:
+        return 0;
+    }
+}
+
+bool isModifierKey(int virtualKey) {
+    return (virtualKey >= kVkShift && virtualKey <= kVkAlt) ||
+           (virtualKey >= kVkLeftShift && virtualKey <= kVkRightAlt);
+}
+
+Modifiers modifiersFor(bool ctrl, bool shift, bool alt) {
+    Modifiers mods;
+    if (ctrl) {
+        mods.mod1 = 1;
+    }
+    if (shift) {
+        (mods.mod1 == 0 ? mods.mod1 : mods.mod2) = 2;
+    }
+    if (alt) {
+        if (mods.mod1 == 0) {
+            mods.mod1 = 3;
+        } else if (mods.mod2 == 0) {
+            mods.mod2 = 3;
+        }
+    }
+    return mods;
+}
+
+void runHotkeyToggle(Vantrix& plugin) {
+    const CvarHandles& cvars = plugin.settings();
+    const int key = std::min(cvars.hotkeyVk.asInt(), kLastVirtualKey);
+    const int mod1Key = modifierKey(cvars.hotkeyMod1.asInt());
+    const int mod2Key = modifierKey(cvars.hotkeyMod2.asInt());
+    // 0, the registered default and the menu's "Unassigned", is no key: read
+    // as virtual key 1 it would make every left click flip the overlay.
+    const bool down = key > 0 && combinationDown(key, mod1Key, mod2Key);
+    if (down && !plugin.hotkeyWasDown) {
+        cvars.enabled.set(cvars.enabled.asInt() == 0 ? 1 : 0);
+    }
+    plugin.hotkeyWasDown = down;
+}
+
+void startHotkeyCapture(Vantrix& plugin) {
+    hotkeyCapture.active = true;
+    hotkeyCapture.startNs = platform::steadyNowNs();
+    hotkeyCapture.keyPrev.fill(0);
+    logLine(plugin.cvarManager, "Hotkey capture started: press desired key or key-combo now (ESC cancels).");
+}
+
+void runHotkeyCapture(Vantrix& plugin) {
+    const std::int64_t elapsedMs = (platform::steadyNowNs() - hotkeyCapture.startNs) / 1'000'000;
+    if (platform::keyHeld(kVkEscape)) {
+        endCapture(plugin, "Hotkey capture cancelled (ESC).");
+        return;
+    }
+    if (elapsedMs > kCaptureTimeoutMs) {
+        endCapture(plugin, "Hotkey capture timed out.");
+        return;
+    }
+    const int key = newlyPressedKey(hotkeyCapture.keyPrev);
+    if (key == 0) {
+        return;
+    }
+    const Modifiers mods =
+        modifiersFor(anyHeld(kVkControl, kVkLeftControl, kVkRightControl),
+                     anyHeld(kVkShift, kVkLeftShift, kVkRightShift), anyHeld(kVkAlt, kVkLeftAlt, kVkRightAlt));
+    const CvarHandles& cvars = plugin.settings();
+    cvars.hotkeyVk.set(key);
+    cvars.hotkeyMod1.set(mods.mod1);
+    cvars.hotkeyMod2.set(mods.mod2);
+    endCapture(plugin, "Hotkey captured: VK=" + std::to_string(key) + " mod1=" + std::to_string(mods.mod1) +
+                           " mod2=" + std::to_string(mods.mod2));
+}
+
+} // namespace vtx

@@ -1,0 +1,63 @@
+#pragma once
+// Puts the active skin on the canvas: the base, every held button, the
+// triggers by pressure and the sticks by deflection.
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "bakkesmod/wrappers/canvaswrapper.h"
+#include "core/CvarHandles.h"
+#include "input/PadState.h"
+
+namespace vtx {
+
+// The layout settings of one drawn frame. The origin, offsets and stick range
+// are screen pixels; the scale applies to the pictures only.
+struct Layout {
+    float drawX = 0;
+    float drawY = 0;
+    float scale = 1;
+    float range = 0;
+    float deadzone = 0;
+    float thresh = 0;
+    bool sticksAlways = true;
+    float offAlpha = 0;
+    float onAlpha = 1;
+    float fadeAlpha = 1;
+};
+
+// `value` limited to lo..hi; a value that is not a number counts as lo.
+float clampSetting(float value, float lo, float hi);
+// A canvas coordinate: truncated toward zero and kept within the int range;
+// nothing for a position that is not a number.
+std::optional<int> canvasCoordinate(float value);
+// Opacity 0..1 as the colour's alpha byte, rounded half away from zero.
+unsigned char alphaByte(float alpha);
+// The trigger picture's opacity: a press at or below the threshold counts as
+// released, above it the raw pressure blends the off and on opacities.
+float triggerOpacity(float value, float thresh, float offAlpha, float onAlpha, float fade);
+// One stick axis beyond the dead zone (clamped to 0..0.95), rescaled to -1..1.
+float stickDeflection(float axis, float deadzone);
+
+Layout readLayout(const CvarHandles& cvars, float fadeAlpha);
+
+// What the layer functions share within one frame.
+struct LayerPainter {
+    CanvasWrapper& canvas;
+    const Layout& layout;
+    const CvarHandles& cvars;
+    const std::map<std::string, std::shared_ptr<ImageWrapper>>& layers;
+};
+
+// One picture at (x, y); nothing for an empty picture or a position that is not a number.
+void drawLayerImage(CanvasWrapper& canvas, ImageWrapper* image, float x, float y, float scale, float alpha);
+// `layer` indexes kLayerCodes.
+void drawButtonLayer(const LayerPainter& painter, std::size_t layer, bool held);
+void drawTriggerLayer(const LayerPainter& painter, std::size_t layer, float value);
+void drawStickLayer(const LayerPainter& painter, std::size_t layer, float stickX, float stickY, bool held);
+// The whole pad, in drawing order.
+void drawPad(const LayerPainter& painter, ImageWrapper* base, const PadState& pad);
+
+} // namespace vtx

@@ -1,0 +1,68 @@
+#include "overlay/SkinImages.h"
+
+#include <system_error>
+
+#include "Vantrix.h"
+#include "core/Paths.h"
+#include "overlay/SkinLayers.h"
+#include "overlay/Skins.h"
+
+namespace vtx {
+
+std::string skinFilePath(std::string_view dataFolder, std::string_view skin, std::string_view file) {
+    std::string path;
+    path.reserve(dataFolder.size() + skin.size() + file.size() + 17);
+    path.append(dataFolder).append("/Vantrix/skins/").append(skin).append("/").append(file);
+    return path;
+}
+
+std::shared_ptr<ImageWrapper> loadSkinImage(std::string_view dataFolder, std::string_view skin, std::string_view file) {
+    try {
+        const std::filesystem::path path = pathFromUtf8(skinFilePath(dataFolder, skin, file));
+        std::error_code error;
+        if (path.empty() || !std::filesystem::exists(path, error)) {
+            return nullptr;
+        }
+        // Kept even when it does not decode: the canvas is still asked to draw it.
+        auto image = std::make_shared<ImageWrapper>(path, true, false);
+        image->LoadForCanvas();
+        return image;
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+std::shared_ptr<ImageWrapper> loadFirstSkinImage(std::string_view dataFolder, std::string_view skin,
+                                                 const std::array<std::string_view, 4>& files) {
+    for (std::string_view file : files) {
+        if (file.empty()) {
+            continue;
+        }
+        if (auto image = loadSkinImage(dataFolder, skin, file)) {
+            return image;
+        }
+    }
+    return nullptr;
+}
+
+void loadSkinImages(Vantrix& plugin) {
+    if (plugin.imagesLoaded) {
+        return;
+    }
+    // Without a data folder or a skin the paths would name folders above the
+    // skins (an empty skin name reads the skins folder itself): load nothing.
+    const std::string dataFolder = dataFolderText(plugin);
+    const bool usable = !dataFolder.empty() && !plugin.activeSkin.empty();
+    plugin.baseImage = usable ? loadSkinImage(dataFolder, plugin.activeSkin, kBaseFile) : nullptr;
+    try {
+        for (const SkinLayer& layer : kSkinLayers) {
+            plugin.layerImages[std::string(layer.key)] =
+                usable ? loadFirstSkinImage(dataFolder, plugin.activeSkin, layer.files) : nullptr;
+        }
+    } catch (...) {
+        plugin.layerImages.clear();
+    }
+    plugin.imagesLoaded = true;
+}
+
+} // namespace vtx

@@ -1,0 +1,61 @@
+# The MSVC build's plugin_exports: with dumpbin, checks that the DLL exports
+# getPlugin, deleteMe and exports and nothing else, that it imports only
+# system DLLs and the host's, and that it uses the release runtime DLLs
+# (VCRUNTIME140.dll) as the host does, not a static or debug runtime.
+#   cmake -DDUMPBIN=... -DLIBRARY=.../vantrix.dll -P CheckExportsMsvc.cmake
+cmake_minimum_required(VERSION 3.25)
+function(dump option out)
+  execute_process(COMMAND ${DUMPBIN} /NOLOGO ${option} ${LIBRARY}
+                  RESULT_VARIABLE status OUTPUT_VARIABLE text ERROR_VARIABLE text)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "dumpbin ${option} failed (${status}):\n${text}")
+  endif()
+  string(REPLACE "\r" "" text "${text}")
+  string(REPLACE "\n" ";" lines "${text}")
+  set(${out} "${lines}" PARENT_SCOPE)
+endfunction()
+
+# Export rows: "ordinal hint RVA name", the name perhaps followed by " = ...".
+dump(/EXPORTS rows)
+set(found)
+foreach(row IN LISTS rows)
+  if(row MATCHES "^ +[0-9]+ +[0-9A-Fa-f]+ +[0-9A-Fa-f]+ +([^ ]+)")
+    list(APPEND found ${CMAKE_MATCH_1})
+  endif()
+endforeach()
+list(SORT found)
+string(REPLACE ";" " " found "${found}")
+if(NOT found STREQUAL "deleteMe exports getPlugin")
+  message(FATAL_ERROR "exports: expected 'deleteMe exports getPlugin', found '${found}'")
+endif()
+message("exports: ${found}")
+
+# The DLL names listed under "Image has the following dependencies:".
+dump(/DEPENDENTS rows)
+set(imports)
+set(listing OFF)
+foreach(row IN LISTS rows)
+  if(row MATCHES "has the following dependencies")
+    set(listing ON)
+  elseif(row MATCHES "Summary|delay load")
+    set(listing OFF)
+  elseif(listing AND row MATCHES "^ +([^ ]+\\.[dD][lL][lL])$")
+    string(TOLOWER ${CMAKE_MATCH_1} dll)
+    list(APPEND imports ${dll})
+  endif()
+endforeach()
+message("imports: ${imports}")
+set(problems)
+foreach(dll IN LISTS imports)
+  if(NOT dll MATCHES "^(pluginsdk|kernel32|user32|shell32|ole32|advapi32|gdi32|imm32|msvcp140(_[0-9a-z_]+)?|vcruntime140(_1)?)\\.dll$"
+     AND NOT dll MATCHES "^api-ms-win-")
+    list(APPEND problems "unexpected import: ${dll}")
+  endif()
+endforeach()
+if(NOT "vcruntime140.dll" IN_LIST imports)
+  list(APPEND problems "no import of vcruntime140.dll: not built with the release runtime DLLs (/MD)")
+endif()
+if(problems)
+  string(REPLACE ";" "\n" problems "${problems}")
+  message(FATAL_ERROR "${problems}")
+endif()
