@@ -1,5 +1,7 @@
 #include "menu/KeyAssign.h"
 
+#include "overlay/Hotkey.h"
+
 namespace vtx {
 
 KeyAssignState keyAssign;
@@ -12,7 +14,7 @@ bool anyHeld(KeyStateReader keys, int generic, int left, int right) {
 }
 
 // Mouse buttons and Cancel, and the modifiers themselves, are never the key.
-bool neverTheKey(int vk) { return (vk >= 1 && vk <= 6) || (vk >= 16 && vk <= 18) || (vk >= 160 && vk <= 165); }
+bool neverTheKey(int vk) { return (vk >= 1 && vk <= 6) || isModifierKey(vk); }
 } // namespace
 
 std::string keyName(int vk) {
@@ -52,25 +54,6 @@ const char* modifierName(int code) {
     }
 }
 
-HotkeyBinding withModifiers(int virtualKey, bool ctrl, bool shift, bool alt) {
-    HotkeyBinding binding{virtualKey, kModNone, kModNone};
-    if (ctrl)
-        binding.mod1 = kModCtrl;
-    if (shift) {
-        if (binding.mod1 == kModNone)
-            binding.mod1 = kModShift;
-        else
-            binding.mod2 = kModShift;
-    }
-    if (alt) {
-        if (binding.mod1 == kModNone)
-            binding.mod1 = kModAlt;
-        else if (binding.mod2 == kModNone)
-            binding.mod2 = kModAlt;
-    }
-    return binding;
-}
-
 void beginKeyAssign(KeyAssignState& wait, std::uint64_t now, KeyStateReader keys) {
     wait.active = true;
     wait.armed = false;
@@ -103,8 +86,9 @@ KeyWait stepKeyAssign(KeyAssignState& wait, std::uint64_t now, bool mouseHeld, K
     wait.active = false;
     if (found == kVirtualKeyF9)
         return KeyWait::Ignored;
-    binding =
-        withModifiers(found, anyHeld(keys, 17, 162, 163), anyHeld(keys, 16, 160, 161), anyHeld(keys, 18, 164, 165));
+    const Modifiers mods =
+        modifiersFor(anyHeld(keys, 17, 162, 163), anyHeld(keys, 16, 160, 161), anyHeld(keys, 18, 164, 165));
+    binding = HotkeyBinding{found, mods.mod1, mods.mod2};
     return KeyWait::Assigned;
 }
 

@@ -40,10 +40,6 @@ extern KeyAssignState keyAssign;
 std::string keyName(int virtualKey);
 // "Ctrl", "Shift", "Alt" for modifier codes 1-3, empty otherwise.
 const char* modifierName(int code);
-// The two modifier codes for the held modifiers, Ctrl before Shift before
-// Alt; a third one held does not fit and is dropped.
-HotkeyBinding withModifiers(int virtualKey, bool ctrl, bool shift, bool alt);
-
 // Starts a wait: remembers when, and which keys are already held.
 void beginKeyAssign(KeyAssignState& wait, std::uint64_t now, KeyStateReader keys);
 

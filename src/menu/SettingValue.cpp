@@ -1,17 +1,10 @@
 #include "menu/SettingValue.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 
 namespace vtx {
-
-float clampSetting(float value, float lo, float hi) {
-    if (std::isnan(value) || value < lo)
-        return lo;
-    return std::min(value, hi);
-}
 
 std::optional<float> settingToStore(float edited, float lo, float hi) {
     if (std::isnan(edited))

@@ -5,12 +5,12 @@
 #include <optional>
 #include <string>
 
+#include "core/Clamp.h"
+
 class CVarManagerWrapper;
 
 namespace vtx {
 
-// lo below the range, hi above it; NaN counts as below.
-float clampSetting(float value, float lo, float hi);
 // The value to store for an edit: clamped into the range, or none for NaN
 // (the value in force stays).
 std::optional<float> settingToStore(float edited, float lo, float hi);

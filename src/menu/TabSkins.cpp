@@ -1,29 +1,16 @@
 // Skins: which skin folder the overlay draws, and the way to the folders.
-#include <cctype>
-
 #include <imgui.h>
 
 #include "Vantrix.h"
 #include "core/Log.h"
 #include "menu/SkinsFolder.h"
 #include "menu/Tabs.h"
+#include "overlay/Skins.h"
 #include "platform/Platform.h"
 
 namespace vtx {
 
 namespace {
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto x = static_cast<unsigned char>(a[i]);
-        const auto y = static_cast<unsigned char>(b[i]);
-        if (std::tolower(x) != std::tolower(y))
-            return false;
-    }
-    return true;
-}
-
 void skinCombo(Vantrix& plugin) {
     CVarWrapper skin = plugin.cvarManager->getCvar("vtx_skin");
     std::string preview = skin.getStringValue();
@@ -34,7 +21,7 @@ void skinCombo(Vantrix& plugin) {
     // Copied: picking a skin runs the skin's change handler, which may rescan the list.
     const std::vector<std::string> names = plugin.skinNames;
     for (const std::string& name : names) {
-        const bool selected = sameIgnoringCase(name, preview);
+        const bool selected = sameSkinName(name, preview);
         if (ImGui::Selectable(name.c_str(), selected)) {
             skin.setValue(name);
             plugin.imagesLoaded = false;
@@ -59,9 +46,13 @@ void openSkinsFolder(Vantrix& plugin) {
 } // namespace
 
 void drawSkinsTab(Vantrix& plugin) {
+    if (plugin.skinListDirty)
+        scanSkins(plugin);
     skinCombo(plugin);
-    if (ImGui::Button("Refresh skin list"))
+    if (ImGui::Button("Refresh skin list")) {
         plugin.skinListDirty = true;
+        scanSkins(plugin);
+    }
     if (ImGui::Button("Open skins folder"))
         openSkinsFolder(plugin);
 }

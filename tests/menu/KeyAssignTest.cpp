@@ -50,19 +50,6 @@ TEST(KeyNames, ChipsNameTheKeysTheTableNames) {
     EXPECT_EQ(std::string(vtx::modifierName(1)) + vtx::modifierName(2) + vtx::modifierName(3), "CtrlShiftAlt");
 }
 
-TEST(KeyNames, ModifiersFillCtrlShiftAltInOrder) {
-    auto mods = [](bool ctrl, bool shift, bool alt) {
-        const vtx::HotkeyBinding b = vtx::withModifiers(kK, ctrl, shift, alt);
-        return std::array<int, 3>{b.vk, b.mod1, b.mod2};
-    };
-    EXPECT_EQ(mods(true, true, false), (std::array<int, 3>{75, 1, 2}));
-    EXPECT_EQ(mods(false, true, true), (std::array<int, 3>{75, 2, 3}));
-    EXPECT_EQ(mods(true, true, true), (std::array<int, 3>{75, 1, 2}));
-    EXPECT_EQ(mods(true, false, true), (std::array<int, 3>{75, 1, 3}));
-    EXPECT_EQ(mods(false, false, true), (std::array<int, 3>{75, 3, 0}));
-    EXPECT_EQ(mods(false, false, false), (std::array<int, 3>{75, 0, 0}));
-}
-
 struct KeyWaitTest : ::testing::Test {
     void SetUp() override { keyboard = Keyboard{}; }
     vtx::KeyWait step(std::uint64_t now, bool mouse = false) {
