@@ -5,6 +5,8 @@
 #include "core/Commands.h"
 #include "core/GameHooks.h"
 #include "core/Log.h"
+#include "core/PositionCommands.h"
+#include "core/SettingsFile.h"
 #include "input/CalibrationFile.h"
 #include "input/RawInputSink.h"
 #include "overlay/Skins.h"
@@ -46,9 +48,13 @@ void Vantrix::onLoad() {
     chooseSkin();
     vtx::registerCvars(*cvarManager, std::span(vtx::kLateCvars).subspan(1));
 
+    vtx::registerSettingsCommands(*this);
+    vtx::attachSettingsAutosave(*this);
+    vtx::scheduleStartupSettingsLoad(*this); // one second later, when vtx_load_saved_settings is on
     vtx::registerOverlayCommands(*this);
     vtx::registerLayerOffsets(*cvarManager);
-    cvarHandlesResolved = false; // looked up again once everything is registered
+    cvarHandlesResolved = false;          // looked up again once everything is registered
+    vtx::loadSavedPositionAtStart(*this); // when vtx_load_saved is on
 
     vtx::registerGameHooks(*this);
     scheduleDrawable();

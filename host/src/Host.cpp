@@ -28,6 +28,9 @@ std::optional<CVarInfo> Host::cvarInfo(const std::string& name) const {
 std::vector<CVarInfo> Host::cvars() const { return impl_->cvarInfos(); }
 bool Host::commandExists(const std::string& name) const { return impl_->commandExists(name); }
 std::vector<std::string> Host::commands() const { return impl_->commandNames(); }
+std::optional<std::string> Host::commandDescription(const std::string& name) const {
+    return impl_->commandDescription(name);
+}
 const std::vector<std::string>& Host::logLines() const { return impl_->logLines(); }
 
 void Host::setFrameRate(double framesPerSecond) { impl_->setFrameRate(framesPerSecond); }
@@ -40,6 +43,11 @@ void Host::fireEvent(const std::string& eventName) { impl_->fireEvent(eventName)
 const CanvasRecord& Host::lastFrame() const { return impl_->lastFrame(); }
 bool Host::windowOpen(const std::string& menuName) const { return impl_->windowOpen(menuName); }
 void Host::setMouse(int x, int y, bool down) { impl_->setMouse(x, y, down); }
+void Host::typeText(const std::string& utf8) { impl_->typeText(utf8); }
+const std::vector<GuiItem>& Host::guiItems() const { return impl_->guiItems(); }
+std::uint32_t Host::guiActiveId() const { return impl_->guiActiveId(); }
+bool Host::scrollToGuiItem(const GuiItem& item) { return impl_->scrollToGuiItem(item); }
+const ImDrawData* Host::guiDrawData() const { return impl_->guiDrawData(); }
 
 const std::filesystem::path& Host::dataFolder() const { return impl_->options().dataFolder; }
 std::size_t Host::registeredHooks() const { return impl_->hookCount(); }

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "CVarText.h"
 #include "ConsoleLine.h"
 #include "HostImpl.h"
@@ -22,15 +24,26 @@ void HostImpl::registerCommand(const std::string& name, int owner, std::function
     if (!ownerLive(owner) || !fn || name.empty())
         return;
     // A later registration of the same name replaces the earlier one.
-    commands_[name] =
-        Command{owner, std::make_shared<std::function<void(std::vector<std::string>)>>(std::move(fn)), description};
+    commands_[name] = Command{owner, std::make_shared<std::function<void(std::vector<std::string>)>>(std::move(fn)),
+                              description, nextCommandOrder_++};
 }
 
 std::vector<std::string> HostImpl::commandNames() const {
+    std::vector<const std::pair<const std::string, Command>*> ordered;
+    for (const auto& entry : commands_)
+        ordered.push_back(&entry);
+    std::sort(ordered.begin(), ordered.end(), [](auto* a, auto* b) { return a->second.order < b->second.order; });
     std::vector<std::string> names;
-    for (const auto& [name, command] : commands_)
-        names.push_back(name);
+    for (const auto* entry : ordered)
+        names.push_back(entry->first);
     return names;
+}
+
+std::optional<std::string> HostImpl::commandDescription(const std::string& name) const {
+    auto it = commands_.find(name);
+    if (it == commands_.end())
+        return std::nullopt;
+    return it->second.description;
 }
 
 void HostImpl::executeCommand(const std::string& line, bool echo) {

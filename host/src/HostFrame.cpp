@@ -72,7 +72,7 @@ void HostImpl::frame() {
     ++toggleEpoch_;
     // Every plugin call of the frame, window toggles included, happens inside
     // one Dear ImGui frame, as it does in the game's render hook.
-    beginGuiFrame();
+    beginGuiFrame(true);
 
     const std::uint64_t orderLimit = nextTimerOrder_;
     while (runNextDueTimer(devices().nowNs(), orderLimit, false)) {

@@ -1,10 +1,54 @@
-// Plugin windows and the host's Dear ImGui context.
+// Plugin windows and the host's Dear ImGui context, with the input a platform
+// backend would feed it.
+#include <array>
+
+#include "GuiDrawCopy.h"
 #include "HostImpl.h"
 #include "bakkesmod/plugin/pluginwindow.h"
 #include "imgui.h"
 #include "imgui_internal.h"
 
 namespace vtxhost {
+
+namespace {
+
+// Virtual-key codes, as the game's Win32 backend maps them.
+constexpr int kVkBack = 0x08, kVkTab = 0x09, kVkReturn = 0x0D, kVkShift = 0x10, kVkControl = 0x11, kVkMenu = 0x12,
+              kVkEscape = 0x1B, kVkSpace = 0x20, kVkPrior = 0x21, kVkNext = 0x22, kVkEnd = 0x23, kVkHome = 0x24,
+              kVkLeft = 0x25, kVkUp = 0x26, kVkRight = 0x27, kVkDown = 0x28, kVkInsert = 0x2D, kVkDelete = 0x2E,
+              kVkLwin = 0x5B, kVkRwin = 0x5C, kVkLshift = 0xA0, kVkRshift = 0xA1, kVkLcontrol = 0xA2,
+              kVkRcontrol = 0xA3, kVkLmenu = 0xA4, kVkRmenu = 0xA5;
+
+void mapKeys(ImGuiIO& io) {
+    const std::pair<ImGuiKey, int> keys[] = {
+        {ImGuiKey_Tab, kVkTab},
+        {ImGuiKey_LeftArrow, kVkLeft},
+        {ImGuiKey_RightArrow, kVkRight},
+        {ImGuiKey_UpArrow, kVkUp},
+        {ImGuiKey_DownArrow, kVkDown},
+        {ImGuiKey_PageUp, kVkPrior},
+        {ImGuiKey_PageDown, kVkNext},
+        {ImGuiKey_Home, kVkHome},
+        {ImGuiKey_End, kVkEnd},
+        {ImGuiKey_Insert, kVkInsert},
+        {ImGuiKey_Delete, kVkDelete},
+        {ImGuiKey_Backspace, kVkBack},
+        {ImGuiKey_Space, kVkSpace},
+        {ImGuiKey_Enter, kVkReturn},
+        {ImGuiKey_Escape, kVkEscape},
+        {ImGuiKey_KeyPadEnter, kVkReturn + 256}, // the backend's extended Enter; the virtual keyboard has none
+        {ImGuiKey_A, 'A'},
+        {ImGuiKey_C, 'C'},
+        {ImGuiKey_V, 'V'},
+        {ImGuiKey_X, 'X'},
+        {ImGuiKey_Y, 'Y'},
+        {ImGuiKey_Z, 'Z'},
+    };
+    for (const auto& [key, vk] : keys)
+        io.KeyMap[key] = vk;
+}
+
+} // namespace
 
 void HostImpl::createGui() {
     ImGuiContext* previous = ImGui::GetCurrentContext();
@@ -18,6 +62,8 @@ void HostImpl::createGui() {
     unsigned char* pixels = nullptr;
     int width = 0, height = 0;
     io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
+    mapKeys(io);
+    installItemHooks();
     if (previous)
         ImGui::SetCurrentContext(previous);
 }
@@ -27,21 +73,44 @@ void HostImpl::destroyGui() noexcept {
         return;
     if (guiFrameOpen_)
         endGuiFrame(false);
+    // Dear ImGui counts frees against the current context: go while it is ours.
+    ImGui::SetCurrentContext(gui_);
+    drawCopy_.reset();
     ImGui::DestroyContext(gui_);
     gui_ = nullptr;
 }
 
-void HostImpl::beginGuiFrame() {
+// Typed characters wait for a real frame: a window operation's frame between
+// frames is for the window's own drawing, not for the user's typing.
+void HostImpl::feedGuiInput(bool realFrame) {
+    ImGuiIO& io = ImGui::GetIO();
+    io.MousePos = ImVec2(static_cast<float>(mouseX_), static_cast<float>(mouseY_));
+    io.MouseDown[0] = mouseDown_;
+    std::array<bool, 256> held{};
+    for (std::size_t vk = 0; vk < held.size(); ++vk)
+        io.KeysDown[vk] = held[vk] = devices().keyHeld(static_cast<int>(vk));
+    io.KeyCtrl = held[kVkControl] || held[kVkLcontrol] || held[kVkRcontrol];
+    io.KeyShift = held[kVkShift] || held[kVkLshift] || held[kVkRshift];
+    io.KeyAlt = held[kVkMenu] || held[kVkLmenu] || held[kVkRmenu];
+    io.KeySuper = held[kVkLwin] || held[kVkRwin];
+    if (realFrame) {
+        io.AddInputCharactersUTF8(typed_.c_str());
+        typed_.clear();
+    }
+}
+
+void HostImpl::beginGuiFrame(bool realFrame) {
     if (guiFrameOpen_)
         return;
     ImGui::SetCurrentContext(gui_);
     ImGuiIO& io = ImGui::GetIO();
     io.DisplaySize = ImVec2(static_cast<float>(options_.displayWidth), static_cast<float>(options_.displayHeight));
     io.DeltaTime = static_cast<float>(frameIntervalNs_) / 1e9f;
-    io.MousePos = ImVec2(static_cast<float>(mouseX_), static_cast<float>(mouseY_));
-    io.MouseDown[0] = mouseDown_;
+    feedGuiInput(realFrame);
     ImGui::NewFrame();
     guiFrameOpen_ = true;
+    if (realFrame)
+        startGuiRecord();
 }
 
 void HostImpl::endGuiFrame(bool render) {
@@ -51,11 +120,13 @@ void HostImpl::endGuiFrame(bool render) {
     // A plugin that left a window or a style push open must not break the
     // next frame.
     ImGui::ErrorCheckEndFrameRecover(nullptr);
+    const bool recorded = recording_;
     if (render) {
         ImGui::Render();
     } else {
         ImGui::EndFrame();
     }
+    finishGuiRecord(recorded && render);
     guiFrameOpen_ = false;
 }
 
@@ -66,7 +137,7 @@ template <class F> void HostImpl::inGuiFrame(F&& call) {
         call();
         return;
     }
-    beginGuiFrame();
+    beginGuiFrame(false);
     call();
     endGuiFrame(false);
 }
@@ -123,6 +194,19 @@ void HostImpl::setMouse(int x, int y, bool down) {
     mouseX_ = x;
     mouseY_ = y;
     mouseDown_ = down;
+}
+
+std::uint32_t HostImpl::guiActiveId() const { return gui_ ? gui_->ActiveId : 0; }
+
+bool HostImpl::scrollToGuiItem(const GuiItem& item) {
+    if (!gui_ || guiFrameOpen_)
+        return false;
+    ImGui::SetCurrentContext(gui_);
+    ImGuiWindow* window = ImGui::FindWindowByName(item.window.c_str());
+    if (!window)
+        return false;
+    ImGui::ScrollToRect(window, ImRect(item.rect.minX, item.rect.minY, item.rect.maxX, item.rect.maxY));
+    return true;
 }
 
 void HostImpl::renderWindows() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "GuiDrawCopy.h"
 #include "LoadedPlugin.h"
 
 namespace vtxhost {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 #include "bakkesmod/wrappers/gamewrapper.h"
 #include "vtxhost/Host.h"
+#include "vtxhost/ItemHooks.h"
 
 struct ImGuiContext;
 namespace BakkesMod::Plugin {
@@ -27,6 +29,7 @@ class PluginWindow;
 namespace vtxhost {
 
 class PluginLibrary;
+class GuiDrawCopy;
 
 // Registrations made by the host program itself; never dropped.
 constexpr int kHostOwner = 0;
@@ -83,6 +86,7 @@ public:
     void executeCommand(const std::string& line, bool echo);
     bool commandExists(const std::string& name) const { return commands_.count(name) != 0; }
     std::vector<std::string> commandNames() const;
+    std::optional<std::string> commandDescription(const std::string& name) const;
     const std::map<int, std::string>& bindings() const { return bindings_; }
 
     // The saved configuration (HostConfig.cpp).
@@ -110,7 +114,14 @@ public:
     bool openWindow(const std::string& name, bool open, bool toggle);
     bool windowOpen(const std::string& name) const;
     void setMouse(int x, int y, bool down);
+    void typeText(const std::string& utf8) { typed_ += utf8; }
+    std::uint32_t guiActiveId() const;
+    bool scrollToGuiItem(const GuiItem& item);
     ImGuiContext* guiContext() const { return gui_; }
+
+    // What the frames' Dear ImGui produced (HostGuiRecord.cpp).
+    const std::vector<GuiItem>& guiItems() const { return items_; }
+    const ImDrawData* guiDrawData() const;
 
     // Plugin libraries (HostLoader.cpp).
     bool load(const std::filesystem::path& library, std::string* error);
@@ -129,6 +140,7 @@ private:
         int owner;
         std::shared_ptr<std::function<void(std::vector<std::string>)>> fn;
         std::string description;
+        std::uint64_t order; // when it was registered
     };
     struct Hook {
         int owner;
@@ -179,10 +191,21 @@ private:
     // Dear ImGui (HostGui.cpp).
     void createGui();
     void destroyGui() noexcept;
-    void beginGuiFrame();
+    // A real frame is one of frame(); the others let a window operation
+    // between frames draw (its output is dropped, its widgets not recorded).
+    void beginGuiFrame(bool realFrame);
+    void feedGuiInput(bool realFrame);
     void endGuiFrame(bool render);
     template <class F> void inGuiFrame(F&& call);
     void renderWindows();
+
+    // Dear ImGui's item hooks and the frame's record (HostGuiRecord.cpp).
+    void installItemHooks();
+    void startGuiRecord();
+    void finishGuiRecord(bool keep);
+    void itemAdded(ImGuiContext* context, std::uint32_t id, const GuiRect& rect);
+    void itemDescribed(ImGuiContext* context, std::uint32_t id, const char* label, int statusFlags);
+    const char* itemLabel(std::uint32_t id) const;
 
     void dropOwner(int owner);
 
@@ -195,6 +218,7 @@ private:
     std::vector<std::pair<std::string, std::string>> savedConfig_; // as read from the config file
 
     std::map<std::string, Command> commands_;
+    std::uint64_t nextCommandOrder_ = 1;
     std::map<int, std::string> bindings_; // virtual key → console text
     std::vector<Hook> hooks_;
     // Libraries unloaded during a host action whose copied callbacks still
@@ -217,6 +241,13 @@ private:
     bool guiFrameOpen_ = false;
     int mouseX_ = 0, mouseY_ = 0;
     bool mouseDown_ = false;
+    std::string typed_; // characters for the next real frame
+
+    ItemHooks itemHooks_;
+    bool recording_ = false;
+    std::vector<GuiItem> items_;         // the last frame's widgets
+    std::vector<GuiItem> itemsBuilding_; // the frame in progress
+    std::unique_ptr<GuiDrawCopy> drawCopy_;
 
     std::unique_ptr<LoadedPlugin> plugin_;
     std::vector<int> liveOwners_{kHostOwner};

@@ -52,6 +52,7 @@ int keyArg(const Args& args, std::size_t i);
 // The groups that make up the table, one source file each.
 std::vector<CommandSpec> hostCommands();
 std::vector<CommandSpec> deviceCommands();
+std::vector<CommandSpec> guiCommands();
 std::vector<CommandSpec> fileCommands();
 std::vector<CommandSpec> expectStateCommands();
 std::vector<CommandSpec> expectLogCommands();

@@ -1,5 +1,7 @@
 // Expectations about the host's state: variables, commands, the menu window
 // and what the plugin has registered.
+#include <optional>
+
 #include "CommandTable.h"
 
 namespace vtxpreview {
@@ -23,10 +25,21 @@ Action prepareNoCvar(const Args& args, const CompileContext&) {
     };
 }
 
+// With a description, the command must have been registered with exactly that text.
 Action prepareCommand(const Args& args, const CompileContext&) {
-    args.requireCount(1, 1);
-    return [name = args.text(0)](Session& session) {
-        session.expect(session.host().commandExists(name), "expected a console command " + name + ", found none");
+    args.requireCount(1, SIZE_MAX);
+    std::optional<std::string> want;
+    if (args.count() > 1) {
+        want = args.rest(1);
+    }
+    return [name = args.text(0), want](Session& session) {
+        const auto found = session.host().commandDescription(name);
+        if (!found) {
+            session.expect(false, "expected a console command " + name + ", found none");
+            return;
+        }
+        session.expect(!want || *found == *want, "expected " + name + " described as " + quoteWord(want.value_or("")) +
+                                                     ", found " + quoteWord(*found));
     };
 }
 
@@ -79,7 +92,8 @@ std::vector<CommandSpec> expectStateCommands() {
     return {
         {"expect cvar", "NAME TEXT...", "the variable's value is TEXT", HostUse::Starts, prepareCvar},
         {"expect nocvar", "NAME", "no such variable is registered", HostUse::Starts, prepareNoCvar},
-        {"expect command", "NAME", "a console command of that name exists", HostUse::Starts, prepareCommand},
+        {"expect command", "NAME [DESCRIPTION...]", "a console command of that name (and description) exists",
+         HostUse::Starts, prepareCommand},
         {"expect menu", "open|closed", "the window vtx_menu is open or closed", HostUse::Starts, prepareMenu},
         {"expect bind", "VK TEXT...", "the key runs the console text TEXT", HostUse::Starts, prepareBind},
         {"expect sink", "present|absent", "a Raw Input sink window exists", HostUse::None, prepareSink},

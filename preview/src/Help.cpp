@@ -23,6 +23,14 @@ a DST or PATH in a folder is relative to the host's data folder, or to the
 Roaming folder when it starts with "appdata:". TEXT... is the rest of the
 line, words joined by single blanks.
 
+Widget commands (click, type, drag, expect widget) look for LABEL among the
+widgets of the last frame's plugin windows: the label as passed to Dear
+ImGui, "##" part included. A label holding '#' or blanks goes in quotes
+(click "##x_exact", click "Position / Scale"). They drive the mouse and the
+keyboard over the frames they name (one more when the widget must first be
+scrolled into view); a LABEL that names no widget, or several, stops the run
+with an error. "print widgets" lists what the last frame drew.
+
 The whole file is checked before anything runs. Output: every log line as
 "log: TEXT", every failed expectation as "FAIL FILE:LINE: ...", and last
 "N passed, M failed". Exit status: 0 all passed, 1 an expectation failed,

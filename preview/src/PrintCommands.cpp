@@ -1,7 +1,9 @@
-// Commands that write to the transcript rather than check anything.
+// Commands that write to the transcript or to files rather than check anything.
+#include <optional>
+
 #include "CommandTable.h"
 #include "DrawFormat.h"
-#include "Snapshot.h"
+#include "FrameRenderer.h"
 
 namespace vtxpreview {
 namespace {
@@ -28,12 +30,28 @@ Action preparePrintCvars(const Args& args, const CompileContext&) {
 // PATH is taken as given (relative to the working folder), so that pictures
 // land where the user runs the preview, not among the scenarios.
 Action prepareSnapshot(const Args& args, const CompileContext&) {
-    args.requireCount(1, 1);
-    return [path = std::filesystem::path(args.text(0))](Session& session) {
-        const vtxhost::HostOptions display; // the host's display size
+    if (args.count() != 1 && args.count() != 5)
+        throw ArgError("snapshot takes FILE.png, or FILE.png X Y W H, got " + std::to_string(args.count()) +
+                       " arguments");
+    struct Region {
+        int x = 0, y = 0, width = 0, height = 0;
+    };
+    std::optional<Region> region;
+    if (args.count() == 5) {
+        region = Region{static_cast<int>(args.integer(1, 0, 100'000)), static_cast<int>(args.integer(2, 0, 100'000)),
+                        static_cast<int>(args.integer(3, 1, 100'000)), static_cast<int>(args.integer(4, 1, 100'000))};
+    }
+    return [path = std::filesystem::path(args.text(0)), region](Session& session) {
+        Picture picture;
+        try {
+            picture = session.renderer().render(session.host().lastFrame(), lastGuiFrame(session.host()));
+        } catch (const std::runtime_error& error) {
+            throw RunError(std::string("snapshot: ") + error.what());
+        }
+        if (region)
+            picture = crop(picture, region->x, region->y, region->width, region->height);
         std::string error;
-        if (!writePng(path, renderFrame(session.host().lastFrame(), display.displayWidth, display.displayHeight),
-                      error))
+        if (!writePng(path, picture, error))
             throw RunError(error);
         session.out() << "# snapshot " << path.string() << '\n';
     };
@@ -53,7 +71,8 @@ std::vector<CommandSpec> printCommands() {
         {"print draws", "", "list the DrawTexture calls of the last frame", HostUse::Starts, preparePrintDraws},
         {"print cvars", "[PREFIX]", "list the variables (starting with PREFIX) as name = \"value\"", HostUse::Starts,
          preparePrintCvars},
-        {"snapshot", "FILE.png", "write a picture of the last frame's drawing (relative to the working folder)",
+        {"snapshot", "FILE.png [X Y W H]",
+         "picture of the last frame: canvas, then plugin windows (FILE relative to the working folder; X Y W H crop)",
          HostUse::Starts, prepareSnapshot},
         {"echo", "TEXT...", "write a '# TEXT' line to the transcript", HostUse::None, prepareEcho},
     };

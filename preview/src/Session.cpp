@@ -12,6 +12,7 @@ Session::Session(SessionOptions options, std::ostream& out) : options_(std::move
 }
 
 Session::~Session() {
+    renderer_.reset();
     host_.reset();
     vtxhost::devices().roamingFolder.clear(); // the temporary folder is about to go
 }
@@ -43,6 +44,14 @@ vtxhost::Host& Session::host() {
         host_ = std::make_unique<vtxhost::Host>(std::move(options));
     }
     return *host_;
+}
+
+FrameRenderer& Session::renderer() {
+    if (!renderer_) {
+        const vtxhost::HostOptions display; // the host's display size
+        renderer_ = std::make_unique<FrameRenderer>(display.displayWidth, display.displayHeight);
+    }
+    return *renderer_;
 }
 
 void Session::onLog(const std::string& line) {

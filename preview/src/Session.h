@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "FrameRenderer.h"
 #include "TempFolder.h"
 #include "vtxhost/Host.h"
 
@@ -43,6 +44,8 @@ public:
 
     vtxhost::Host& host();
     bool hasHost() const { return host_ != nullptr; }
+    // Pictures of the host's frames at its display size, made on first use.
+    FrameRenderer& renderer();
 
     // Expectations, reported against the line being run.
     void setLine(int line) { line_ = line; }
@@ -70,6 +73,7 @@ private:
     int line_ = 0;
     int passed_ = 0;
     int failed_ = 0;
+    std::unique_ptr<FrameRenderer> renderer_;
     // Last, so the host (and the plugin's unload logging) goes before everything it uses.
     std::unique_ptr<vtxhost::Host> host_;
 };

@@ -1,12 +1,9 @@
 #pragma once
-// A picture of what the plugin drew in one frame: every DrawTexture of the
-// canvas record, scaled, tinted and blended in call order.
+// A picture of a frame, as rows of RGBA pixels, and its PNG file.
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include "vtxhost/Host.h"
 
 namespace vtxpreview {
 
@@ -16,8 +13,8 @@ struct Picture {
     std::vector<std::uint8_t> rgba; // rows top to bottom
 };
 
-// The frame over an opaque dark background, the size of the host's display.
-Picture renderFrame(const vtxhost::CanvasRecord& frame, int width, int height);
+// The part of the picture inside the rectangle (clipped to the picture).
+Picture crop(const Picture& picture, int x, int y, int width, int height);
 
 // Writes the picture as PNG; false with a reason when the file cannot be written.
 bool writePng(const std::filesystem::path& path, const Picture& picture, std::string& error);

@@ -70,6 +70,78 @@ const std::array<CvarSpec, 4> kLateCvars = {{
      Reader::Int},
 }};
 
+const std::array<std::string_view, 37> kSettingsFileKeys = {
+    "vtx_enabled",
+    "vtx_online_only",
+    "vtx_show_freeplay_workshop",
+    "vtx_hide_in_menus",
+    "vtx_hide_controller_menu",
+    "vtx_hide_replays",
+    "vtx_hide_postgame",
+    "vtx_fade_enable",
+    "vtx_fade_ms",
+    "vtx_replay_failsafe_ms",
+    "vtx_replay_hide_s",
+    "vtx_replay_hide_ms",
+    "vtx_x",
+    "vtx_y",
+    "vtx_scale",
+    "vtx_layer_shift_x",
+    "vtx_layer_shift_y",
+    "vtx_sticks_always",
+    "vtx_stick_range",
+    "vtx_deadzone",
+    "vtx_stick_smooth",
+    "vtx_trigger_thresh",
+    "vtx_trigger_alpha_off_pct",
+    "vtx_trigger_alpha_on_pct",
+    "vtx_pad",
+    "vtx_hotkey_vk",
+    "vtx_hotkey_mod1",
+    "vtx_hotkey_mod2",
+    kSkinCvar,
+    "vtx_require_local_car",
+    "vtx_ui_accent_r",
+    "vtx_ui_accent_g",
+    "vtx_ui_accent_b",
+    "vtx_ui_accent_a",
+    "vtx_ui_menu_alpha",
+    "vtx_ui_font_scale",
+    "vtx_debug_state",
+};
+
+// Left alone by the reset: the menu's look, the replay timers, the local-car
+// rule, the debug switch, the start-up switches and the stored-only values.
+const std::array<ResetEntry, 27> kResetEntries = {{
+    {"vtx_enabled", ResetAs::Int, ""},
+    {"vtx_online_only", ResetAs::Int, ""},
+    {"vtx_show_freeplay_workshop", ResetAs::Int, ""},
+    {"vtx_hide_in_menus", ResetAs::Int, ""},
+    {"vtx_hide_controller_menu", ResetAs::Int, ""},
+    {"vtx_hide_replays", ResetAs::Int, ""},
+    {"vtx_hide_postgame", ResetAs::Int, ""},
+    {"vtx_fade_enable", ResetAs::Int, ""},
+    {"vtx_fade_ms", ResetAs::Int, ""},
+    {"vtx_replay_failsafe_ms", ResetAs::Int, ""},
+    {"vtx_x", ResetAs::Float, ""},
+    {"vtx_y", ResetAs::Float, ""},
+    {"vtx_scale", ResetAs::Float, ""},
+    {"vtx_layer_shift_x", ResetAs::Float, ""},
+    {"vtx_layer_shift_y", ResetAs::Float, ""},
+    {"vtx_sticks_always", ResetAs::Int, ""},
+    {"vtx_stick_range", ResetAs::Float, ""},
+    {"vtx_deadzone", ResetAs::Float, ""},
+    {"vtx_stick_smooth", ResetAs::Float, ""},
+    {"vtx_trigger_thresh", ResetAs::Float, ""},
+    {"vtx_trigger_alpha_off_pct", ResetAs::Float, ""},
+    {"vtx_trigger_alpha_on_pct", ResetAs::Float, ""},
+    {"vtx_pad", ResetAs::Int, ""},
+    {"vtx_hotkey_vk", ResetAs::Int, "120"}, // F9, which the registered default leaves unset
+    {"vtx_hotkey_mod1", ResetAs::Int, ""},
+    {"vtx_hotkey_mod2", ResetAs::Int, ""},
+    {kSkinCvar, ResetAs::Text, "xbox"}, // the start-up default is whatever skin was found
+}};
+
 std::string layerOffsetName(std::string_view code, Axis axis) {
     return "vtx_off_" + std::string(code) + (axis == Axis::X ? "_x" : "_y");
 }

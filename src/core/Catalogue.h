@@ -52,6 +52,21 @@ void registerLayerOffsets(CVarManagerWrapper& cvars);
 
 const CvarSpec* findCvarSpec(std::string_view name);
 
+// The variables that vtx_saved_settings.ini holds, in file order; each one
+// also carries the autosave handler.
+extern const std::array<std::string_view, 37> kSettingsFileKeys;
+
+// The reset of all settings: each variable in this order, set with the type
+// given, to its registered default unless a value is given here. The
+// per-layer offsets follow, all set to 0 as floats.
+enum class ResetAs { Int, Float, Text };
+struct ResetEntry {
+    std::string_view name;
+    ResetAs as;
+    std::string_view value; // empty: the registered default
+};
+extern const std::array<ResetEntry, 27> kResetEntries;
+
 // The Markdown table of every variable, as the README shows it.
 std::string catalogueMarkdown();
 

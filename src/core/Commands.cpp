@@ -5,6 +5,9 @@
 
 #include "Vantrix.h"
 #include "core/Log.h"
+#include "core/PositionCommands.h"
+#include "core/ResetAll.h"
+#include "core/SettingsFile.h"
 #include "overlay/Hotkey.h"
 
 namespace vtx {
@@ -30,6 +33,27 @@ void toggleOverlay(Vantrix& plugin) {
     CVarWrapper enabled = plugin.cvarManager->getCvar("vtx_enabled");
     enabled.setValue(enabled.getIntValue() == 0 ? 1 : 0);
 }
+
+void loadSettingsCommand(Vantrix& plugin) {
+    loadSettings(plugin.gameWrapper, plugin.cvarManager);
+    plugin.imagesLoaded = false;
+}
+
+// Registers a command whose action takes the plugin and no arguments. The
+// action's own failures are logged inside it; nothing it throws (memory
+// running out) reaches the host.
+void registerAction(Vantrix& plugin, const char* name, void (*action)(Vantrix&), const char* description) {
+    Vantrix* self = &plugin;
+    plugin.cvarManager->registerNotifier(
+        name,
+        [self, action](Args) {
+            try {
+                action(*self);
+            } catch (...) {
+            }
+        },
+        description, 0);
+}
 } // namespace
 
 void registerMenuCommand(Vantrix& plugin) {
@@ -49,18 +73,23 @@ void registerMenuCommand(Vantrix& plugin) {
         "Toggle Vantrix popup menu", 0);
 }
 
+void registerSettingsCommands(Vantrix& plugin) {
+    registerAction(
+        plugin, "vtx_settings_save", [](Vantrix& self) { saveSettings(self.gameWrapper, self.cvarManager); },
+        "Save ALL settings to Vantrix/vtx_saved_settings.ini");
+    registerAction(plugin, "vtx_settings_load", loadSettingsCommand,
+                   "Load ALL settings from Vantrix/vtx_saved_settings.ini");
+}
+
 void registerOverlayCommands(Vantrix& plugin) {
-    Vantrix* self = &plugin;
-    CVarManagerWrapper& cvars = *plugin.cvarManager;
-    cvars.registerNotifier(
-        "vtx_reset_pos", [self](Args) { resetPosition(*self); }, "Reset overlay position/scale", 0);
-    cvars.registerNotifier(
-        "vtx_save_all", [self](Args) { saveHostConfiguration(*self); }, "Save ALL Vantrix settings to disk", 0);
-    cvars.registerNotifier(
-        "vtx_hotkey_capture", [self](Args) { startHotkeyCapture(*self); },
-        "Capture hotkey from keyboard (single/combo)", 0);
-    cvars.registerNotifier(
-        "vtx_toggle", [self](Args) { toggleOverlay(*self); }, "Toggle controller overlay", 0);
+    registerAction(plugin, "vtx_pos_save", savePosition, "Save overlay position/scale");
+    registerAction(plugin, "vtx_pos_load", loadPosition, "Load saved overlay position/scale");
+    registerAction(plugin, "vtx_reset_pos", resetPosition, "Reset overlay position/scale");
+    registerAction(plugin, "vtx_save_all", saveHostConfiguration, "Save ALL Vantrix settings to disk");
+    registerAction(plugin, "vtx_reset_all", resetAllSettings, "Reset ALL Vantrix settings to defaults");
+    registerAction(plugin, "vtx_hotkey_capture", startHotkeyCapture, "Capture hotkey from keyboard (single/combo)");
+    registerAction(plugin, "vtx_toggle", toggleOverlay, "Toggle controller overlay");
+    registerAction(plugin, "vtx_pos", printPosition, "Print current overlay position + scale");
 }
 
 } // namespace vtx

@@ -10,7 +10,9 @@ inline constexpr std::string_view kToggleMenuCommand = "togglemenu vtx_menu";
 
 // "vtx_togglemenu", registered early so the menu can always be reached.
 void registerMenuCommand(Vantrix& plugin);
-// The position, save, reset, capture and toggle commands, in their order.
+// "vtx_settings_save" and "vtx_settings_load".
+void registerSettingsCommands(Vantrix& plugin);
+// The position, save, reset, toggle and print commands, in their order.
 void registerOverlayCommands(Vantrix& plugin);
 
 } // namespace vtx

@@ -10,9 +10,9 @@ namespace vtx {
 // folders cannot be created; never throws.
 std::filesystem::path calibrationPath();
 
-// Writes the record; does nothing when there is no path or the file cannot
-// be written.
-void saveCalibration();
+// Writes the record; false, with the previous file left whole, when there is
+// no path or the file cannot be written.
+bool saveCalibration();
 
 // Reads the record from the file. No path: the record stays as it is. No
 // file: the built-in default is installed (and not written).

@@ -2,6 +2,7 @@
 // that decides nothing is to be shown ends the frame there.
 #include "Vantrix.h"
 #include "core/MatchPhase.h"
+#include "core/PositionAutosave.h"
 #include "overlay/Hotkey.h"
 #include "overlay/LayerDrawing.h"
 #include "overlay/SkinImages.h"
@@ -49,4 +50,5 @@ void Vantrix::runOverlayFrame(CanvasWrapper& canvas) {
     }
     const vtx::Layout layout = vtx::readLayout(settings(), vtx::fadeAlpha);
     vtx::drawPad(vtx::LayerPainter{canvas, layout, settings(), layerImages}, baseImage.get(), pad);
+    vtx::autosavePosition(*this);
 }

@@ -5,7 +5,9 @@
 #include <system_error>
 
 #include "Vantrix.h"
+#include "core/DataFolder.h"
 #include "core/Paths.h"
+#include "core/TextFile.h"
 
 namespace vtx {
 namespace {
@@ -127,19 +129,16 @@ std::string loadSavedSkin(Vantrix& plugin) {
 }
 
 void saveSelectedSkin(Vantrix& plugin, std::string_view name) {
-    try {
-        const std::filesystem::path folder = pluginFolder(plugin);
-        if (folder.empty()) {
-            return;
-        }
-        std::error_code error;
-        std::filesystem::create_directories(folder, error);
-        if (error) {
-            return;
-        }
-        std::ofstream out(folder / kSavedSkinFile, std::ios::binary | std::ios::trunc);
-        out.write(name.data(), static_cast<std::streamsize>(name.size()));
-    } catch (...) {
+    if (!plugin.gameWrapper) {
+        return;
+    }
+    std::string error;
+    const std::filesystem::path path = vantrixDataFile(*plugin.gameWrapper, kSavedSkinFile, error);
+    // A skin folder's name holds no line break, so text mode writes its bytes
+    // unchanged; the shared writer never leaves a half-written file behind. A
+    // failed write only loses the memory of the choice, not the choice itself.
+    if (!path.empty()) {
+        writeTextFile(path, name);
     }
 }
 

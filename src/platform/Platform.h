@@ -63,4 +63,12 @@ std::filesystem::path roamingAppDataFolder();
 // Opens a folder in the desktop's file browser.
 void openFolderInShell(const std::filesystem::path& folder);
 
+// Puts `replacement` in the place of `target` in one step: a reader sees the
+// old file or the new one, never part of either. On Windows this works while
+// another program has the old file open, if it opened it sharing delete
+// access. A read-only target and a folder under the name are refused. False
+// with the system's reason in `error`; `target` is then as it was and
+// `replacement` is still there.
+bool replaceFile(const std::filesystem::path& replacement, const std::filesystem::path& target, std::string& error);
+
 } // namespace vtx::platform

@@ -1,3 +1,4 @@
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,20 @@ TEST_F(Console, NameAndValueSetsAVariable) {
     EXPECT_EQ(host.cvarValue("t_name"), "My Skin");
     host.executeCommand("t_level");
     EXPECT_EQ(host.logLines().back(), "t_level = \"10\"");
+}
+
+TEST_F(Console, CommandsKeepTheirDescriptionsAndRegistrationOrder) {
+    cvars->registerNotifier(
+        "zeta", [](Words) {}, "Last letter", 0);
+    cvars->registerNotifier(
+        "alpha", [](Words) {}, "First letter", 0);
+    EXPECT_EQ(host.commands(), (Words{"echo", "zeta", "alpha"}));
+    EXPECT_EQ(host.commandDescription("zeta"), "Last letter");
+    EXPECT_EQ(host.commandDescription("nosuch"), std::nullopt);
+    cvars->registerNotifier(
+        "zeta", [](Words) {}, "Again", 0);
+    EXPECT_EQ(host.commands(), (Words{"echo", "alpha", "zeta"}));
+    EXPECT_EQ(host.commandDescription("zeta"), "Again");
 }
 
 TEST_F(Console, UnknownAndFailingCommandsAreLogged) {

@@ -1,6 +1,9 @@
 // The console commands whose actions need nothing beyond the variables and
 // the host: the overlay switch, the position reset and the host-config save.
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "PluginHost.h"
 
@@ -10,6 +13,27 @@ struct Commands : ::testing::Test {
     void SetUp() override { env.load(); }
     vtxtest::PluginHost env;
 };
+
+TEST_F(Commands, RegisteredInOrderWithTheirDescriptions) {
+    // vtx_hotkey_capture comes with the overlay, between the reset and the toggle.
+    const std::vector<std::pair<std::string, std::string>> want = {
+        {"vtx_togglemenu", "Toggle Vantrix popup menu"},
+        {"vtx_settings_save", "Save ALL settings to Vantrix/vtx_saved_settings.ini"},
+        {"vtx_settings_load", "Load ALL settings from Vantrix/vtx_saved_settings.ini"},
+        {"vtx_pos_save", "Save overlay position/scale"},
+        {"vtx_pos_load", "Load saved overlay position/scale"},
+        {"vtx_reset_pos", "Reset overlay position/scale"},
+        {"vtx_save_all", "Save ALL Vantrix settings to disk"},
+        {"vtx_reset_all", "Reset ALL Vantrix settings to defaults"},
+        {"vtx_toggle", "Toggle controller overlay"},
+        {"vtx_pos", "Print current overlay position + scale"},
+    };
+    std::vector<std::pair<std::string, std::string>> found;
+    for (const std::string& name : env.host->commands()) {
+        found.emplace_back(name, env.host->commandDescription(name).value_or("?"));
+    }
+    EXPECT_EQ(found, want);
+}
 
 TEST_F(Commands, ToggleFlipsZeroToOneAndEverythingElseToZero) {
     EXPECT_EQ(env.cvar("vtx_enabled"), "1");

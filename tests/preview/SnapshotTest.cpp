@@ -1,9 +1,18 @@
-// The preview's picture of a frame: position, scale, tint, alpha and order.
+// The preview's picture of a frame: canvas draws (position, scale, tint,
+// alpha, order) over the backdrop, then Dear ImGui's windows on top. SDL's
+// software renderer blends in 8 bits, so colours compare within a tolerance.
 #include <gtest/gtest.h>
 
-#include "Snapshot.h"
+#include "FrameRenderer.h"
+#include "imgui.h"
 
 namespace {
+
+using vtxpreview::Picture;
+
+constexpr int kTolerance = 3;
+const std::vector<int> kBackdrop = {32, 32, 40};
+const std::vector<int> kRed = {255, 0, 0};
 
 // A 2×1 picture: an opaque red pixel, then a fully transparent one.
 vtxhost::DrawCall redDot(int x, int y, float scale, unsigned char alpha) {
@@ -18,40 +27,101 @@ vtxhost::DrawCall redDot(int x, int y, float scale, unsigned char alpha) {
     return draw;
 }
 
-std::vector<int> pixel(const vtxpreview::Picture& picture, int x, int y) {
+std::vector<int> pixel(const Picture& picture, int x, int y) {
     const std::size_t at = (static_cast<std::size_t>(y) * picture.width + x) * 4;
     return {picture.rgba[at], picture.rgba[at + 1], picture.rgba[at + 2]};
 }
 
-TEST(Snapshot, DrawsScaledAtItsPositionOverTheBackground) {
-    vtxhost::CanvasRecord frame;
-    frame.draws.push_back(redDot(1, 1, 2.0f, 255));
-    const vtxpreview::Picture picture = vtxpreview::renderFrame(frame, 8, 4);
-    const std::vector<int> background = pixel(picture, 0, 0);
-    EXPECT_EQ(pixel(picture, 1, 1), (std::vector<int>{255, 0, 0}));
-    EXPECT_EQ(pixel(picture, 2, 2), (std::vector<int>{255, 0, 0})); // scale 2: 2×2 pixels of red
-    EXPECT_EQ(pixel(picture, 3, 1), background);                    // the transparent source pixel
-    EXPECT_EQ(pixel(picture, 1, 3), background);
+testing::AssertionResult near(const std::vector<int>& found, const std::vector<int>& wanted) {
+    for (std::size_t c = 0; c < wanted.size(); ++c) {
+        if (std::abs(found[c] - wanted[c]) > kTolerance)
+            return testing::AssertionFailure()
+                   << "found " << testing::PrintToString(found) << ", wanted " << testing::PrintToString(wanted);
+    }
+    return testing::AssertionSuccess();
 }
 
-TEST(Snapshot, AlphaBlendsAndLaterDrawsGoOnTop) {
+Picture render(const vtxhost::CanvasRecord& frame, int width, int height) {
+    return vtxpreview::FrameRenderer(width, height).render(frame);
+}
+
+TEST(Snapshot, CanvasDrawsScaledAtTheirPositionOverTheBackdrop) {
+    vtxhost::CanvasRecord frame;
+    frame.draws.push_back(redDot(1, 1, 2.0f, 255));
+    frame.draws.push_back(redDot(-1, 0, 1.0f, 255)); // half off the left edge: only its clear pixel is in
+    frame.draws.push_back(redDot(7, 3, 10.0f, 255)); // mostly off the bottom right
+    const Picture picture = render(frame, 8, 4);
+    EXPECT_TRUE(near(pixel(picture, 1, 1), kRed));
+    EXPECT_TRUE(near(pixel(picture, 2, 2), kRed));      // scale 2: 2×2 pixels of red
+    EXPECT_TRUE(near(pixel(picture, 3, 1), kBackdrop)); // the transparent source pixel
+    EXPECT_TRUE(near(pixel(picture, 1, 3), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 0, 0), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 7, 3), kRed));
+}
+
+TEST(Snapshot, TintAndAlphaBlendAndLaterDrawsGoOnTop) {
     vtxhost::CanvasRecord frame;
     frame.draws.push_back(redDot(0, 0, 1.0f, 255));
     vtxhost::DrawCall blue = redDot(0, 0, 1.0f, 128);
     blue.r = 0;
     blue.b = 255; // a blue tint of a red picture leaves no colour: black at half strength
     frame.draws.push_back(blue);
-    const vtxpreview::Picture picture = vtxpreview::renderFrame(frame, 2, 1);
-    EXPECT_EQ(pixel(picture, 0, 0), (std::vector<int>{127, 0, 0}));
+    const Picture picture = render(frame, 2, 1);
+    EXPECT_TRUE(near(pixel(picture, 0, 0), {127, 0, 0}));
 }
 
-TEST(Snapshot, DrawsOffTheEdgeAreClipped) {
+// A frame of a real Dear ImGui context (the host library's copy): a window
+// with an opaque blue background and a line of white text, over a red canvas
+// draw that it partly covers.
+TEST(Snapshot, DearImGuiWindowsDrawOverTheCanvasWithTheirFont) {
+    ImGuiContext* context = ImGui::CreateContext();
+    ImGui::SetCurrentContext(context);
+    ImGuiIO& io = ImGui::GetIO();
+    io.IniFilename = nullptr;
+    io.DisplaySize = ImVec2(200, 100);
+    unsigned char* atlas = nullptr;
+    int atlasWidth = 0, atlasHeight = 0;
+    io.Fonts->GetTexDataAsRGBA32(&atlas, &atlasWidth, &atlasHeight);
+    ImGui::NewFrame();
+    ImGui::SetNextWindowPos(ImVec2(20, 10));
+    ImGui::SetNextWindowSize(ImVec2(120, 60));
+    ImGui::PushStyleColor(ImGuiCol_WindowBg, IM_COL32(0, 0, 255, 255));
+    ImGui::Begin("w", nullptr, ImGuiWindowFlags_NoDecoration);
+    ImGui::TextUnformatted("WWWW"); // at the window padding: 28,18, 7 pixels a letter, 13 high
+    ImGui::End();
+    ImGui::PopStyleColor();
+    ImGui::Render();
+
     vtxhost::CanvasRecord frame;
-    frame.draws.push_back(redDot(-1, 0, 1.0f, 255));
-    frame.draws.push_back(redDot(3, 3, 10.0f, 255));
-    const vtxpreview::Picture picture = vtxpreview::renderFrame(frame, 4, 4);
-    EXPECT_EQ(pixel(picture, 3, 3), (std::vector<int>{255, 0, 0}));
-    EXPECT_NE(pixel(picture, 0, 0), (std::vector<int>{255, 0, 0}));
+    frame.draws.push_back(redDot(0, 0, 30.0f, 255)); // 0..30 × 0..30, under the window's corner
+    const Picture picture = vtxpreview::FrameRenderer(200, 100).render(frame, {ImGui::GetDrawData(), io.Fonts});
+    ImGui::DestroyContext(context);
+
+    EXPECT_TRUE(near(pixel(picture, 5, 5), kRed));
+    EXPECT_TRUE(near(pixel(picture, 24, 14), {0, 0, 255})); // the window over the canvas
+    EXPECT_TRUE(near(pixel(picture, 100, 60), {0, 0, 255}));
+    EXPECT_TRUE(near(pixel(picture, 180, 90), kBackdrop));
+    // Glyphs come from the font atlas: about a quarter of the text's cells
+    // are lit (untextured, each letter would be a solid block: over half).
+    int lit = 0, cells = 0;
+    for (int y = 18; y < 31; ++y) {
+        for (int x = 28; x < 56; ++x, ++cells) {
+            const std::vector<int> colour = pixel(picture, x, y);
+            lit += colour[0] > 200 && colour[1] > 200;
+        }
+    }
+    EXPECT_GT(lit, cells / 10);
+    EXPECT_LT(lit, cells * 2 / 5);
+}
+
+TEST(Snapshot, CropKeepsTheRectangleWithinThePicture) {
+    vtxhost::CanvasRecord frame;
+    frame.draws.push_back(redDot(2, 1, 1.0f, 255));
+    const Picture part = vtxpreview::crop(render(frame, 4, 3), 2, 1, 10, 10);
+    ASSERT_EQ(part.width, 2);
+    ASSERT_EQ(part.height, 2);
+    EXPECT_TRUE(near(pixel(part, 0, 0), kRed));
+    EXPECT_TRUE(near(pixel(part, 1, 1), kBackdrop));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 # Runs one scenario and checks what it must produce. Lines of the scenario:
 #   #! exit N        the exit status (default 0)
-#   #! args ...      extra arguments after the file (blank separated)
+#   #! args ...      extra arguments after the file (blank separated);
+#                    @fixture@ stands for the test fixture plugin (-DFIXTURE=PATH)
 #   #! stdout REGEX  a line of stdout must match (one check per line)
 #   #! stderr REGEX  likewise for stderr
 #   #! nostdout REGEX  no line of stdout may match
@@ -11,7 +12,8 @@ foreach(line ${directives})
   if(line MATCHES "^#! exit ([0-9]+)$")
     set(want_exit ${CMAKE_MATCH_1})
   elseif(line MATCHES "^#! args (.*)$")
-    separate_arguments(extra_args UNIX_COMMAND "${CMAKE_MATCH_1}")
+    string(REPLACE "@fixture@" "${FIXTURE}" args_line "${CMAKE_MATCH_1}")
+    separate_arguments(extra_args UNIX_COMMAND "${args_line}")
   endif()
 endforeach()
 

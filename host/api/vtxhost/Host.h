@@ -19,6 +19,7 @@
 class CVarManagerWrapper;
 class GameWrapper;
 struct ImGuiContext;
+struct ImDrawData;
 namespace BakkesMod::Plugin {
 class BakkesModPlugin;
 }
@@ -76,6 +77,30 @@ struct CVarInfo {
     bool save = false;
 };
 
+// A rectangle in screen pixels.
+struct GuiRect {
+    float minX = 0, minY = 0, maxX = 0, maxY = 0;
+    bool empty() const { return !(maxX > minX && maxY > minY); }
+    float centreX() const { return (minX + maxX) / 2; }
+    float centreY() const { return (minY + maxY) / 2; }
+};
+
+// A widget of a frame, as Dear ImGui's item hooks reported it.
+struct GuiItem {
+    std::uint32_t id = 0;
+    std::string label; // as passed to Dear ImGui, "##" part included; empty when the widget reports none
+    GuiRect rect;
+    GuiRect visible;                     // the part its window does not clip away; empty when scrolled out of view
+    std::string window;                  // the name of the Dear ImGui window it is in ("Parent/child_1234" for a child)
+    int statusFlags = 0;                 // Dear ImGui's item status flags (hovered, edited, checked...)
+    std::vector<std::uint32_t> idScopes; // the window's ID stack when it was added, innermost last
+};
+
+// Whether Dear ImGui code names the item `label`: the label the widget
+// reported, or the one its id was made from (widgets such as InvisibleButton,
+// BeginCombo or a window's "#CLOSE" button report none).
+PLUGINSDK_API bool guiItemLabelled(const GuiItem& item, std::string_view label);
+
 struct HostOptions {
     std::filesystem::path dataFolder; // the host's data folder ("bakkesmod/data")
     int displayWidth = 2560;          // canvas and ImGui display size
@@ -117,7 +142,10 @@ public:
     std::optional<CVarInfo> cvarInfo(const std::string& name) const;
     std::vector<CVarInfo> cvars() const; // in registration order
     bool commandExists(const std::string& name) const;
+    // In registration order; a name registered again moves to the end.
     std::vector<std::string> commands() const;
+    // The description the command was registered with; empty when there is no such command.
+    std::optional<std::string> commandDescription(const std::string& name) const;
     const std::vector<std::string>& logLines() const;
 
     // Clock and frames.
@@ -133,7 +161,23 @@ public:
 
     const CanvasRecord& lastFrame() const;
     bool windowOpen(const std::string& menuName) const;
+
+    // Input for Dear ImGui, fed to it at the start of each frame as a
+    // platform backend would: the mouse, the keys held on the virtual
+    // keyboard, and characters typed (UTF-8) since the previous frame.
     void setMouse(int x, int y, bool down);
+    void typeText(const std::string& utf8);
+    // The widgets drawn in the last frame, in drawing order.
+    const std::vector<GuiItem>& guiItems() const;
+    // The id of the widget Dear ImGui holds active (a button held down, a
+    // text field being edited); 0 when none.
+    std::uint32_t guiActiveId() const;
+    // Asks Dear ImGui to scroll the item's window (and the windows around it)
+    // so that the next frame shows it; false when the window is gone.
+    bool scrollToGuiItem(const GuiItem& item);
+    // The last frame's Dear ImGui draw data, kept until the next frame ends;
+    // null before the first frame.
+    const ImDrawData* guiDrawData() const;
 
     const std::filesystem::path& dataFolder() const;
     std::size_t registeredHooks() const;

@@ -82,4 +82,23 @@ std::filesystem::path roamingAppDataFolder() { return vtxhost::devices().roaming
 
 void openFolderInShell(const std::filesystem::path& folder) { vtxhost::devices().foldersOpened.push_back(folder); }
 
+bool replaceFile(const std::filesystem::path& replacement, const std::filesystem::path& target, std::string& error) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    // Windows refuses to replace a read-only file; so does the stand-in, even
+    // for a user whom the permission bits would not stop.
+    const fs::file_status old = fs::status(target, ec);
+    if (!ec && fs::is_regular_file(old) && (old.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        error = "the file is read-only";
+        return false;
+    }
+    // rename() swaps the name over in one step, as ReplaceFileW does.
+    fs::rename(replacement, target, ec);
+    if (ec) {
+        error = ec.message();
+        return false;
+    }
+    return true;
+}
+
 } // namespace vtx::platform

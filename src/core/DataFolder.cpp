@@ -1,0 +1,32 @@
+#include "core/DataFolder.h"
+
+#include <system_error>
+
+#include "bakkesmod/wrappers/gamewrapper.h"
+#include "core/Paths.h"
+
+namespace vtx {
+
+std::filesystem::path vantrixDataFile(GameWrapper& game, std::string_view fileName, std::string& error) {
+    try {
+        const std::filesystem::path data = game.GetDataFolder();
+        if (data.empty()) {
+            // A relative "Vantrix" would land in whatever folder the game runs in.
+            error = "the host names no data folder";
+            return {};
+        }
+        const std::filesystem::path folder = data / "Vantrix";
+        std::error_code ec;
+        std::filesystem::create_directories(folder, ec);
+        if (ec) {
+            error = "cannot create the folder " + utf8FromPath(folder) + ": " + ec.message();
+            return {};
+        }
+        return folder / pathFromUtf8(fileName);
+    } catch (...) {
+        error = "out of memory while building a path";
+        return {};
+    }
+}
+
+} // namespace vtx

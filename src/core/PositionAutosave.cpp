@@ -1,0 +1,68 @@
+#include "core/PositionAutosave.h"
+
+#include <cmath>
+
+#include "Vantrix.h"
+#include "core/Log.h"
+#include "core/PositionFile.h"
+#include "platform/Platform.h"
+
+namespace vtx {
+
+namespace {
+
+constexpr float kMoveThreshold = 0.01f;
+constexpr float kScaleThreshold = 0.0005f;
+constexpr std::int64_t kSpacingNs = 251'000'000;
+
+bool moved(const OverlayPosition& now, const OverlayPosition& saved) {
+    return std::fabs(now.x - saved.x) > kMoveThreshold || std::fabs(now.y - saved.y) > kMoveThreshold ||
+           std::fabs(now.scale - saved.scale) > kScaleThreshold;
+}
+
+void autosaveStep(Vantrix& plugin, PositionAutosaveMemory& memory) {
+    CVarManagerWrapper& cvars = *plugin.cvarManager;
+    if (cvars.getCvar("vtx_autosave").getIntValue() == 0) {
+        return;
+    }
+    const std::int64_t now = platform::steadyNowNs();
+    if (!memory.started) {
+        memory.started = true;
+        memory.lastSaveNs = now;
+    }
+    const OverlayPosition position{cvars.getCvar("vtx_x").getFloatValue(), cvars.getCvar("vtx_y").getFloatValue(),
+                                   cvars.getCvar("vtx_scale").getFloatValue()};
+    if (!moved(position, memory.lastSaved) || now - memory.lastSaveNs < kSpacingNs) {
+        return;
+    }
+    const FileResult written = writePositionFile(*plugin.gameWrapper, position);
+    // Remembered either way: a folder that cannot be written is not retried every frame.
+    memory.lastSaveNs = now;
+    memory.lastSaved = position;
+    if (!written.ok() && !memory.failing) {
+        logLine(plugin.cvarManager, "could not autosave overlay position: " + written.error);
+    }
+    memory.failing = !written.ok();
+}
+
+} // namespace
+
+PositionAutosaveMemory& positionAutosaveMemory() {
+    static PositionAutosaveMemory memory;
+    return memory;
+}
+
+void autosavePosition(Vantrix& plugin) { autosavePosition(plugin, positionAutosaveMemory()); }
+
+void autosavePosition(Vantrix& plugin, PositionAutosaveMemory& memory) {
+    if (!plugin.cvarManager || !plugin.gameWrapper) {
+        return;
+    }
+    try {
+        autosaveStep(plugin, memory);
+    } catch (...) {
+        // Out of memory inside the frame: the next frame tries again.
+    }
+}
+
+} // namespace vtx

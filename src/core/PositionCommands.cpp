@@ -1,0 +1,83 @@
+#include "core/PositionCommands.h"
+
+#include "Vantrix.h"
+#include "core/Log.h"
+#include "core/PositionFile.h"
+
+namespace vtx {
+
+namespace {
+
+// Written in place of an x of 0 or less.
+constexpr float kOffscreenX = -200.0f;
+
+OverlayPosition consolePosition(CVarManagerWrapper& cvars) {
+    return {cvars.getCvar("vtx_x").getFloatValue(), cvars.getCvar("vtx_y").getFloatValue(),
+            cvars.getCvar("vtx_scale").getFloatValue()};
+}
+
+void setConsolePosition(CVarManagerWrapper& cvars, const OverlayPosition& position) {
+    cvars.getCvar("vtx_x").setValue(position.x);
+    cvars.getCvar("vtx_y").setValue(position.y);
+    cvars.getCvar("vtx_scale").setValue(position.scale);
+}
+
+FileResult noGame() { return FileResult{FileResult::Status::Failed, "the host gave no game wrapper"}; }
+
+// Reads the file over the console's position and applies it; the result
+// says whether there was one.
+FileResult applySavedPosition(Vantrix& plugin) {
+    if (!plugin.gameWrapper) {
+        return noGame();
+    }
+    OverlayPosition position = consolePosition(*plugin.cvarManager);
+    FileResult read = readPositionFile(*plugin.gameWrapper, position);
+    if (read.ok()) {
+        setConsolePosition(*plugin.cvarManager, position);
+        logLine(plugin.cvarManager, "loaded saved overlay position");
+    }
+    return read;
+}
+
+} // namespace
+
+void savePosition(Vantrix& plugin) {
+    OverlayPosition position = consolePosition(*plugin.cvarManager);
+    if (position.x <= 0) {
+        position.x = kOffscreenX;
+    }
+    const FileResult written = plugin.gameWrapper ? writePositionFile(*plugin.gameWrapper, position) : noGame();
+    logLine(plugin.cvarManager,
+            written.ok() ? std::string("saved overlay position") : "could not save overlay position: " + written.error);
+}
+
+void loadPosition(Vantrix& plugin) {
+    const FileResult read = applySavedPosition(plugin);
+    if (read.status == FileResult::Status::Missing) {
+        logLine(plugin.cvarManager, "no saved position found");
+    } else if (!read.ok()) {
+        logLine(plugin.cvarManager, "could not load saved overlay position: " + read.error);
+    }
+}
+
+void loadSavedPositionAtStart(Vantrix& plugin) {
+    if (plugin.cvarManager->getCvar("vtx_load_saved").getIntValue() == 0) {
+        return;
+    }
+    try {
+        const FileResult read = applySavedPosition(plugin);
+        if (read.status == FileResult::Status::Failed) {
+            logLine(plugin.cvarManager, "could not load saved overlay position: " + read.error);
+        }
+    } catch (...) {
+        // Out of memory during start-up: the position stays as the console has it.
+    }
+}
+
+void printPosition(Vantrix& plugin) {
+    const OverlayPosition position = consolePosition(*plugin.cvarManager);
+    logLine(plugin.cvarManager, "x=" + formatSixDecimals(position.x) + " y=" + formatSixDecimals(position.y) +
+                                    " scale=" + formatSixDecimals(position.scale));
+}
+
+} // namespace vtx

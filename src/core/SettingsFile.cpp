@@ -1,0 +1,158 @@
+#include "core/SettingsFile.h"
+
+#include <string_view>
+
+#include "Vantrix.h"
+#include "core/Catalogue.h"
+#include "core/DataFolder.h"
+#include "core/KeyValueLines.h"
+#include "core/Log.h"
+#include "core/Paths.h"
+#include "core/SettingsText.h"
+#include "core/TextFile.h"
+
+namespace vtx {
+
+bool settingsReady = false;
+bool settingsLoading = false;
+
+namespace {
+
+constexpr std::string_view kFontScaleCvar = "vtx_ui_font_scale";
+// The menu always starts at this font scale, whatever a file says.
+constexpr std::string_view kFontScaleOnLoad = "1.25";
+
+// Clears settingsLoading however loadSettings ends.
+struct LoadingScope {
+    LoadingScope() { settingsLoading = true; }
+    ~LoadingScope() { settingsLoading = false; }
+    LoadingScope(const LoadingScope&) = delete;
+    LoadingScope& operator=(const LoadingScope&) = delete;
+};
+
+std::string settingsText(CVarManagerWrapper& cvars) {
+    std::string text;
+    for (std::string_view key : kSettingsFileKeys) {
+        const CVarWrapper cvar = cvars.getCvar(std::string(key));
+        if (cvar) {
+            text += keyValueLine(key, cvar.getStringValue());
+        }
+    }
+    return text;
+}
+
+void applySettings(CVarManagerWrapper& cvars, std::string_view text) {
+    for (const SettingLine& line : parseSettingsText(text)) {
+        CVarWrapper cvar = cvars.getCvar(std::string(line.key));
+        if (!cvar) {
+            continue;
+        }
+        cvar.setValue(std::string(line.key == kFontScaleCvar ? kFontScaleOnLoad : line.value));
+    }
+}
+
+void save(GameWrapper& game, const std::shared_ptr<CVarManagerWrapper>& cvars) {
+    std::string error;
+    const std::filesystem::path path = settingsPath(game, error);
+    if (path.empty()) {
+        logLine(cvars, "Could not save settings: " + error);
+        return;
+    }
+    const FileResult written = writeTextFile(path, settingsText(*cvars));
+    if (!written.ok()) {
+        logLine(cvars, "Could not save settings: " + written.error);
+        return;
+    }
+    logLine(cvars, "Saved settings to: " + utf8FromPath(path));
+}
+
+void load(GameWrapper& game, const std::shared_ptr<CVarManagerWrapper>& cvars) {
+    std::string error;
+    const std::filesystem::path path = settingsPath(game, error);
+    if (path.empty()) {
+        logLine(cvars, "Could not load settings: " + error);
+        return;
+    }
+    std::string text;
+    const FileResult read = readTextFile(path, text);
+    if (read.status == FileResult::Status::Missing) {
+        logLine(cvars, "No saved settings file: " + utf8FromPath(path));
+        return;
+    }
+    if (!read.ok()) {
+        logLine(cvars, "Could not load settings: " + read.error);
+        return;
+    }
+    applySettings(*cvars, text);
+    logLine(cvars, "Loaded settings from: " + utf8FromPath(path));
+}
+
+} // namespace
+
+std::filesystem::path settingsPath(GameWrapper& game, std::string& error) {
+    return vantrixDataFile(game, "vtx_saved_settings.ini", error);
+}
+
+void saveSettings(const std::shared_ptr<GameWrapper>& game, const std::shared_ptr<CVarManagerWrapper>& cvars) {
+    if (!game || !cvars) {
+        return;
+    }
+    try {
+        save(*game, cvars);
+    } catch (...) {
+        logLine(cvars, "Could not save settings: out of memory");
+    }
+}
+
+void loadSettings(const std::shared_ptr<GameWrapper>& game, const std::shared_ptr<CVarManagerWrapper>& cvars) {
+    if (!game || !cvars) {
+        return;
+    }
+    LoadingScope loading;
+    try {
+        load(*game, cvars);
+    } catch (...) {
+        logLine(cvars, "Could not load settings: out of memory");
+    }
+}
+
+void autosaveSettings(const std::shared_ptr<GameWrapper>& game, const std::shared_ptr<CVarManagerWrapper>& cvars) {
+    if (!game || !cvars || !settingsReady || settingsLoading) {
+        return;
+    }
+    saveSettings(game, cvars);
+    try {
+        cvars->executeCommand("writepluginsconfig", true);
+    } catch (...) {
+        // Out of memory for the command text: the host's configuration waits for the next save.
+    }
+}
+
+void attachSettingsAutosave(Vantrix& plugin) {
+    settingsReady = false;
+    Vantrix* self = &plugin;
+    for (std::string_view key : kSettingsFileKeys) {
+        CVarWrapper cvar = plugin.cvarManager->getCvar(std::string(key));
+        if (cvar) {
+            cvar.addOnValueChanged(
+                [self](std::string, CVarWrapper) { autosaveSettings(self->gameWrapper, self->cvarManager); });
+        }
+    }
+}
+
+void scheduleStartupSettingsLoad(Vantrix& plugin) {
+    if (plugin.cvarManager->getCvar("vtx_load_saved_settings").getIntValue() == 0) {
+        return;
+    }
+    Vantrix* self = &plugin;
+    plugin.gameWrapper->SetTimeout(
+        [self](GameWrapper*) {
+            loadSettings(self->gameWrapper, self->cvarManager);
+            self->imagesLoaded = false;
+            settingsReady = true;
+            saveSettings(self->gameWrapper, self->cvarManager);
+        },
+        1.0f);
+}
+
+} // namespace vtx
