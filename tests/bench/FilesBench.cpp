@@ -65,5 +65,3 @@ void parseSettingsFileText(benchmark::State& state) {
 BENCHMARK(parseSettingsFileText);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -15,7 +15,6 @@ struct Commands : ::testing::Test {
 };
 
 TEST_F(Commands, RegisteredInOrderWithTheirDescriptions) {
-    // vtx_hotkey_capture comes with the overlay, between the reset and the toggle.
     const std::vector<std::pair<std::string, std::string>> want = {
         {"vtx_togglemenu", "Toggle Vantrix popup menu"},
         {"vtx_settings_save", "Save ALL settings to Vantrix/vtx_saved_settings.ini"},
@@ -25,6 +24,7 @@ TEST_F(Commands, RegisteredInOrderWithTheirDescriptions) {
         {"vtx_reset_pos", "Reset overlay position/scale"},
         {"vtx_save_all", "Save ALL Vantrix settings to disk"},
         {"vtx_reset_all", "Reset ALL Vantrix settings to defaults"},
+        {"vtx_hotkey_capture", "Capture hotkey from keyboard (single/combo)"},
         {"vtx_toggle", "Toggle controller overlay"},
         {"vtx_pos", "Print current overlay position + scale"},
     };
