@@ -19,6 +19,10 @@ namespace {
 constexpr float kBindingColumn = 220.0f;
 constexpr float kButtonColumn = 420.0f;
 
+// The bind block sits below the sixteen rows, usually out of view: the first
+// frame of each bind scrolls down to it, later frames leave the scroll alone.
+bool bindScrolledIntoView = false;
+
 void drawIntro() {
     ImGui::Spacing();
     ImGui::Separator();
@@ -155,8 +159,14 @@ void drawCalibrationTab() {
     ImGui::Spacing();
     drawStatus();
     drawRows(report.size());
-    if (bindState.active)
+    if (bindState.active) {
         drawBindBlock(report);
+        if (!bindScrolledIntoView)
+            ImGui::SetScrollHereY(1.0f);
+        bindScrolledIntoView = true;
+    } else {
+        bindScrolledIntoView = false;
+    }
     revalidateCalibration(report.size());
 }
 

@@ -29,10 +29,18 @@ constexpr const char* kThanks[] = {
     "Let's keep building!",
 };
 
-// Plain text, a bold name and plain text on one line, with no spacing between.
+// Plain text, a bold name and plain text on one line, with no spacing
+// between. A line wider than the page would run past its right edge (text
+// after a same-line item does not wrap back to the left), so the name and the
+// rest then start a line of their own below the wrapped first part.
 void lineWithName(const char* before, const char* name, const char* after) {
-    ImGui::TextUnformatted(before);
-    ImGui::SameLine(0.0f, 0.0f);
+    const float width = ImGui::CalcTextSize(before).x + ImGui::CalcTextSize(name).x + ImGui::CalcTextSize(after).x;
+    if (width <= creditsWrapWidth) {
+        ImGui::TextUnformatted(before);
+        ImGui::SameLine(0.0f, 0.0f);
+    } else {
+        ImGui::TextWrapped("%s", before);
+    }
     boldText(name);
     ImGui::SameLine(0.0f, 0.0f);
     ImGui::TextUnformatted(after);
