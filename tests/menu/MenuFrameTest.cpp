@@ -6,6 +6,7 @@
 #include <imgui_internal.h>
 
 #include "PluginHost.h"
+#include "TestGuiContext.h"
 #include "Vantrix.h"
 #include "core/Catalogue.h"
 #include "menu/GoldEgg.h"
@@ -20,15 +21,7 @@ struct MenuFrame : ::testing::Test {
         plugin.cvarManager = env.host->cvarManager();
         vtx::registerCvars(*plugin.cvarManager, vtx::kEarlyCvars);
         vtx::registerCvars(*plugin.cvarManager, vtx::kLateCvars);
-        context = ImGui::CreateContext();
-        ImGui::SetCurrentContext(context);
-        ImGuiIO& io = ImGui::GetIO();
-        io.IniFilename = nullptr;
-        io.DisplaySize = ImVec2(1920, 1080);
-        io.DeltaTime = 1.0f / 60.0f;
-        unsigned char* pixels = nullptr;
-        int w = 0, h = 0;
-        io.Fonts->GetTexDataAsRGBA32(&pixels, &w, &h);
+        context = vtxtest::createGuiContext(1920, 1080);
     }
     void TearDown() override {
         ImGui::SetCurrentContext(context);

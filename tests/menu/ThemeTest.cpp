@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestGuiContext.h"
+
 #include "menu/SettingValue.h"
 #include "menu/Theme.h"
 
@@ -40,13 +42,7 @@ TEST(MenuColours, ShadeScalesValueWithinRange) {
 }
 
 TEST(MenuColours, ThemePushesItsValuesAndColoursAndPopsThemAll) {
-    ImGuiContext* context = ImGui::CreateContext();
-    ImGuiIO& io = ImGui::GetIO();
-    io.IniFilename = nullptr;
-    io.DisplaySize = ImVec2(800, 600);
-    unsigned char* pixels = nullptr;
-    int w = 0, h = 0;
-    io.Fonts->GetTexDataAsRGBA32(&pixels, &w, &h);
+    ImGuiContext* context = vtxtest::createGuiContext(800, 600);
     ImGui::NewFrame();
     const ImGuiStyle before = ImGui::GetStyle();
 
