@@ -91,6 +91,16 @@ bool VirtualDevices::deviceName(std::uintptr_t device, std::string& name) const 
     return true;
 }
 
+void VirtualDevices::setDeviceIds(std::uintptr_t device, HidDeviceIds ids) { deviceIds_[device] = ids; }
+
+bool VirtualDevices::deviceIds(std::uintptr_t device, HidDeviceIds& ids) const {
+    auto it = deviceIds_.find(device);
+    if (it == deviceIds_.end())
+        return false;
+    ids = it->second;
+    return true;
+}
+
 void VirtualDevices::postHid(HidMessage message) {
     if (sinkExists_)
         pending_.push_back(std::move(message));

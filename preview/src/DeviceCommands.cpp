@@ -2,6 +2,7 @@
 // keyboard and the mouse.
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "CommandTable.h"
 #include "vtxhost/VirtualDevices.h"
@@ -48,22 +49,37 @@ Action prepareXpad(const Args& args, const CompileContext&) {
     };
 }
 
+// "ids VVVV PPPP" after the name: the device information's vendor and
+// product ids, in hex. Returns the index of the first report word.
+std::size_t hidIds(const Args& args, std::optional<vtxhost::HidDeviceIds>& ids) {
+    if (args.text(2) != "ids" || args.quoted(2))
+        return 2;
+    args.requireCount(6, SIZE_MAX);
+    ids = vtxhost::HidDeviceIds{static_cast<std::uint16_t>(args.hex(3, 0xffff)),
+                                static_cast<std::uint16_t>(args.hex(4, 0xffff))};
+    return 5;
+}
+
 Action prepareHid(const Args& args, const CompileContext&) {
     args.requireCount(3, SIZE_MAX);
     vtxhost::HidMessage message;
     message.device = static_cast<std::uintptr_t>(args.integer(0, 0, std::numeric_limits<std::int64_t>::max()));
     std::string name = args.text(1);
-    for (std::size_t i = 2; i < args.count(); ++i) {
+    std::optional<vtxhost::HidDeviceIds> ids;
+    const std::size_t first = hidIds(args, ids);
+    for (std::size_t i = first; i < args.count(); ++i) {
         const std::vector<std::uint8_t> report = args.hexBytes(i);
-        if (i > 2 && report.size() != message.reportSize)
-            throw ArgError("hid: report " + std::to_string(i - 1) + " has " + std::to_string(report.size()) +
+        if (i > first && report.size() != message.reportSize)
+            throw ArgError("hid: report " + std::to_string(i - first + 1) + " has " + std::to_string(report.size()) +
                            " bytes, the first has " + std::to_string(message.reportSize));
         message.reportSize = static_cast<std::uint32_t>(report.size());
         message.bytes.insert(message.bytes.end(), report.begin(), report.end());
         ++message.reportCount;
     }
-    return [message, name](Session&) {
+    return [message, name, ids](Session&) {
         vtxhost::devices().setDeviceName(message.device, name);
+        if (ids)
+            vtxhost::devices().setDeviceIds(message.device, *ids);
         vtxhost::devices().postHid(message);
     };
 }
@@ -109,8 +125,10 @@ std::vector<CommandSpec> deviceCommands() {
         {"xpad", "I KEY VALUE...",
          "XInput pad I (0-3): connected 0|1, buttons HEX, lt|rt 0-255, lx|ly|rx|ry -32768..32767", HostUse::None,
          prepareXpad},
-        {"hid", "DEVICE NAME HEX...", "one WM_INPUT from DEVICE named NAME, one report per HEX word", HostUse::None,
-         prepareHid},
+        {"hid", "DEVICE NAME [ids VID PID] HEX...",
+         "one WM_INPUT from DEVICE named NAME, one report per HEX word; ids: the device's vendor and product "
+         "ids (hex)",
+         HostUse::None, prepareHid},
         {"key", "VK down|up|tap", "a key by decimal code or name (F9, ESCAPE, A...)", HostUse::None, prepareKey},
         {"mouse", "X Y [down|up]", "move the mouse, optionally pressing or releasing its button", HostUse::Starts,
          prepareMouse},

@@ -1,15 +1,14 @@
 #include "input/RawInputSink.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iterator>
-#include <string>
+#include <string_view>
 
 #include "input/SonyDecode.h"
 
 namespace vtx {
 
-std::map<platform::RawDevice, bool> sonyDeviceCache;
+std::map<platform::RawDevice, SonyDevice> sonyDeviceCache;
 std::vector<std::uint8_t> lastReport;
 RawPadSnapshot latestSonySnapshot;
 
@@ -29,13 +28,18 @@ void destroyRawInputSink() {
 void handleHidInput(const platform::HidInput& input) {
     // Runs inside a window procedure: nothing may unwind through Windows.
     try {
-        if (input.reports == nullptr || !isSonyDevice(input.device))
+        if (input.reports == nullptr || input.reportCount == 0)
             return;
-        for (std::uint32_t i = 0; i < input.reportCount; ++i) {
-            const std::uint8_t* report = input.reports + std::size_t{i} * input.reportSize;
-            lastReport.assign(report, report + input.reportSize);
+        const SonyDevice device = sonyDevice(input.device);
+        if (!device.sony)
+            return;
+        const auto reportAt = [&input](std::uint32_t i) { return input.reports + std::size_t{i} * input.reportSize; };
+        const std::uint8_t* newest = reportAt(input.reportCount - 1);
+        lastReport.assign(newest, newest + input.reportSize);
+        // Reports queue while the game is busy: the newest one is the pad as it is now.
+        for (std::uint32_t i = input.reportCount; i-- > 0;) {
             RawPadSnapshot decoded;
-            if (decodeSonyReport(report, input.reportSize, decoded)) {
+            if (decodeSonyReport(reportAt(i), input.reportSize, decoded, device.product)) {
                 latestSonySnapshot = decoded;
                 return;
             }
@@ -45,26 +49,18 @@ void handleHidInput(const platform::HidInput& input) {
     }
 }
 
-bool isSonyDeviceName(std::string_view name) {
-    std::string upper(name);
-    for (char& c : upper)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    // Bluetooth pads are listed under the HID service with the vendor id
-    // source 0002 before the vendor id: "..._VID&0002054C_PID&...".
-    return upper.find("VID_054C") != std::string::npos || upper.find("VID&0002054C") != std::string::npos;
-}
-
-bool isSonyDevice(platform::RawDevice device) {
+SonyDevice sonyDevice(platform::RawDevice device) {
     if (const auto cached = sonyDeviceCache.find(device); cached != sonyDeviceCache.end())
         return cached->second;
     char name[512] = {};
-    bool sony = false;
-    if (platform::rawInputDeviceName(device, name) && name[0] != 0) {
-        const auto length = static_cast<std::size_t>(std::find(name, std::end(name), '\0') - name);
-        sony = isSonyDeviceName(std::string_view(name, length));
-    }
-    sonyDeviceCache.emplace(device, sony);
-    return sony;
+    std::string_view readName;
+    if (platform::rawInputDeviceName(device, name))
+        readName = std::string_view(name, static_cast<std::size_t>(std::find(name, std::end(name), '\0') - name));
+    platform::HidDeviceIds ids;
+    const bool haveIds = platform::rawInputDeviceIds(device, ids);
+    const SonyDevice identity = identifySonyDevice(readName, haveIds ? &ids : nullptr);
+    sonyDeviceCache.emplace(device, identity);
+    return identity;
 }
 
 } // namespace vtx

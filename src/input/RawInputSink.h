@@ -4,16 +4,17 @@
 // the window and hands every HID input to handleHidInput.
 #include <cstdint>
 #include <map>
-#include <string_view>
 #include <vector>
 
 #include "input/RawPadSnapshot.h"
+#include "input/SonyDevice.h"
 #include "platform/Platform.h"
 
 namespace vtx {
 
-// Verdict of isSonyDevice per device, kept while the sink lives.
-extern std::map<platform::RawDevice, bool> sonyDeviceCache;
+// What each device is (Sony or not, and its product), found on first sight
+// from its name and device information and kept while the sink lives.
+extern std::map<platform::RawDevice, SonyDevice> sonyDeviceCache;
 // The most recent report of a Sony device, whole; read by the calibration wizard.
 extern std::vector<std::uint8_t> lastReport;
 // The most recent successful decode; read by pollPad.
@@ -21,19 +22,17 @@ extern RawPadSnapshot latestSonySnapshot;
 
 // Creates the sink unless one exists.
 void createRawInputSink();
-// Destroys the sink, forgets the device verdicts and releases the snapshot;
+// Destroys the sink, forgets what each device is and releases the snapshot;
 // lastReport stays. Does nothing without a sink.
 void destroyRawInputSink();
 
-// One WM_INPUT of type HID: for a Sony device, every report in turn becomes
-// lastReport and is decoded, until one decodes into latestSonySnapshot.
+// One WM_INPUT of type HID from a Sony device: its newest report becomes
+// lastReport, and the newest report that decodes becomes latestSonySnapshot.
 void handleHidInput(const platform::HidInput& input);
 
-// A Raw Input device name names a Sony device: "VID_054C" (USB) or
-// "VID&0002054C" (Bluetooth) in any letter case.
-bool isSonyDeviceName(std::string_view name);
-// isSonyDeviceName of the device's name, remembered per device; a name that
-// cannot be read counts as not Sony.
-bool isSonyDevice(platform::RawDevice device);
+// identifySonyDevice of the device's name and information, remembered per
+// device. A device with neither a readable name nor information is not Sony.
+SonyDevice sonyDevice(platform::RawDevice device);
+inline bool isSonyDevice(platform::RawDevice device) { return sonyDevice(device).sony; }
 
 } // namespace vtx

@@ -132,14 +132,60 @@ bool decodeHeuristic(const std::uint8_t* report, std::size_t length, std::uint64
     return true;
 }
 
-bool decodeSonyReport(const std::uint8_t* report, std::size_t length, RawPadSnapshot& out) {
+RawPadSnapshot snapshotFromLayout(const SonyPadState& pad, std::uint64_t nowMs) {
+    RawPadSnapshot out;
+    out.lx = stickAxis(pad.lx);
+    out.ly = -stickAxis(pad.ly);
+    out.rx = stickAxis(pad.rx);
+    out.ry = -stickAxis(pad.ry);
+    out.lt = trigger(pad.l2);
+    out.rt = trigger(pad.r2);
+    hatDirections(pad.hat, out);
+    out.x = (pad.buttons & sonySquare) != 0;
+    out.a = (pad.buttons & sonyCross) != 0;
+    out.b = (pad.buttons & sonyCircle) != 0;
+    out.y = (pad.buttons & sonyTriangle) != 0;
+    out.lb = (pad.buttons & sonyL1) != 0;
+    out.rb = (pad.buttons & sonyR1) != 0;
+    out.l3 = (pad.buttons & sonyL3) != 0;
+    out.r3 = (pad.buttons & sonyR3) != 0;
+    out.valid = true;
+    out.timestampMs = nowMs;
+    return out;
+}
+
+bool isOwnCalibration(const SonyCalibration& calibration, std::size_t length) {
+    static const SonyCalibration builtIn = defaultCalibration();
+    // An empty or cut-off file loads as enabled and valid with bindings missing;
+    // it must not blank a pad whose layout is known.
+    return calibration.enabled && calibration.valid && calibrationComplete(calibration, length) &&
+           !(calibration == builtIn);
+}
+
+bool decodeSonyReport(const std::uint8_t* report, std::size_t length, RawPadSnapshot& out, std::uint16_t product) {
     if (report == nullptr || length < minSonyReportLength)
         return false;
-    if (sonyCalibration.enabled && sonyCalibration.valid) {
-        decodeCalibrated(sonyCalibration, report, length, platform::tickCount64(), out);
+    const std::uint64_t now = platform::tickCount64();
+    // A calibration the user made with the wizard reads every pad, as it always has.
+    if (isOwnCalibration(sonyCalibration, length)) {
+        decodeCalibrated(sonyCalibration, report, length, now, out);
         return true;
     }
-    return decodeHeuristic(report, length, platform::tickCount64(), out);
+    SonyPadState pad;
+    switch (decodeKnownLayout(product, report, length, pad)) {
+    case KnownLayout::decoded:
+        out = snapshotFromLayout(pad, now);
+        return true;
+    case KnownLayout::noPadState:
+        return false;
+    case KnownLayout::notCovered:
+        break;
+    }
+    if (sonyCalibration.enabled && sonyCalibration.valid) {
+        decodeCalibrated(sonyCalibration, report, length, now, out);
+        return true;
+    }
+    return decodeHeuristic(report, length, now, out);
 }
 
 } // namespace vtx

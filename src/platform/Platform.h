@@ -57,6 +57,14 @@ void pumpRawInputSink();
 // The Raw Input device name into a 512-byte buffer; false when it cannot be
 // read (the call fails or the name does not fit).
 bool rawInputDeviceName(RawDevice device, char (&name)[512]);
+// A HID device's vendor and product ids, as Raw Input's device information
+// gives them for USB and Bluetooth alike.
+struct HidDeviceIds {
+    std::uint16_t vendorId = 0;
+    std::uint16_t productId = 0;
+};
+// False when the device is not a HID device or its information cannot be read.
+bool rawInputDeviceIds(RawDevice device, HidDeviceIds& out);
 
 // The user's Roaming application-data folder; empty when unavailable.
 std::filesystem::path roamingAppDataFolder();

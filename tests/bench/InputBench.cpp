@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "Reports.h"
+#include "SonyVectors.h"
 #include "input/PollPad.h"
 #include "input/RawInputSink.h"
 #include "input/SonyDecode.h"
@@ -31,17 +32,51 @@ void decodeHeuristic64(benchmark::State& state) {
 }
 BENCHMARK(decodeHeuristic64);
 
+// The known layouts alone: DualShock 4 over USB, over Bluetooth with Windows'
+// 547-byte padding, and the DualSense over Bluetooth.
+void decodeKnownLayout(benchmark::State& state) {
+    const std::uint16_t product = static_cast<std::uint16_t>(state.range(0));
+    const auto report = product == 0x0CE6 ? vtxtest::hexReport(vtxtest::vectors::v16)
+                        : state.range(1)  ? vtxtest::hexReport(vtxtest::vectors::v9, 547)
+                                          : vtxtest::hexReport(vtxtest::vectors::v7);
+    vtx::SonyPadState out;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(vtx::decodeKnownLayout(product, report.data(), report.size(), out));
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(decodeKnownLayout)->Args({0x09CC, 0})->Args({0x09CC, 1})->Args({0x0CE6, 0})->ArgNames({"product", "bt"});
+
 // The whole per-report path the sink runs: the process-wide calibration and
-// the clock, as decodeSonyReport reads them.
+// the clock, as decodeSonyReport reads them. With the built-in calibration and
+// a known product the known layout reads the report; a user's own calibration
+// (here the built-in one with Options bound) or an unknown product takes the older paths.
 void decodeSonyReport64(benchmark::State& state) {
     const auto report = vtxtest::hexReport(vtxtest::dualSenseCircleLeft);
-    vtx::sonyCalibration = state.range(0) ? vtx::defaultCalibration() : vtx::clearedCalibration();
+    const auto product = static_cast<std::uint16_t>(state.range(1));
+    switch (state.range(0)) {
+    case 0:
+        vtx::sonyCalibration = vtx::clearedCalibration();
+        break;
+    case 1:
+        vtx::sonyCalibration = vtx::defaultCalibration();
+        break;
+    default:
+        vtx::sonyCalibration = vtx::defaultCalibration();
+        vtx::sonyCalibration.options_byte = 9;
+        vtx::sonyCalibration.options_mask = 0x20;
+    }
     vtx::RawPadSnapshot out;
     for (auto _ : state)
-        benchmark::DoNotOptimize(vtx::decodeSonyReport(report.data(), report.size(), out));
+        benchmark::DoNotOptimize(vtx::decodeSonyReport(report.data(), report.size(), out, product));
     vtx::sonyCalibration = vtx::clearedCalibration();
 }
-BENCHMARK(decodeSonyReport64)->Arg(1)->Arg(0)->ArgName("calibrated");
+BENCHMARK(decodeSonyReport64)
+    ->Args({1, 0x0CE6})
+    ->Args({2, 0x0CE6})
+    ->Args({1, 0})
+    ->Args({0, 0})
+    ->ArgNames({"calibration", "product"});
 
 void pumpAndPollEightReports(benchmark::State& state) {
     auto& devices = vtxhost::devices();

@@ -1,6 +1,7 @@
-// Any bytes through the sink's handler, as one WM_INPUT from a Sony pad,
-// under any calibration. The input is read as:
-//   byte 0        flags: bit 0 Sony device, bit 1 calibration on
+// Any bytes through the sink's handler, as one WM_INPUT from a Sony pad of
+// any product, under any calibration. The input is read as:
+//   byte 0        flags: bit 0 Sony device, bit 1 calibration on, bits 2-4
+//                 the device (products with and without a known layout)
 //   bytes 1-34    calibration fields (byte indices and masks)
 //   bytes 35-36   report size (little-endian), byte 37 report count
 //   the rest      the reports, back to back
@@ -14,6 +15,7 @@
 
 #include "input/RawInputSink.h"
 #include "input/SonyCalibration.h"
+#include "input/SonyLayouts.h"
 #include "vtxhost/VirtualDevices.h"
 
 namespace {
@@ -66,16 +68,47 @@ void check(bool condition) {
 
 bool inRange(float v, float lo, float hi) { return v >= lo && v <= hi; }
 
+// Sony devices 1-8: the five products with known layouts (from the device
+// information), another Sony product, one known only by its name, one of
+// unknown product. Device 9 is not Sony.
+constexpr std::uintptr_t nonSony = 9;
+
+void nameDevices() {
+    auto& machine = vtxhost::devices();
+    const std::uint16_t products[] = {0x05C4, 0x09CC, 0x0BA0, 0x0CE6, 0x0DF2, 0x05C5};
+    for (std::uintptr_t i = 0; i < 6; ++i) {
+        machine.setDeviceName(i + 1, "");
+        machine.setDeviceIds(i + 1, {0x054C, products[i]});
+    }
+    machine.setDeviceName(7,
+                          R"(\\?\HID#{00001124-0000-1000-8000-00805f9b34fb}_VID&0002054c_PID&09cc#8&30cdc2d8&0&0000)");
+    machine.setDeviceName(8, R"(\\?\HID#VID_054C#8&30cdc2d8&0&0000)");
+    machine.setDeviceName(nonSony, R"(\\?\HID#VID_045E&PID_02FF&IG_00#7&2a1b3c4d&0&0000)");
+}
+
+// The known-layout decoder alone, on an exact-size copy of the first report.
+void checkKnownLayout(const std::uint8_t* report, std::size_t length) {
+    std::uint8_t* copy = static_cast<std::uint8_t*>(std::malloc(length ? length : 1));
+    if (length)
+        std::memcpy(copy, report, length);
+    for (std::uint16_t product : {0x05C4, 0x09CC, 0x0BA0, 0x0CE6, 0x0DF2, 0x0000}) {
+        vtx::SonyPadState pad;
+        const vtx::KnownLayout result = vtx::decodeKnownLayout(product, copy, length, pad);
+        // A known layout never reads a report shorter than the short Bluetooth one.
+        check(result == vtx::KnownLayout::notCovered || length >= 10);
+        check(result == vtx::KnownLayout::decoded || pad == vtx::SonyPadState{});
+        check(pad.hat <= 15 && pad.buttons < (1u << 19));
+    }
+    std::free(copy);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < headerSize)
         return 0;
-    constexpr std::uintptr_t sony = 1, other = 2;
     static const bool named = [] {
-        vtxhost::devices().setDeviceName(
-            sony, R"(\\?\HID#{00001124-0000-1000-8000-00805f9b34fb}_VID&0002054c_PID&09cc#8&30cdc2d8&0&0000)");
-        vtxhost::devices().setDeviceName(other, R"(\\?\HID#VID_045E&PID_02FF&IG_00#7&2a1b3c4d&0&0000)");
+        nameDevices();
         return true;
     }();
     (void)named;
@@ -95,7 +128,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // An exact-size copy, so reading past the announced reports is caught.
     std::uint8_t* body = static_cast<std::uint8_t*>(std::malloc(available ? available : 1));
     std::memcpy(body, data + headerSize, available);
-    vtx::handleHidInput({(data[0] & 1) ? sony : other, reportSize, reportCount, body});
+    const std::uintptr_t device = (data[0] & 1) ? 1 + ((data[0] >> 2) & 7) : nonSony;
+    vtx::handleHidInput({device, reportSize, reportCount, body});
+    if (reportCount > 0)
+        checkKnownLayout(body, reportSize);
     std::free(body);
 
     const vtx::RawPadSnapshot& s = vtx::latestSonySnapshot;

@@ -18,5 +18,13 @@ TEST(CalibrationFileOnWindows, CrLfLinesRoundTrip) {
     EXPECT_EQ(bytes.rfind("enabled=0\r\nvalid=1\r\nsquare_byte=8\r\n", 0), 0u);
     vtx::loadCalibration();
     EXPECT_EQ(vtx::sonyCalibration, vtxtest::unusualCalibration());
+
+    vtx::sonyCalibration = vtx::defaultCalibration();
+    vtx::saveCalibration();
+    std::ifstream again(path, std::ios::binary);
+    std::string expected;
+    for (char ch : vtxtest::defaultCalibrationFile)
+        expected += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+    EXPECT_EQ((std::string{std::istreambuf_iterator<char>(again), std::istreambuf_iterator<char>()}), expected);
     vtx::sonyCalibration = vtx::clearedCalibration();
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Reports.h"
+#include "SonyVectors.h"
 #include "input/RawInputSink.h"
 #include "input/SonyCalibration.h"
 #include "vtxhost/VirtualDevices.h"
@@ -12,7 +13,7 @@ using vtxtest::hexReport;
 
 namespace {
 
-constexpr std::uintptr_t sonyBt = 0x101, xbox = 0x102;
+constexpr std::uintptr_t sonyBt = 0x101, xbox = 0x102, adapter = 0x103;
 
 class SinkTest : public ::testing::Test {
 protected:
@@ -23,6 +24,8 @@ protected:
         vtxhost::devices().setDeviceName(
             sonyBt, R"(\\?\HID#{00001124-0000-1000-8000-00805f9b34fb}_VID&0002054c_PID&0ce6#8&56468dc&4&0000)");
         vtxhost::devices().setDeviceName(xbox, R"(\\?\HID#VID_045E&PID_02FF&IG_00#7&2a1b3c4d&0&0000)");
+        vtxhost::devices().setDeviceName(adapter, "");
+        vtxhost::devices().setDeviceIds(adapter, {0x054C, 0x0BA0});
         createRawInputSink();
     }
     void TearDown() override { destroyRawInputSink(); }
@@ -39,17 +42,41 @@ protected:
 
 } // namespace
 
-TEST_F(SinkTest, BatchStopsAtTheFirstReportThatDecodes) {
-    auto bad = hexReport("01 80 80 80 80 0F 00 00 00 00"); // rejected at the only offset
-    auto ds4 = hexReport(vtxtest::ds4BtShort);
-    auto ds = hexReport(vtxtest::dualSenseBtShort);
-    deliver(sonyBt, {bad, ds4, ds});
-    EXPECT_EQ(lastReport, ds4);
-    EXPECT_TRUE(latestSonySnapshot.valid && latestSonySnapshot.b && !latestSonySnapshot.y);
+TEST_F(SinkTest, BatchShowsTheNewestReportThatDecodes) {
+    const auto l1r3 = hexReport(vtxtest::vectors::v3);
+    const auto idle = hexReport(vtxtest::vectors::v1);
+    auto noPad = l1r3;
+    noPad[31] |= 0x04; // the adapter has lost its pad
+    deliver(adapter, {l1r3, idle, noPad});
+    EXPECT_EQ(lastReport, noPad); // the newest report, for the wizard
+    EXPECT_TRUE(latestSonySnapshot.valid);
+    EXPECT_FALSE(latestSonySnapshot.lb); // idle, not the older L1 + R3
+
+    latestSonySnapshot = {};
+    deliver(adapter, {idle, l1r3});
+    EXPECT_TRUE(latestSonySnapshot.lb && latestSonySnapshot.r3);
 
     deliver(sonyBt, {hexReport("01 80 80 80 80 88 02 00 00")}); // 9 bytes: kept, not decoded
     EXPECT_EQ(lastReport.size(), 9u);
-    EXPECT_TRUE(latestSonySnapshot.b);
+    EXPECT_TRUE(latestSonySnapshot.lb);
+}
+
+TEST_F(SinkTest, ProductFromTheDeviceInformationElseTheName) {
+    // The built-in calibration is in force, as on a fresh install: only the
+    // product tells a DualShock 4 (hat 8 at byte 5) from a DualSense (L2 at byte 5).
+    sonyCalibration = defaultCalibration();
+    deliver(adapter, {hexReport(vtxtest::vectors::v1)});
+    EXPECT_TRUE(latestSonySnapshot.valid);
+    EXPECT_FALSE(latestSonySnapshot.dpadUp);
+    EXPECT_EQ(sonyDevice(adapter).product, 0x0BA0);
+    EXPECT_EQ(sonyDevice(sonyBt).product, 0x0CE6); // from "PID&0ce6"
+
+    // What a device is stays as first found until the sink goes.
+    vtxhost::devices().setDeviceIds(adapter, {0x045E, 0x02FF});
+    EXPECT_EQ(sonyDevice(adapter).product, 0x0BA0);
+    destroyRawInputSink();
+    createRawInputSink();
+    EXPECT_FALSE(isSonyDevice(adapter));
 }
 
 TEST_F(SinkTest, NonSonyDevicesChangeNothing) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "SonyVectors.h"
+
 namespace vtxtest {
 
 // `padTo`: Windows pads a short report with zeros to the device's longest one.
@@ -19,9 +21,7 @@ inline std::vector<std::uint8_t> hexReport(const std::string& hex, std::size_t p
 }
 
 // DualShock 4 over USB (0x01, 64 bytes): hat 3 (down-right), digital R2, R2 analog 64.
-inline const std::string ds4UsbHat3 =
-    "01 80 80 80 80 03 08 00 00 40 7D 4F 1A FE FF 03 00 FB FF 16 00 48 20 37 05 00 00 00 00 00 1B 00 00 01 00 80 "
-    "00 00 00 80 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00";
+inline const std::string& ds4UsbHat3 = vectors::v7;
 // DualShock 4 over Bluetooth (0x11, 78 bytes), the block two bytes later:
 // right stick 0xE0/0x40, R2 200, Share + Options.
 inline const std::string ds4Bt =
@@ -29,8 +29,8 @@ inline const std::string ds4Bt =
     "80 00 00 00 80 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
     "E9 D5 F6 8E";
 // Short Bluetooth reports (0x01, 10 bytes): DS4 Circle + L3, DualSense Triangle + R1.
-inline const std::string ds4BtShort = "01 80 80 80 80 48 40 00 00 00";
-inline const std::string dualSenseBtShort = "01 80 80 80 80 88 02 00 00 00";
+inline const std::string& ds4BtShort = vectors::v10;
+inline const std::string& dualSenseBtShort = vectors::v18;
 
 // DualSense over USB (0x01, 64 bytes) from its first 11 bytes.
 inline std::string dualSenseUsb(const std::string& head) {

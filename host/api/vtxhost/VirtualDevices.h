@@ -33,6 +33,12 @@ struct HidMessage {
     std::vector<std::uint8_t> bytes;
 };
 
+// What Raw Input's device information says of a HID device.
+struct HidDeviceIds {
+    std::uint16_t vendorId = 0;
+    std::uint16_t productId = 0;
+};
+
 class PLUGINSDK_API VirtualDevices {
 public:
     // Keyboard, with GetAsyncKeyState's two bits: 0x8000 held now, 0x0001
@@ -55,6 +61,10 @@ public:
     void setDeviceName(std::uintptr_t device, std::string name);
     // The device's name, or false when the device is unknown.
     bool deviceName(std::uintptr_t device, std::string& name) const;
+    // The device's vendor and product ids; a device never given any has no
+    // device information (the call fails, as for a device that went away).
+    void setDeviceIds(std::uintptr_t device, HidDeviceIds ids);
+    bool deviceIds(std::uintptr_t device, HidDeviceIds& ids) const;
     void postHid(HidMessage message);
     std::vector<HidMessage> takeHidMessages();
     void setSinkExists(bool exists);
@@ -70,6 +80,7 @@ private:
     std::array<bool, 256> pressedSinceHost_{};
     std::int64_t nowNs_ = 10'000'000'000; // a machine that has been up for a while
     std::map<std::uintptr_t, std::string> deviceNames_;
+    std::map<std::uintptr_t, HidDeviceIds> deviceIds_;
     std::deque<HidMessage> pending_;
     bool sinkExists_ = false;
     int sinksCreated_ = 0;

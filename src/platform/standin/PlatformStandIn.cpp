@@ -78,6 +78,15 @@ bool rawInputDeviceName(RawDevice device, char (&name)[512]) {
     return true;
 }
 
+bool rawInputDeviceIds(RawDevice device, HidDeviceIds& out) {
+    vtxhost::HidDeviceIds ids;
+    if (!vtxhost::devices().deviceIds(device, ids)) {
+        return false;
+    }
+    out = HidDeviceIds{ids.vendorId, ids.productId};
+    return true;
+}
+
 std::filesystem::path roamingAppDataFolder() { return vtxhost::devices().roamingFolder; }
 
 void openFolderInShell(const std::filesystem::path& folder) { vtxhost::devices().foldersOpened.push_back(folder); }

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/Platform.h"
+#include "platform/win32/Win32DeviceInfo.h"
 
 namespace vtx::platform {
 
@@ -118,6 +118,28 @@ bool rawInputDeviceName(RawDevice device, char (&name)[512]) {
     UINT size = sizeof name;
     const UINT result = GetRawInputDeviceInfoA(reinterpret_cast<HANDLE>(device), RIDI_DEVICENAME, name, &size);
     return result != static_cast<UINT>(-1) && name[0] != 0;
+}
+
+bool rawInputDeviceInfo(HANDLE device, RID_DEVICE_INFO& info) {
+    info = {};
+    info.cbSize = sizeof info; // the call refuses a record whose size it does not know
+    UINT size = sizeof info;
+    const UINT result = GetRawInputDeviceInfoA(device, RIDI_DEVICEINFO, &info, &size);
+    return result != static_cast<UINT>(-1) && result != 0;
+}
+
+bool hidIdsFromDeviceInfo(const RID_DEVICE_INFO& info, HidDeviceIds& out) {
+    if (info.dwType != RIM_TYPEHID || info.hid.dwVendorId > 0xFFFF || info.hid.dwProductId > 0xFFFF) {
+        return false;
+    }
+    out =
+        HidDeviceIds{static_cast<std::uint16_t>(info.hid.dwVendorId), static_cast<std::uint16_t>(info.hid.dwProductId)};
+    return true;
+}
+
+bool rawInputDeviceIds(RawDevice device, HidDeviceIds& out) {
+    RID_DEVICE_INFO info;
+    return rawInputDeviceInfo(reinterpret_cast<HANDLE>(device), info) && hidIdsFromDeviceInfo(info, out);
 }
 
 } // namespace vtx::platform
