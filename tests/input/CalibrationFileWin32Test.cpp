@@ -15,6 +15,9 @@ TEST(CalibrationFileOnWindows, CrLfLinesRoundTrip) {
     vtx::saveCalibration();
     std::ifstream in(path, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // The save below replaces the file, which Windows refuses while a reader
+    // that does not share delete access (as std::ifstream) holds it open.
+    in.close();
     EXPECT_EQ(bytes.rfind("enabled=0\r\nvalid=1\r\nsquare_byte=8\r\n", 0), 0u);
     vtx::loadCalibration();
     EXPECT_EQ(vtx::sonyCalibration, vtxtest::unusualCalibration());
