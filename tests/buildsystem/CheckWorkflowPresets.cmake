@@ -1,7 +1,8 @@
 # A workflow that cannot run here must at least agree with the presets: every
 # "cmake --preset", "cmake --build --preset" and "ctest --preset" it runs
 # names a preset of that kind in CMakePresets.json, and the vantrix.dll it
-# uploads is where its build preset puts it: <binaryDir>/bin/<configuration>/.
+# uploads, or packs with scripts/release.sh, is where its build preset puts
+# it: <binaryDir>/bin/<configuration>/.
 #   cmake -DPRESETS=.../CMakePresets.json -DWORKFLOW=....yml -P CheckWorkflowPresets.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -74,8 +75,16 @@ foreach(upload IN LISTS uploads)
   endif()
 endforeach()
 
+string(REGEX MATCHALL "scripts/release\\.sh [^ \n]+" packed "${workflow}")
+foreach(pack IN LISTS packed)
+  string(REGEX REPLACE "^scripts/release\\.sh +" "" path "${pack}")
+  if(NOT path IN_LIST outputs)
+    list(APPEND problems "packs ${path}, but its build puts the DLL at: ${outputs}")
+  endif()
+endforeach()
+
 if(problems)
   string(REPLACE ";" "\n" problems "${problems}")
   message(FATAL_ERROR "${WORKFLOW}:\n${problems}")
 endif()
-message("${WORKFLOW}: presets ${uses}; uploads ${uploads}")
+message("${WORKFLOW}: presets ${uses}; uploads ${uploads}; packs ${packed}")
