@@ -67,19 +67,13 @@ foreach(name IN LISTS built)
   endif()
 endforeach()
 
+# The DLLs it uploads or packs with scripts/release.sh.
 string(REGEX MATCHALL "path: [^\n]*vantrix\\.dll" uploads "${workflow}")
-foreach(upload IN LISTS uploads)
-  string(REGEX REPLACE "^path: *" "" path "${upload}")
-  if(NOT path IN_LIST outputs)
-    list(APPEND problems "uploads ${path}, but its build puts the DLL at: ${outputs}")
-  endif()
-endforeach()
-
 string(REGEX MATCHALL "scripts/release\\.sh [^ \n]+" packed "${workflow}")
-foreach(pack IN LISTS packed)
-  string(REGEX REPLACE "^scripts/release\\.sh +" "" path "${pack}")
+foreach(use IN LISTS uploads packed)
+  string(REGEX REPLACE "^(path:|scripts/release\\.sh) *" "" path "${use}")
   if(NOT path IN_LIST outputs)
-    list(APPEND problems "packs ${path}, but its build puts the DLL at: ${outputs}")
+    list(APPEND problems "'${use}': its build puts the DLL at: ${outputs}")
   endif()
 endforeach()
 
