@@ -13,9 +13,13 @@ TEST(CalibrationFileOnWindows, CrLfLinesRoundTrip) {
     ASSERT_EQ(path.parent_path().filename(), "Vantrix");
     vtx::sonyCalibration = vtxtest::unusualCalibration();
     vtx::saveCalibration();
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    EXPECT_EQ(bytes.rfind("enabled=0\r\nvalid=1\r\nsquare_byte=8\r\n", 0), 0u);
+    {
+        // Closed before the next save: Windows does not replace a file that
+        // is open without delete sharing, as the standard streams open it.
+        std::ifstream in(path, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        EXPECT_EQ(bytes.rfind("enabled=0\r\nvalid=1\r\nsquare_byte=8\r\n", 0), 0u);
+    }
     vtx::loadCalibration();
     EXPECT_EQ(vtx::sonyCalibration, vtxtest::unusualCalibration());
 
