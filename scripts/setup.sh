@@ -10,6 +10,7 @@ packages=(
   g++-mingw-w64-x86-64 wine64
   libstb-dev libsdl2-dev libimgui-dev
   librsvg2-bin
+  binutils zip unzip
   googletest libgtest-dev libbenchmark-dev
   dpkg-dev
 )
