@@ -11,6 +11,7 @@ packages=(
   libstb-dev libsdl2-dev libimgui-dev zlib1g-dev
   xvfb xauth
   librsvg2-bin
+  binutils zip unzip
   googletest libgtest-dev libbenchmark-dev
   dpkg-dev
 )

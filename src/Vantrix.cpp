@@ -7,6 +7,7 @@
 #include "core/Log.h"
 #include "core/PositionCommands.h"
 #include "core/SettingsFile.h"
+#include "core/Version.h"
 #include "input/CalibrationFile.h"
 #include "input/RawInputSink.h"
 #include "overlay/Skins.h"
@@ -33,7 +34,7 @@ BAKKESMOD_PLUGIN_EXPORT void deleteMe() {
 // Declared with the export attribute, then defined: the definition keeps C linkage.
 BAKKESMOD_PLUGIN_EXPORT BakkesMod::Plugin::PluginInfo exports;
 BakkesMod::Plugin::PluginInfo exports = {
-    BakkesMod::Plugin::BAKKESMOD_PLUGIN_API_VERSION, __FILE__,   "Vantrix", "Vantrix", "1.0.0",
+    BakkesMod::Plugin::BAKKESMOD_PLUGIN_API_VERSION, __FILE__,   "Vantrix", "Vantrix", vtx::kVersion,
     BakkesMod::Plugin::PLUGINTYPE_FREEPLAY,          &getPlugin, &deleteMe,
 };
 

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
+#include "core/Version.h"
 
 namespace vtx {
 
@@ -13,7 +14,7 @@ constexpr CvarRange minOnly(float min) { return CvarRange{true, min, false, 0}; 
 } // namespace
 
 const std::array<CvarSpec, 44> kEarlyCvars = {{
-    {"vtx_version", "1.0.5", "Vantrix version (read-only)", kNoRange, Reader::Stored},
+    {"vtx_version", kVersion, "Vantrix version (read-only)", kNoRange, Reader::Stored},
     {"vtx_ui_accent_r", "0.616", "UI accent color R (0..1)", between(0, 1), Reader::Float},
     {"vtx_ui_accent_g", "0.000", "UI accent color G (0..1)", between(0, 1), Reader::Float},
     {"vtx_ui_accent_b", "1.000", "UI accent color B (0..1)", between(0, 1), Reader::Float},

@@ -1,30 +1,208 @@
 #include "menu/MenuShell.h"
 
+#include <cmath>
+#include <iterator>
+
 #include <imgui.h>
 
 #include "Vantrix.h"
+#include "menu/GoldEgg.h"
+#include "menu/MenuState.h"
+#include "menu/SettingValue.h"
+#include "menu/Tabs.h"
+#include "menu/Theme.h"
+#include "menu/Widgets.h"
+#include "platform/Platform.h"
 
 namespace vtx {
 
-namespace {
+bool focusOnNextRender = false;
 bool initBadgePending = true;
 bool menuDrawnOnce = false;
+int selectedTab = kTabGeneral;
+
+namespace {
+constexpr float kMenuFontScale = 1.25f;
+
+bool fontScaleForced = false;
+bool menuWasOpen = false;
+
+struct MenuColours {
+    ImVec4 accent;
+    float menuAlpha;
+};
+
+MenuColours readColours(CVarManagerWrapper& cvars) {
+    return MenuColours{
+        ImVec4(readClamped(cvars, "vtx_ui_accent_r", 0.0f, 1.0f), readClamped(cvars, "vtx_ui_accent_g", 0.0f, 1.0f),
+               readClamped(cvars, "vtx_ui_accent_b", 0.0f, 1.0f), readClamped(cvars, "vtx_ui_accent_a", 0.0f, 1.0f)),
+        readClamped(cvars, "vtx_ui_menu_alpha", 0.30f, 1.00f)};
+}
+
+void askToClose(Vantrix& plugin) {
+    if (plugin.cvarManager)
+        plugin.cvarManager->executeCommand("vtx_togglemenu", false);
+}
+
+// Undoes what the frame set up around the main window: its end, the theme
+// and the global font scale.
+struct FrameSetup {
+    float savedFontScale;
+    void finish() const {
+        ImGui::End();
+        popMenuTheme();
+        ImGui::GetIO().FontGlobalScale = savedFontScale;
+    }
+};
+
+void beginChildScaled(const char* id, const ImVec2& size, bool border, ImGuiWindowFlags flags = 0) {
+    ImGui::BeginChild(id, size, border, flags);
+    ImGui::SetWindowFontScale(kMenuFontScale);
+}
+
+// The top bar: a drag handle over most of its width and the close button.
+// False when the close button was clicked (the top bar child is then ended).
+bool drawTopBar(const char* mainWindowName, const ImVec2& mainPos) {
+    beginChildScaled("vtx_topbar", ImVec2(0, 46), true,
+                     ImGuiWindowFlags_NoScrollbar | ImGuiWindowFlags_NoScrollWithMouse);
+    const ImVec2 barPos = ImGui::GetWindowPos();
+    const ImVec2 barSize = ImGui::GetWindowSize();
+    const ImGuiIO& io = ImGui::GetIO();
+    const bool inside = io.MousePos.x >= barPos.x && io.MousePos.x < barPos.x + barSize.x &&
+                        io.MousePos.y >= barPos.y && io.MousePos.y < barPos.y + barSize.y;
+    trackShake(shakeState, goldEgg, inside, io.MouseDown[0], io.MousePos.x, static_cast<float>(ImGui::GetTime()),
+               platform::steadyNowNs(), platform::tickCount());
+
+    ImGui::InvisibleButton("##vtx_drag", ImVec2(ImGui::GetContentRegionAvail().x - 34, 30));
+    if (ImGui::IsItemActive() && ImGui::IsMouseDragging(ImGuiMouseButton_Left)) {
+        ImGui::SetWindowPos(mainWindowName, ImVec2(mainPos.x + io.MouseDelta.x, mainPos.y + io.MouseDelta.y));
+    }
+    ImGui::SameLine();
+    if (ImGui::Button("X", ImVec2(28, 28))) {
+        ImGui::EndChild();
+        return false;
+    }
+    ImGui::SetCursorPos(ImVec2(16, 12));
+    ImGui::TextUnformatted("Vantrix");
+    ImGui::EndChild();
+    return true;
+}
+
+void drawSidebar(float menuAlpha) {
+    ImGui::PushStyleColor(ImGuiCol_ChildBg, ImVec4(0.08f, 0.08f, 0.08f, menuAlpha));
+    beginChildScaled("vtx_sidebar", ImVec2(220, 0), true);
+    ImGui::PopStyleColor();
+    ImGui::TextUnformatted("Designed and created by");
+    drawCreditName(std::sin(2.0f * static_cast<float>(ImGui::GetTime())) * 0.5f + 0.5f);
+    ImGui::Separator();
+    for (int tab = 0; tab < static_cast<int>(std::size(kTabLabels)); ++tab) {
+        if (sidebarTab(kTabLabels[tab], selectedTab == tab))
+            selectedTab = tab;
+    }
+    const ImVec2 pos = ImGui::GetWindowPos();
+    const ImVec2 size = ImGui::GetWindowSize();
+    drawGoldEgg(pos.x, pos.y, size.x, size.y);
+    ImGui::EndChild();
+}
+
+void drawSelectedTab(Vantrix& plugin, bool overlayEnabled) {
+    switch (selectedTab) {
+    case kTabGeneral:
+        drawGeneralTab(plugin, overlayEnabled);
+        break;
+    case kTabPosition:
+        drawPositionTab(plugin);
+        break;
+    case kTabInput:
+        drawInputTab(plugin);
+        break;
+    case kTabCalibration:
+        drawCalibrationTab();
+        break;
+    case kTabSkins:
+        drawSkinsTab(plugin);
+        break;
+    case kTabSettings:
+        drawSettingsTab(plugin);
+        break;
+    case kTabPatreon:
+        drawPatreonTab(plugin);
+        break;
+    default:
+        drawDebugTab(plugin);
+        break;
+    }
+}
+
+void drawContent(Vantrix& plugin, const ImVec4& vivid) {
+    beginChildScaled("vtx_content", ImVec2(0, 0), true);
+    // The credits keep the theme's text colour; every other tab speaks in the accent.
+    const bool accentText = selectedTab != kTabPatreon;
+    if (accentText)
+        ImGui::PushStyleColor(ImGuiCol_Text, ImVec4(vivid.x, vivid.y, vivid.z, 1.0f));
+    const bool overlayEnabled = plugin.cvarManager->getCvar("vtx_enabled").getBoolValue();
+    drawSelectedTab(plugin, overlayEnabled);
+    if (accentText)
+        ImGui::PopStyleColor();
+    ImGui::EndChild();
+}
+
+void noteOpenState(bool open) {
+    if (open && !menuWasOpen)
+        resetCreditsWrap();
+    menuWasOpen = open;
+}
 } // namespace
 
-bool menuNeverDrawn() { return initBadgePending && !menuDrawnOnce; }
-
 void drawMenu(Vantrix& plugin) {
+    if (!plugin.cvarManager)
+        return;
+    const MenuColours colours = readColours(*plugin.cvarManager);
+    const ImVec4 vivid = vividAccent(ImVec4(colours.accent.x, colours.accent.y, colours.accent.z, 1.0f));
+    applyMenuTheme(colours.accent, colours.menuAlpha);
+
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    ImGui::SetNextWindowSize(ImVec2(980, 620), ImGuiCond_FirstUseEver);
+    ImGui::SetNextWindowSizeConstraints(ImVec2(display.x * 0.25f, display.y * 0.25f), display);
     bool open = true;
-    ImGui::SetNextWindowSize(ImVec2(900, 600), ImGuiCond_FirstUseEver);
-    const bool visible = ImGui::Begin(plugin.menuTitle().c_str(), &open, ImGuiWindowFlags_NoCollapse);
-    if (visible) {
-        initBadgePending = false;
-        menuDrawnOnce = true;
+    if (focusOnNextRender) {
+        ImGui::SetNextWindowFocus();
+        focusOnNextRender = false;
     }
-    ImGui::End();
-    if (!open && plugin.cvarManager) {
-        plugin.cvarManager->executeCommand("vtx_togglemenu", false);
+    const std::string title = plugin.menuTitle();
+    const ImGuiWindowFlags flags = ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoScrollbar |
+                                   ImGuiWindowFlags_NoScrollWithMouse | ImGuiWindowFlags_NoCollapse;
+    ImGuiIO& io = ImGui::GetIO();
+    const FrameSetup setup{io.FontGlobalScale};
+    if (!ImGui::Begin(title.c_str(), &open, flags)) {
+        setup.finish();
+        return;
     }
+    if (!fontScaleForced) {
+        plugin.cvarManager->getCvar("vtx_ui_font_scale").setValue("1.25");
+        fontScaleForced = true;
+    }
+    io.FontGlobalScale = kMenuFontScale;
+    ImGui::SetWindowFontScale(kMenuFontScale);
+    menuDrawnOnce = true;
+    initBadgePending = false;
+    noteOpenState(open);
+    if (!open) {
+        setup.finish();
+        askToClose(plugin);
+        return;
+    }
+    if (!drawTopBar(title.c_str(), ImGui::GetWindowPos())) {
+        setup.finish();
+        askToClose(plugin);
+        return;
+    }
+    beginChildScaled("vtx_body", ImVec2(0, 0), false);
+    drawSidebar(colours.menuAlpha);
+    ImGui::SameLine();
+    drawContent(plugin, vivid);
+    ImGui::EndChild();
+    setup.finish();
 }
 
 } // namespace vtx

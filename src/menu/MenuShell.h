@@ -5,8 +5,9 @@ class Vantrix;
 
 namespace vtx {
 
+// One frame of the menu: theme, main window, top bar, sidebar and the
+// selected tab. Leaves Dear ImGui's style stacks and global font scale as it
+// found them on every path.
 void drawMenu(Vantrix& plugin);
-// True until the first frame whose main window was visible.
-bool menuNeverDrawn();
 
 } // namespace vtx

@@ -1,10 +1,12 @@
 // The plugin's host window "vtx_menu": its open/closed state, its closing
 // paths (Escape, no context) and the start-up badge.
 #include <imgui.h>
+#include <imgui_internal.h>
 
 #include "Vantrix.h"
 #include "core/Commands.h"
 #include "menu/MenuShell.h"
+#include "menu/MenuState.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -13,9 +15,14 @@ constexpr std::int64_t kNsPerMs = 1'000'000;
 constexpr std::int64_t kNoContextCloseMs = 2000;
 constexpr std::int64_t kBlockInputAfterOpenNs = 200'000'000;
 
-bool focusOnNextRender = false;
-
 void makeCurrent(std::uintptr_t context) { ImGui::SetCurrentContext(reinterpret_cast<ImGuiContext*>(context)); }
+
+// Dear ImGui accepts windows only between NewFrame and the frame's end; a
+// host may close the window between frames, and then there is no badge.
+bool frameInProgress() {
+    const ImGuiContext* context = ImGui::GetCurrentContext();
+    return context != nullptr && context->WithinFrameScope;
+}
 
 void drawStartupBadge() {
     const ImGuiIO& io = ImGui::GetIO();
@@ -38,9 +45,9 @@ void Vantrix::renderWindow() {
         if (imguiContext != 0) {
             makeCurrent(imguiContext);
             ImGui::GetIO().MouseDrawCursor = true;
-            if (focusOnNextRender) {
+            if (vtx::focusOnNextRender) {
                 ImGui::SetNextWindowFocus();
-                focusOnNextRender = false;
+                vtx::focusOnNextRender = false;
             }
             vtx::drawMenu(*this);
             return;
@@ -75,7 +82,7 @@ bool Vantrix::isOverlayWindow() { return true; }
 void Vantrix::onOpen() {
     menuOpen = true;
     menuOpenedAt = vtx::platform::steadyNowNs();
-    focusOnNextRender = true;
+    vtx::focusOnNextRender = true;
     if (imguiContext != 0) {
         makeCurrent(imguiContext);
         ImGui::GetIO().MouseDrawCursor = true;
@@ -88,7 +95,7 @@ void Vantrix::onClose() {
         return;
     }
     makeCurrent(imguiContext);
-    if (vtx::menuNeverDrawn()) {
+    if (vtx::menuNeverDrawn() && frameInProgress()) {
         drawStartupBadge();
     }
     ImGui::GetIO().MouseDrawCursor = false;

@@ -28,8 +28,6 @@ void drawAtOffset(const LayerPainter& painter, std::size_t layer, ImageWrapper* 
 
 } // namespace
 
-float clampSetting(float value, float lo, float hi) { return std::isnan(value) ? lo : std::clamp(value, lo, hi); }
-
 std::optional<int> canvasCoordinate(float value) {
     if (std::isnan(value)) {
         return std::nullopt;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "bakkesmod/wrappers/canvaswrapper.h"
+#include "core/Clamp.h"
 #include "core/CvarHandles.h"
 #include "input/PadState.h"
 
@@ -28,8 +29,6 @@ struct Layout {
     float fadeAlpha = 1;
 };
 
-// `value` limited to lo..hi; a value that is not a number counts as lo.
-float clampSetting(float value, float lo, float hi);
 // A canvas coordinate: truncated toward zero and kept within the int range;
 // nothing for a position that is not a number.
 std::optional<int> canvasCoordinate(float value);

@@ -1,7 +1,8 @@
 # A workflow that cannot run here must at least agree with the presets: every
 # "cmake --preset", "cmake --build --preset" and "ctest --preset" it runs
 # names a preset of that kind in CMakePresets.json, and the vantrix.dll it
-# uploads is where its build preset puts it: <binaryDir>/bin/<configuration>/.
+# uploads, or packs with scripts/release.sh, is where its build preset puts
+# it: <binaryDir>/bin/<configuration>/.
 #   cmake -DPRESETS=.../CMakePresets.json -DWORKFLOW=....yml -P CheckWorkflowPresets.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -66,11 +67,13 @@ foreach(name IN LISTS built)
   endif()
 endforeach()
 
+# The DLLs it uploads or packs with scripts/release.sh.
 string(REGEX MATCHALL "path: [^\n]*vantrix\\.dll" uploads "${workflow}")
-foreach(upload IN LISTS uploads)
-  string(REGEX REPLACE "^path: *" "" path "${upload}")
+string(REGEX MATCHALL "scripts/release\\.sh [^ \n]+" packed "${workflow}")
+foreach(use IN LISTS uploads packed)
+  string(REGEX REPLACE "^(path:|scripts/release\\.sh) *" "" path "${use}")
   if(NOT path IN_LIST outputs)
-    list(APPEND problems "uploads ${path}, but its build puts the DLL at: ${outputs}")
+    list(APPEND problems "'${use}': its build puts the DLL at: ${outputs}")
   endif()
 endforeach()
 
@@ -78,4 +81,4 @@ if(problems)
   string(REPLACE ";" "\n" problems "${problems}")
   message(FATAL_ERROR "${WORKFLOW}:\n${problems}")
 endif()
-message("${WORKFLOW}: presets ${uses}; uploads ${uploads}")
+message("${WORKFLOW}: presets ${uses}; uploads ${uploads}; packs ${packed}")

@@ -19,7 +19,8 @@ TEST(Exports, RecordIdentifiesThePlugin) {
     EXPECT_EQ(info->apiVersion, 95);
     EXPECT_STREQ(info->className, "Vantrix");
     EXPECT_STREQ(info->displayName, "Vantrix");
-    EXPECT_STREQ(info->versionText, "1.0.0");
+    // The same version as vtx_version shows in the console: a player sees one.
+    EXPECT_STREQ(info->versionText, "1.0.5");
     EXPECT_EQ(info->pluginType, 1);
     const char* file = info->sourceFile;
     ASSERT_NE(file, nullptr);

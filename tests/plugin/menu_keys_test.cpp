@@ -58,10 +58,22 @@ TEST_F(MenuKeys, EscapeClosesOnlyAnOpenMenu) {
     release(kEscape);
 }
 
-TEST_F(MenuKeys, WithoutTheHostBindingTheTickAloneOpensTheMenu) {
+// The host's binding and its one-toggle-per-frame rule would hide a tick
+// that toggled on every frame the key is down; without the binding the
+// tick's own rising-edge check is all there is.
+TEST_F(MenuKeys, WithoutTheHostBindingTheTickAloneTogglesOncePerPress) {
     env.host->executeCommand("unbind F9");
     press(kF9);
+    for (int i = 0; i < 30; ++i) {
+        EXPECT_TRUE(menuOpen()) << "frame " << i << " with F9 held";
+        env.host->frame();
+    }
+    release(kF9);
     EXPECT_TRUE(menuOpen());
+    press(kF9);
+    EXPECT_FALSE(menuOpen());
+    env.host->frame();
+    EXPECT_FALSE(menuOpen());
     release(kF9);
 }
 

@@ -1,0 +1,23 @@
+#pragma once
+// Reading and writing the menu's numeric settings within their ranges.
+// Whatever a field or slider produces (a huge number, an infinity, NaN) the
+// variable only ever receives a number inside its range, or nothing.
+#include <optional>
+#include <string>
+
+#include "core/Clamp.h"
+
+class CVarManagerWrapper;
+
+namespace vtx {
+
+// The value to store for an edit: clamped into the range, or none for NaN
+// (the value in force stays).
+std::optional<float> settingToStore(float edited, float lo, float hi);
+
+// The variable as a float, clamped into the range (the variable is not written).
+float readClamped(CVarManagerWrapper& cvars, const std::string& name, float lo, float hi);
+// Writes an edit through the float form when settingToStore allows it.
+void storeClamped(CVarManagerWrapper& cvars, const std::string& name, float edited, float lo, float hi);
+
+} // namespace vtx

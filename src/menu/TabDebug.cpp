@@ -1,0 +1,10 @@
+// Debug: the periodic state log line.
+#include "Vantrix.h"
+#include "menu/Tabs.h"
+#include "menu/Widgets.h"
+
+namespace vtx {
+
+void drawDebugTab(Vantrix& plugin) { switchCheckbox(*plugin.cvarManager, "Debug state logging", "vtx_debug_state"); }
+
+} // namespace vtx

@@ -1,0 +1,50 @@
+#pragma once
+// Small drawing helpers the menu's parts share.
+#include <span>
+#include <string>
+
+class CVarManagerWrapper;
+
+namespace vtx {
+
+// A full-width tab button of the sidebar, its label drawn faux-bold in the
+// sidebar's text colour. True when clicked this frame.
+bool sidebarTab(const char* label, bool selected);
+// One line of faux-bold text; reserves its space.
+void boldText(const char* text);
+// The designer's name with a glow that pulses with `pulse` (0..1).
+void drawCreditName(float pulse);
+// A key name as a button in the frame colours; its click means nothing.
+void keyChip(const char* label);
+
+// Text in Dear ImGui's disabled colour.
+void dimText(const char* text);
+
+// A checkbox that shows an integer switch and writes 0 or 1 when clicked.
+void switchCheckbox(CVarManagerWrapper& cvars, const char* label, const std::string& name);
+
+// One numeric setting as a slider and, beside it, a field for the exact value.
+struct SliderRow {
+    const char* name;  // console variable
+    const char* label; // slider label
+    float sliderMin;   // slider range
+    float sliderMax;
+    const char* format;  // display format of both
+    const char* fieldId; // hidden id of the field
+    float clampMin;      // what may be stored
+    float clampMax;
+};
+void sliderRow(CVarManagerWrapper& cvars, const SliderRow& row);
+
+// A button that writes each variable's default text, in the order given.
+struct TextDefault {
+    const char* name;
+    const char* text;
+};
+void resetButton(CVarManagerWrapper& cvars, const char* label, std::span<const TextDefault> defaults);
+
+// Grey-out for controls that must not be used now: not clickable, half alpha.
+void beginDisabledLook();
+void endDisabledLook();
+
+} // namespace vtx

@@ -1,0 +1,218 @@
+// The menu window drawn into a Dear ImGui context of the test's own, frame
+// by frame: the start-up badge only inside a frame, the style stacks and the
+// global font scale left as found on every path, the input block and the
+// no-context close by the stand-in machine's clock.
+#include <imgui.h>
+#include <imgui_internal.h>
+
+#include "PluginHost.h"
+#include "TestGuiContext.h"
+#include "Vantrix.h"
+#include "core/Catalogue.h"
+#include "menu/GoldEgg.h"
+#include "menu/MenuState.h"
+
+namespace {
+
+constexpr std::int64_t kMs = 1'000'000;
+
+struct MenuFrame : ::testing::Test {
+    void SetUp() override {
+        plugin.cvarManager = env.host->cvarManager();
+        vtx::registerCvars(*plugin.cvarManager, vtx::kEarlyCvars);
+        vtx::registerCvars(*plugin.cvarManager, vtx::kLateCvars);
+        context = vtxtest::createGuiContext(1920, 1080);
+    }
+    void TearDown() override {
+        ImGui::SetCurrentContext(context);
+        if (context->WithinFrameScope)
+            ImGui::EndFrame();
+        ImGui::DestroyContext(context);
+    }
+    void beginFrame() {
+        ImGui::SetCurrentContext(context);
+        ImGui::NewFrame();
+    }
+    void endFrame() {
+        ImGui::SetCurrentContext(context);
+        ImGui::EndFrame();
+    }
+    // What a menu frame must leave behind: no pushed colour, style value or
+    // item flag, no window left open, the global font scale as it was.
+    void expectBalanced(const char* where) {
+        EXPECT_EQ(context->ColorStack.Size, 0) << where;
+        EXPECT_EQ(context->StyleVarStack.Size, 0) << where;
+        EXPECT_EQ(context->ItemFlagsStack.Size, 1) << where;
+        EXPECT_EQ(context->CurrentWindowStack.Size, 1) << where; // the implicit "Debug" window
+        EXPECT_EQ(context->IO.FontGlobalScale, 1.0f) << where;
+    }
+    void renderFrame(const char* where) {
+        beginFrame();
+        plugin.renderWindow();
+        expectBalanced(where);
+        endFrame();
+    }
+    // A child window of the menu by the id it was begun with.
+    ImGuiWindow* childWindow(const char* id) {
+        const std::string part = std::string("/") + id + "_";
+        for (ImGuiWindow* window : context->Windows) {
+            if (std::string(window->Name).find(part) != std::string::npos)
+                return window;
+        }
+        return nullptr;
+    }
+    void mouseFrame(ImVec2 at, bool down) {
+        context->IO.MousePos = at;
+        context->IO.MouseDown[0] = down;
+        renderFrame("mouse");
+    }
+    bool windowDrawnLastFrame(const char* name) {
+        ImGuiWindow* window = ImGui::FindWindowByName(name);
+        return window != nullptr && window->LastFrameActive == context->FrameCount;
+    }
+
+    vtxtest::PluginHost env;
+    Vantrix plugin;
+    ImGuiContext* context = nullptr;
+};
+
+// Runs first: the badge shows only while no menu frame was ever drawn.
+TEST_F(MenuFrame, StartupBadgeIsDrawnOnlyInsideAFrameAndOnlyBeforeTheFirstMenuFrame) {
+    plugin.setGuiContext(reinterpret_cast<std::uintptr_t>(context));
+    ASSERT_TRUE(vtx::menuNeverDrawn());
+
+    // Closed between frames: Dear ImGui takes no window then; nothing is drawn.
+    ImGui::SetCurrentContext(context);
+    plugin.onOpen();
+    plugin.onClose();
+    EXPECT_EQ(ImGui::FindWindowByName("##vtx_init_badge"), nullptr);
+    EXPECT_FALSE(context->IO.MouseDrawCursor);
+
+    // Closed inside a frame: the badge, its top-right corner 12 px from the
+    // screen's (a new auto-sized window takes that place once measured).
+    beginFrame();
+    plugin.onOpen();
+    plugin.onClose();
+    EXPECT_TRUE(windowDrawnLastFrame("##vtx_init_badge"));
+    endFrame();
+    ImGuiWindow* badge = ImGui::FindWindowByName("##vtx_init_badge");
+    ASSERT_NE(badge, nullptr);
+    EXPECT_FLOAT_EQ(badge->SetWindowPosVal.x, 1920.0f - 12.0f);
+    EXPECT_FLOAT_EQ(badge->SetWindowPosVal.y, 12.0f);
+    EXPECT_FLOAT_EQ(badge->SetWindowPosPivot.x, 1.0f);
+    EXPECT_TRUE(badge->Flags & ImGuiWindowFlags_NoMouseInputs);
+
+    // After one visible menu frame closing shows nothing.
+    plugin.onOpen();
+    renderFrame("first menu frame");
+    EXPECT_FALSE(vtx::menuNeverDrawn());
+    beginFrame();
+    plugin.onClose();
+    EXPECT_FALSE(windowDrawnLastFrame("##vtx_init_badge"));
+    endFrame();
+}
+
+TEST_F(MenuFrame, EveryTabLeavesTheStylesBalancedAndTheFontScaleAsFound) {
+    plugin.setGuiContext(reinterpret_cast<std::uintptr_t>(context));
+    plugin.cvarManager->getCvar("vtx_ui_font_scale").setValue("0.9");
+    plugin.onOpen();
+    for (int tab = 0; tab < 8; ++tab) {
+        vtx::selectedTab = tab;
+        renderFrame(vtx::kTabLabels[tab]);
+        renderFrame(vtx::kTabLabels[tab]);
+        EXPECT_TRUE(windowDrawnLastFrame("Vantrix")) << vtx::kTabLabels[tab];
+    }
+    // The menu draws at 1.25 and records that, whatever the variable held.
+    EXPECT_EQ(env.cvar("vtx_ui_font_scale"), "1.25");
+
+    // A main window that Dear ImGui skips (style alpha 0 hides it) ends the frame early.
+    beginFrame();
+    ImGui::GetStyle().Alpha = 0.0f;
+    plugin.renderWindow();
+    expectBalanced("hidden main window");
+    ImGui::GetStyle().Alpha = 1.0f;
+    endFrame();
+}
+
+TEST_F(MenuFrame, ShakingTheTopBarShowsTheEggAndClicksCrackAndHatchIt) {
+    plugin.setGuiContext(reinterpret_cast<std::uintptr_t>(context));
+    plugin.onOpen();
+    renderFrame("first");
+    renderFrame("second");
+    ImGuiWindow* bar = childWindow("vtx_topbar");
+    ASSERT_NE(bar, nullptr);
+    // Held over the bar, 20 px a frame at 60 frames a second (1200 px/s):
+    // right, left, right, left makes three reversals.
+    ImVec2 at(bar->Pos.x + bar->Size.x * 0.5f, bar->Pos.y + 20);
+    mouseFrame(at, true);
+    for (float dx : {20.0f, -20.0f, 20.0f}) {
+        at.x += dx;
+        mouseFrame(at, true);
+    }
+    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggHidden);
+    at.x -= 20.0f;
+    mouseFrame(at, true);
+    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggWhole);
+    mouseFrame(at, false);
+
+    ImGuiWindow* sidebar = childWindow("vtx_sidebar");
+    ASSERT_NE(sidebar, nullptr);
+    const ImVec2 egg(sidebar->Pos.x + 62, sidebar->Pos.y + sidebar->Size.y - 72);
+    mouseFrame(egg, false);
+    // A press held over several frames is one click.
+    for (int i = 0; i < 5; ++i)
+        mouseFrame(egg, true);
+    mouseFrame(egg, false);
+    EXPECT_EQ(vtx::goldEgg.clicks, 1);
+    for (int i = 1; i < 29; ++i) {
+        mouseFrame(egg, true);
+        mouseFrame(egg, false);
+    }
+    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggWhole);
+    mouseFrame(egg, true);
+    mouseFrame(egg, false);
+    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggCracked);
+    for (int i = 30; i < 60; ++i) {
+        mouseFrame(egg, true);
+        mouseFrame(egg, false);
+    }
+    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggHatched);
+    EXPECT_TRUE(vtx::goldEgg.revealed);
+    EXPECT_FALSE(vtx::shakeState.enabled);
+}
+
+TEST_F(MenuFrame, InputIsBlockedFor200msAfterOpeningThenOnlyWhenDearImGuiWantsIt) {
+    plugin.setGuiContext(reinterpret_cast<std::uintptr_t>(context));
+    EXPECT_FALSE(plugin.blocksInput()); // closed
+    plugin.onOpen();
+    EXPECT_TRUE(plugin.blocksInput());
+    EXPECT_TRUE(context->IO.MouseDrawCursor);
+    vtxhost::devices().advanceNs(199 * kMs);
+    EXPECT_TRUE(plugin.blocksInput());
+    vtxhost::devices().advanceNs(1 * kMs);
+    EXPECT_FALSE(plugin.blocksInput());
+    context->IO.WantCaptureMouse = true;
+    EXPECT_TRUE(plugin.blocksInput());
+    plugin.onClose();
+    EXPECT_FALSE(plugin.blocksInput());
+}
+
+// The loaded plugin, without the context the host handed over.
+TEST(MenuWindow, WithoutAContextTheWindowStaysOpen2000msThenClosesItself) {
+    vtxtest::PluginHost env;
+    env.load();
+    env.settle();
+    auto* window = static_cast<Vantrix*>(env.host->plugin());
+    window->setGuiContext(0);
+    env.host->setFrameRate(100);
+    env.host->executeCommand("togglemenu vtx_menu");
+    ASSERT_TRUE(env.host->windowOpen("vtx_menu"));
+    EXPECT_FALSE(window->blocksInput());
+    for (int i = 0; i < 200; ++i)
+        env.host->frame(); // 2000 ms
+    EXPECT_TRUE(env.host->windowOpen("vtx_menu"));
+    env.host->frame();
+    EXPECT_FALSE(env.host->windowOpen("vtx_menu"));
+}
+
+} // namespace
