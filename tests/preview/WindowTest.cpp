@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <algorithm>
 
 #include "PictureOps.h"
 #include "TempFolder.h"
@@ -124,7 +125,34 @@ TEST_F(Window, KeysReachTheMenuBindingAndTheMousePressesItsWidgets) {
     key.type = SDL_KEYUP;
     SDL_PushEvent(&key);
     run(window, 2);
-    EXPECT_TRUE(window.host().windowOpen("vtx_menu"));
+    ASSERT_TRUE(window.host().windowOpen("vtx_menu"));
+
+    // The window opens at the game's 640x360, so its pixels are the game's.
+    const auto items = window.host().guiItems();
+    const auto tab = std::find_if(items.begin(), items.end(),
+                                  [](const vtxhost::GuiItem& item) { return vtxhost::guiItemLabelled(item, "Skins"); });
+    ASSERT_NE(tab, items.end());
+    const int x = static_cast<int>(tab->visible.centreX()), y = static_cast<int>(tab->visible.centreY());
+    SDL_Event mouse{};
+    mouse.type = SDL_MOUSEMOTION;
+    mouse.motion.x = x;
+    mouse.motion.y = y;
+    SDL_PushEvent(&mouse);
+    run(window, 1);
+    mouse = {};
+    mouse.type = SDL_MOUSEBUTTONDOWN;
+    mouse.button.button = SDL_BUTTON_LEFT;
+    mouse.button.x = x;
+    mouse.button.y = y;
+    SDL_PushEvent(&mouse);
+    run(window, 1);
+    mouse.type = SDL_MOUSEBUTTONUP;
+    SDL_PushEvent(&mouse);
+    run(window, 2);
+    const auto& now = window.host().guiItems();
+    EXPECT_TRUE(std::any_of(now.begin(), now.end(), [](const vtxhost::GuiItem& item) {
+        return vtxhost::guiItemLabelled(item, "Skin folder");
+    }));
 }
 
 TEST_F(Window, AnEditedSkinShowsWithinASecond) {
