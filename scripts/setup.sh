@@ -8,7 +8,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 packages=(
   cmake g++ clang-14 libclang-rt-14-dev clang-format-14 git
   g++-mingw-w64-x86-64 wine64
-  libstb-dev libsdl2-dev libimgui-dev
+  libstb-dev libsdl2-dev libimgui-dev zlib1g-dev
+  xvfb xauth
   librsvg2-bin
   binutils zip unzip
   googletest libgtest-dev libbenchmark-dev

@@ -6,7 +6,7 @@ const std::vector<CommandSpec>& commandTable() {
     static const std::vector<CommandSpec> table = [] {
         std::vector<CommandSpec> all;
         for (auto group : {hostCommands, deviceCommands, fileCommands, expectStateCommands, expectLogCommands,
-                           expectFileCommands, expectDrawCommands, guiCommands, printCommands}) {
+                           expectFileCommands, expectDrawCommands, expectPictureCommands, guiCommands, printCommands}) {
             auto specs = group();
             all.insert(all.end(), specs.begin(), specs.end());
         }

@@ -3,6 +3,7 @@
 // before anything runs, so a bad line stops the run before its first step.
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,8 @@ using Action = std::function<void(Session&)>;
 struct CompileContext {
     std::filesystem::path scenarioFolder;
     std::filesystem::path pluginPath;
+    // The skin packs the build renders (xbox, ps5), which a scenario names as "packs:NAME".
+    std::filesystem::path packsFolder;
 
     std::filesystem::path fromScenario(const std::string& relative) const { return scenarioFolder / relative; }
 };
@@ -49,6 +52,15 @@ std::string targetArg(const Args& args, std::size_t i);
 // A VK word: a decimal virtual-key code, or a key name such as F9 or ESCAPE.
 int keyArg(const Args& args, std::size_t i);
 
+// FILE.png, or FILE.png X Y W H: the part of the frame a picture command takes.
+struct PictureRegion {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+std::optional<PictureRegion> pictureRegionArgs(const Args& args);
+// The last frame's picture, cropped to the region; a RunError names `command`
+// when SDL cannot draw it.
+Picture lastPicture(Session& session, const std::string& command, const std::optional<PictureRegion>& region);
+
 // The groups that make up the table, one source file each.
 std::vector<CommandSpec> hostCommands();
 std::vector<CommandSpec> deviceCommands();
@@ -58,6 +70,7 @@ std::vector<CommandSpec> expectStateCommands();
 std::vector<CommandSpec> expectLogCommands();
 std::vector<CommandSpec> expectFileCommands();
 std::vector<CommandSpec> expectDrawCommands();
+std::vector<CommandSpec> expectPictureCommands();
 std::vector<CommandSpec> printCommands();
 
 } // namespace vtxpreview

@@ -1,4 +1,5 @@
 // Commands that choose the host's folders and put files into them.
+#include <algorithm>
 #include <fstream>
 
 #include "CommandTable.h"
@@ -44,9 +45,21 @@ void copyInto(const fs::path& source, const fs::path& destination) {
     }
 }
 
+// SRC is beside the scenario, or with "packs:" one of the build's skin packs.
+fs::path putSource(const Args& args, const CompileContext& context) {
+    constexpr std::string_view packs = "packs:";
+    const std::string& spec = args.text(0);
+    if (!spec.starts_with(packs))
+        return context.fromScenario(spec);
+    const fs::path pack = spec.substr(packs.size());
+    if (pack.empty() || pack.is_absolute() || std::find(pack.begin(), pack.end(), "..") != pack.end())
+        throw ArgError("put: '" + spec + "' must name a pack, as packs:xbox");
+    return context.packsFolder / pack;
+}
+
 Action preparePut(const Args& args, const CompileContext& context) {
     args.requireCount(2, 2);
-    const fs::path source = context.fromScenario(args.text(0));
+    const fs::path source = putSource(args, context);
     if (!fs::exists(source))
         throw ArgError("put: no such file or folder: " + source.string());
     return
@@ -73,7 +86,9 @@ std::vector<CommandSpec> fileCommands() {
         {"datadir", "PATH", "the host's data folder (before the host starts; default: a fresh temporary folder)",
          HostUse::BeforeHost, prepareDatadir},
         {"appdata", "PATH", "the Roaming folder (default: a fresh temporary folder)", HostUse::None, prepareAppdata},
-        {"put", "SRC DST", "copy a file or folder from the scenario's folder to DST", HostUse::None, preparePut},
+        {"put", "SRC DST",
+         "copy a file or folder from the scenario's folder (or packs:NAME, a skin pack of the build) to DST",
+         HostUse::None, preparePut},
         {"write", "DST TEXT...", "write TEXT (escapes applied, exact bytes) to DST", HostUse::None, prepareWrite},
     };
 }

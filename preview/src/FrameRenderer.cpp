@@ -1,6 +1,7 @@
 #include "FrameRenderer.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 
@@ -38,62 +39,87 @@ private:
     ImGuiContext* previous_;
 };
 
+// The part of a picture that covers a frame of another shape: centred, the
+// overflow of the longer side cut off.
+SDL_Rect coverSource(int pictureWidth, int pictureHeight, int width, int height) {
+    const double pictureAspect = static_cast<double>(pictureWidth) / pictureHeight;
+    const double frameAspect = static_cast<double>(width) / height;
+    SDL_Rect source{0, 0, pictureWidth, pictureHeight};
+    if (pictureAspect > frameAspect) {
+        source.w = std::max(1, static_cast<int>(pictureHeight * frameAspect + 0.5));
+        source.x = (pictureWidth - source.w) / 2;
+    } else if (pictureAspect < frameAspect) {
+        source.h = std::max(1, static_cast<int>(pictureWidth / frameAspect + 0.5));
+        source.y = (pictureHeight - source.h) / 2;
+    }
+    return source;
+}
+
 } // namespace
 
-struct FrameRenderer::Sdl {
-    SDL_Surface* surface = nullptr;
-    SDL_Renderer* renderer = nullptr;
+struct FramePainter::State {
     // The backend keeps its state in a context's IO. It gets one of its own,
     // so that a picture leaves the host's context as the plugin saw it.
     ImGuiContext* backendContext = nullptr;
+    SDL_Texture* backdrop = nullptr;
+    int backdropWidth = 0, backdropHeight = 0;
 
-    ~Sdl() {
-        if (backendContext) {
-            CurrentContext current(backendContext);
-            ImGui_ImplSDLRenderer_Shutdown();
-        }
-        if (backendContext)
-            ImGui::DestroyContext(backendContext);
-        if (renderer)
-            SDL_DestroyRenderer(renderer);
-        if (surface)
-            SDL_FreeSurface(surface);
+    void dropBackdrop() {
+        if (backdrop)
+            SDL_DestroyTexture(backdrop);
+        backdrop = nullptr;
     }
 };
 
-FrameRenderer::FrameRenderer(int width, int height) : width_(width), height_(height), sdl_(std::make_unique<Sdl>()) {
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    sdl_->surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGBA32);
-    if (!sdl_->surface)
-        throw sdlError("cannot make a " + std::to_string(width) + "x" + std::to_string(height) + " picture");
-    sdl_->renderer = SDL_CreateSoftwareRenderer(sdl_->surface);
-    if (!sdl_->renderer)
-        throw sdlError("cannot start SDL's software renderer");
+FramePainter::FramePainter(SDL_Renderer* renderer) : renderer_(renderer), state_(std::make_unique<State>()) {
     ImGuiContext* previous = ImGui::GetCurrentContext();
-    sdl_->backendContext = ImGui::CreateContext();
-    ImGui::SetCurrentContext(sdl_->backendContext);
-    ImGui_ImplSDLRenderer_Init(sdl_->renderer);
+    state_->backendContext = ImGui::CreateContext();
+    ImGui::SetCurrentContext(state_->backendContext);
+    ImGui::GetIO().IniFilename = nullptr; // labels open no window worth remembering
+    ImGui_ImplSDLRenderer_Init(renderer_);
     ImGui::SetCurrentContext(previous);
 }
 
-FrameRenderer::~FrameRenderer() = default;
+FramePainter::~FramePainter() {
+    state_->dropBackdrop();
+    {
+        CurrentContext current(state_->backendContext);
+        ImGui_ImplSDLRenderer_Shutdown();
+    }
+    ImGui::DestroyContext(state_->backendContext);
+}
 
-Picture FrameRenderer::render(const vtxhost::CanvasRecord& canvas, const GuiFrame& gui) {
-    SDL_Renderer* renderer = sdl_->renderer;
-    SDL_SetRenderDrawColor(renderer, kBackdrop.r, kBackdrop.g, kBackdrop.b, kBackdrop.a);
-    SDL_RenderClear(renderer);
-    drawCanvas(canvas);
+void FramePainter::setBackdrop(const Picture& picture) {
+    state_->dropBackdrop();
+    if (picture.empty())
+        return;
+    state_->backdrop = textureOf(renderer_, picture.rgba.data(), picture.width, picture.height);
+    if (!state_->backdrop)
+        throw sdlError("cannot make a texture of the backdrop");
+    SDL_SetTextureBlendMode(state_->backdrop, SDL_BLENDMODE_NONE);
+    state_->backdropWidth = picture.width;
+    state_->backdropHeight = picture.height;
+}
+
+void FramePainter::paint(const vtxhost::CanvasRecord& canvas, const GuiFrame& gui, int width, int height) {
+    paintBackdrop(width, height);
+    paintCanvas(canvas);
     if (gui.drawData && gui.fonts)
-        drawGui(gui);
-    Picture picture{width_, height_, std::vector<std::uint8_t>(static_cast<std::size_t>(width_) * height_ * 4)};
-    if (SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_RGBA32, picture.rgba.data(), width_ * 4) != 0)
-        throw sdlError("cannot read the picture back");
-    return picture;
+        paintGui(gui);
+}
+
+void FramePainter::paintBackdrop(int width, int height) {
+    SDL_SetRenderDrawColor(renderer_, kBackdrop.r, kBackdrop.g, kBackdrop.b, kBackdrop.a);
+    SDL_RenderClear(renderer_);
+    if (!state_->backdrop)
+        return;
+    const SDL_Rect source = coverSource(state_->backdropWidth, state_->backdropHeight, width, height);
+    const SDL_Rect to{0, 0, width, height};
+    SDL_RenderCopy(renderer_, state_->backdrop, &source, &to);
 }
 
 // Each picture becomes a texture once per frame; the draws of one layer share it.
-void FrameRenderer::drawCanvas(const vtxhost::CanvasRecord& canvas) {
+void FramePainter::paintCanvas(const vtxhost::CanvasRecord& canvas) {
     std::map<const void*, SDL_Texture*> textures;
     for (const vtxhost::DrawCall& draw : canvas.draws) {
         const std::size_t bytes = static_cast<std::size_t>(std::max(draw.imageWidth, 0)) *
@@ -102,14 +128,14 @@ void FrameRenderer::drawCanvas(const vtxhost::CanvasRecord& canvas) {
             continue;
         SDL_Texture*& texture = textures[draw.pixels.get()];
         if (!texture)
-            texture = textureOf(sdl_->renderer, draw.pixels->data(), draw.imageWidth, draw.imageHeight);
+            texture = textureOf(renderer_, draw.pixels->data(), draw.imageWidth, draw.imageHeight);
         if (!texture)
             continue;
         SDL_SetTextureColorMod(texture, draw.r, draw.g, draw.b);
         SDL_SetTextureAlphaMod(texture, draw.a);
         const SDL_FRect to{static_cast<float>(draw.x), static_cast<float>(draw.y), draw.imageWidth * draw.scale,
                            draw.imageHeight * draw.scale};
-        SDL_RenderCopyF(sdl_->renderer, texture, nullptr, &to);
+        SDL_RenderCopyF(renderer_, texture, nullptr, &to);
     }
     for (const auto& [pixels, texture] : textures)
         if (texture)
@@ -120,13 +146,13 @@ void FrameRenderer::drawCanvas(const vtxhost::CanvasRecord& canvas) {
 // renderer would): the atlas is uploaded here and every command that names it
 // draws with the upload. Commands naming a texture this renderer does not
 // know draw untextured, and callbacks into the plugin are skipped.
-void FrameRenderer::drawGui(const GuiFrame& gui) {
+void FramePainter::paintGui(const GuiFrame& gui) {
     unsigned char* atlas = nullptr;
     int atlasWidth = 0, atlasHeight = 0;
     gui.fonts->GetTexDataAsRGBA32(&atlas, &atlasWidth, &atlasHeight);
-    SDL_Texture* font = atlas ? textureOf(sdl_->renderer, atlas, atlasWidth, atlasHeight) : nullptr;
+    SDL_Texture* font = atlas ? textureOf(renderer_, atlas, atlasWidth, atlasHeight) : nullptr;
 
-    CurrentContext current(sdl_->backendContext);
+    CurrentContext current(state_->backendContext);
     std::vector<ImDrawList*> lists;
     for (int i = 0; i < gui.drawData->CmdListsCount; ++i) {
         ImDrawList* list = gui.drawData->CmdLists[i]->CloneOutput();
@@ -146,6 +172,77 @@ void FrameRenderer::drawGui(const GuiFrame& gui) {
         IM_DELETE(list);
     if (font)
         SDL_DestroyTexture(font);
+}
+
+// The labels are one Dear ImGui frame of the painter's own context: text on
+// its foreground draw list, a dark copy one pixel down and right beneath each
+// so that it reads on any picture.
+void FramePainter::paintLabelled(const Picture& picture, const std::vector<TextLabel>& labels) {
+    SDL_SetRenderDrawColor(renderer_, kBackdrop.r, kBackdrop.g, kBackdrop.b, kBackdrop.a);
+    SDL_RenderClear(renderer_);
+    if (SDL_Texture* texture = textureOf(renderer_, picture.rgba.data(), picture.width, picture.height)) {
+        SDL_RenderCopy(renderer_, texture, nullptr, nullptr);
+        SDL_DestroyTexture(texture);
+    }
+    CurrentContext current(state_->backendContext);
+    ImGuiIO& io = ImGui::GetIO();
+    io.DisplaySize = ImVec2(static_cast<float>(picture.width), static_cast<float>(picture.height));
+    ImGui_ImplSDLRenderer_NewFrame();
+    ImGui::NewFrame();
+    ImDrawList* list = ImGui::GetForegroundDrawList();
+    for (const TextLabel& label : labels) {
+        const float shadow = std::max(1.0f, label.size / 13);
+        list->AddText(nullptr, label.size, ImVec2(label.x + shadow, label.y + shadow), IM_COL32(0, 0, 0, 255),
+                      label.text.c_str());
+        list->AddText(nullptr, label.size, ImVec2(label.x, label.y), IM_COL32(255, 255, 255, 255), label.text.c_str());
+    }
+    ImGui::Render();
+    ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());
+}
+
+struct FrameRenderer::Sdl {
+    SDL_Surface* surface = nullptr;
+    SDL_Renderer* renderer = nullptr;
+
+    ~Sdl() {
+        if (renderer)
+            SDL_DestroyRenderer(renderer);
+        if (surface)
+            SDL_FreeSurface(surface);
+    }
+};
+
+FrameRenderer::FrameRenderer(int width, int height) : width_(width), height_(height), sdl_(std::make_unique<Sdl>()) {
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    sdl_->surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGBA32);
+    if (!sdl_->surface)
+        throw sdlError("cannot make a " + std::to_string(width) + "x" + std::to_string(height) + " picture");
+    sdl_->renderer = SDL_CreateSoftwareRenderer(sdl_->surface);
+    if (!sdl_->renderer)
+        throw sdlError("cannot start SDL's software renderer");
+    painter_ = std::make_unique<FramePainter>(sdl_->renderer);
+}
+
+// The painter goes first: its textures belong to the renderer.
+FrameRenderer::~FrameRenderer() { painter_.reset(); }
+
+void FrameRenderer::setBackdrop(const Picture& picture) { painter_->setBackdrop(picture); }
+
+Picture FrameRenderer::render(const vtxhost::CanvasRecord& canvas, const GuiFrame& gui) {
+    painter_->paint(canvas, gui, width_, height_);
+    return readBack();
+}
+
+Picture FrameRenderer::label(const Picture& picture, const std::vector<TextLabel>& labels) {
+    painter_->paintLabelled(picture, labels);
+    return readBack();
+}
+
+Picture FrameRenderer::readBack() {
+    Picture picture{width_, height_, std::vector<std::uint8_t>(static_cast<std::size_t>(width_) * height_ * 4)};
+    if (SDL_RenderReadPixels(sdl_->renderer, nullptr, SDL_PIXELFORMAT_RGBA32, picture.rgba.data(), width_ * 4) != 0)
+        throw sdlError("cannot read the picture back");
+    return picture;
 }
 
 GuiFrame lastGuiFrame(const vtxhost::Host& host) {

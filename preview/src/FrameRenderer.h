@@ -1,16 +1,20 @@
 #pragma once
-// Draws what a host frame showed, through SDL2's software renderer (no
-// display needed): the canvas calls (texture, position, scale, tint, alpha)
-// over a backdrop, then the frame's Dear ImGui windows on top through Dear
-// ImGui's own SDL_Renderer backend. One renderer serves any number of frames
-// of one display size.
+// Draws what a host frame showed through SDL2's renderers: the canvas calls
+// (texture, position, scale, tint, alpha) over a backdrop, then the frame's
+// Dear ImGui windows on top through Dear ImGui's own SDL_Renderer backend.
+// FramePainter draws into any SDL renderer (the preview window's); the
+// FrameRenderer draws into a picture in memory through SDL's software
+// renderer, with no display needed.
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "Snapshot.h"
 #include "vtxhost/Host.h"
 
 struct ImDrawData;
 struct ImFontAtlas;
+struct SDL_Renderer;
 
 namespace vtxpreview {
 
@@ -18,6 +22,39 @@ namespace vtxpreview {
 struct GuiFrame {
     const ImDrawData* drawData = nullptr;
     ImFontAtlas* fonts = nullptr;
+};
+
+// A line of text drawn over a picture, its top-left corner at (x, y).
+struct TextLabel {
+    float x = 0, y = 0;
+    std::string text;
+    float size = 13; // pixels; the font is drawn for 13
+};
+
+class FramePainter {
+public:
+    // The renderer must outlive the painter.
+    explicit FramePainter(SDL_Renderer* renderer);
+    ~FramePainter();
+    FramePainter(const FramePainter&) = delete;
+    FramePainter& operator=(const FramePainter&) = delete;
+
+    // A picture of the game under the canvas, scaled to cover the whole frame
+    // (centred, its overflow cut off); an empty picture gives a plain colour.
+    void setBackdrop(const Picture& picture);
+    // One frame at the game's resolution (width x height), onto the renderer's target.
+    void paint(const vtxhost::CanvasRecord& canvas, const GuiFrame& gui, int width, int height);
+    // A picture as it is, then text over it in Dear ImGui's default font.
+    void paintLabelled(const Picture& picture, const std::vector<TextLabel>& labels);
+
+private:
+    struct State;
+    void paintBackdrop(int width, int height);
+    void paintCanvas(const vtxhost::CanvasRecord& canvas);
+    void paintGui(const GuiFrame& gui);
+
+    SDL_Renderer* renderer_;
+    std::unique_ptr<State> state_;
 };
 
 class FrameRenderer {
@@ -30,16 +67,19 @@ public:
 
     int width() const { return width_; }
     int height() const { return height_; }
+    void setBackdrop(const Picture& picture);
     Picture render(const vtxhost::CanvasRecord& canvas, const GuiFrame& gui = {});
+    // `picture` (of this renderer's size) with the labels drawn over it.
+    Picture label(const Picture& picture, const std::vector<TextLabel>& labels);
 
 private:
     struct Sdl;
-    void drawCanvas(const vtxhost::CanvasRecord& canvas);
-    void drawGui(const GuiFrame& gui);
+    Picture readBack();
 
     int width_;
     int height_;
     std::unique_ptr<Sdl> sdl_;
+    std::unique_ptr<FramePainter> painter_;
 };
 
 // The frame the host drew last, as the preview shows it.

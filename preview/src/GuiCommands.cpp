@@ -62,7 +62,7 @@ vtxhost::GuiItem widgetOnScreen(Session& session, const std::string& command, co
     if (!item.visible.empty())
         return item;
     if (session.host().scrollToGuiItem(item)) {
-        session.host().frame();
+        session.frame();
         item = sameWidget(session, command, label, item);
     }
     if (item.visible.empty())
@@ -73,7 +73,7 @@ vtxhost::GuiItem widgetOnScreen(Session& session, const std::string& command, co
 void mouseFrame(Session& session, float x, float y, bool down) {
     session.mouseDown = down;
     session.host().setMouse(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)), down);
-    session.host().frame();
+    session.frame();
 }
 
 // Moves to the widget (one frame), presses (one frame) and returns the
@@ -101,10 +101,10 @@ void chord(Session& session, std::initializer_list<int> keys) {
             pressed.push_back(key);
         }
     }
-    session.host().frame();
+    session.frame();
     for (int key : pressed)
         vtxhost::devices().setKey(key, false);
-    session.host().frame();
+    session.frame();
 }
 
 Action prepareClick(const Args& args, const CompileContext&) {
@@ -126,7 +126,7 @@ Action prepareType(const Args& args, const CompileContext&) {
             chord(session, {kVkBack});
         } else {
             session.host().typeText(text);
-            session.host().frame();
+            session.frame();
         }
         chord(session, {kVkReturn});
     };

@@ -8,10 +8,18 @@
 namespace vtxpreview {
 namespace {
 
-constexpr const char* intro = R"(vantrix-preview: plays a scenario against the plugin in the stand-in host.
+constexpr const char* intro = R"(vantrix-preview: the plugin in the stand-in host, without the game.
 
 Usage:
-  vantrix-preview run FILE.vtx [--plugin PATH]
+  vantrix-preview run FILE.vtx [--plugin PATH] [--frames DIR] [--size WxH] [--backdrop IMAGE.png]
+      play a scenario; with --frames every frame as DIR/frame-NNNNNN.png at the
+      game's resolution (default 2560x1440) over the backdrop picture, and the
+      frames marked with "mark" on DIR/contact-sheet.png
+  vantrix-preview window [--skin FOLDER] [--size WxH] [--plugin PATH] [--quit-after N] [--screenshot FILE.png]
+      the plugin live in a window: game controllers, Sony pads, keyboard and
+      mouse drive it; a skin's edited files show within a second
+  vantrix-preview check-skin FOLDER [--json]
+      what the plugin will make of a skin folder; exit 0 when it will draw
   vantrix-preview help
 
 The plugin library defaults to vantrix.so beside this program.

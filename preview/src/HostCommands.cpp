@@ -29,7 +29,7 @@ Action prepareFrame(const Args& args, const CompileContext&) {
     const long long frames = args.count() ? args.integer(0, 0, 10'000'000) : 1;
     return [frames](Session& session) {
         for (long long i = 0; i < frames; ++i)
-            session.host().frame();
+            session.frame();
     };
 }
 

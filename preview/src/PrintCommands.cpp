@@ -1,6 +1,4 @@
 // Commands that write to the transcript or to files rather than check anything.
-#include <optional>
-
 #include "CommandTable.h"
 #include "DrawFormat.h"
 #include "FrameRenderer.h"
@@ -30,31 +28,17 @@ Action preparePrintCvars(const Args& args, const CompileContext&) {
 // PATH is taken as given (relative to the working folder), so that pictures
 // land where the user runs the preview, not among the scenarios.
 Action prepareSnapshot(const Args& args, const CompileContext&) {
-    if (args.count() != 1 && args.count() != 5)
-        throw ArgError("snapshot takes FILE.png, or FILE.png X Y W H, got " + std::to_string(args.count()) +
-                       " arguments");
-    struct Region {
-        int x = 0, y = 0, width = 0, height = 0;
-    };
-    std::optional<Region> region;
-    if (args.count() == 5) {
-        region = Region{static_cast<int>(args.integer(1, 0, 100'000)), static_cast<int>(args.integer(2, 0, 100'000)),
-                        static_cast<int>(args.integer(3, 1, 100'000)), static_cast<int>(args.integer(4, 1, 100'000))};
-    }
-    return [path = std::filesystem::path(args.text(0)), region](Session& session) {
-        Picture picture;
-        try {
-            picture = session.renderer().render(session.host().lastFrame(), lastGuiFrame(session.host()));
-        } catch (const std::runtime_error& error) {
-            throw RunError(std::string("snapshot: ") + error.what());
-        }
-        if (region)
-            picture = crop(picture, region->x, region->y, region->width, region->height);
+    return [path = std::filesystem::path(args.text(0)), region = pictureRegionArgs(args)](Session& session) {
+        const Picture picture = lastPicture(session, "snapshot", region);
         std::string error;
         if (!writePng(path, picture, error))
             throw RunError(error);
         session.out() << "# snapshot " << path.string() << '\n';
     };
+}
+
+Action prepareMark(const Args& args, const CompileContext&) {
+    return [label = args.rest(0)](Session& session) { session.mark(label); };
 }
 
 Action prepareEcho(const Args& args, const CompileContext&) {
@@ -74,6 +58,9 @@ std::vector<CommandSpec> printCommands() {
         {"snapshot", "FILE.png [X Y W H]",
          "picture of the last frame: canvas, then plugin windows (FILE relative to the working folder; X Y W H crop)",
          HostUse::Starts, prepareSnapshot},
+        {"mark", "LABEL...",
+         "the last frame is a key moment: with run --frames, it goes on the contact sheet under LABEL", HostUse::Starts,
+         prepareMark},
         {"echo", "TEXT...", "write a '# TEXT' line to the transcript", HostUse::None, prepareEcho},
     };
 }

@@ -9,9 +9,13 @@ constexpr std::string_view appdataPrefix = "appdata:";
 Session::Session(SessionOptions options, std::ostream& out) : options_(std::move(options)), out_(out) {
     setDataFolder(defaultData_.path());
     setAppdataFolder(defaultAppdata_.path());
+    if (options_.framesFolder)
+        frameOutput_ = std::make_unique<FrameOutput>(
+            *options_.framesFolder, options_.progressOut ? *options_.progressOut : out_, options_.progressOnTerminal);
 }
 
 Session::~Session() {
+    frameOutput_.reset(); // its writers finish before anything else goes
     renderer_.reset();
     host_.reset();
     vtxhost::devices().roamingFolder.clear(); // the temporary folder is about to go
@@ -40,6 +44,8 @@ vtxhost::Host& Session::host() {
     if (!host_) {
         vtxhost::HostOptions options;
         options.dataFolder = dataFolder_;
+        options.displayWidth = options_.displayWidth;
+        options.displayHeight = options_.displayHeight;
         options.onLog = [this](const std::string& line) { onLog(line); };
         host_ = std::make_unique<vtxhost::Host>(std::move(options));
     }
@@ -48,10 +54,35 @@ vtxhost::Host& Session::host() {
 
 FrameRenderer& Session::renderer() {
     if (!renderer_) {
-        const vtxhost::HostOptions display; // the host's display size
-        renderer_ = std::make_unique<FrameRenderer>(display.displayWidth, display.displayHeight);
+        renderer_ = std::make_unique<FrameRenderer>(options_.displayWidth, options_.displayHeight);
+        renderer_->setBackdrop(options_.backdrop);
     }
     return *renderer_;
+}
+
+Picture Session::picture() { return renderer().render(host().lastFrame(), lastGuiFrame(host())); }
+
+void Session::frame() {
+    host().frame();
+    ++frames_;
+    if (frameOutput_)
+        frameOutput_->addFrame(frames_, picture(), line_, options_.lastLine);
+}
+
+void Session::mark(const std::string& label) {
+    out_ << "# mark " << label << " (frame " << frames_ << ")\n";
+    if (!frameOutput_)
+        return;
+    if (frames_ == 0)
+        throw RunError("mark: no frame has run yet");
+    frameOutput_->mark(label, frames_, picture());
+}
+
+bool Session::finishFrames(std::string& error) { return !frameOutput_ || frameOutput_->finish(out_, error); }
+
+void Session::clearProgress() {
+    if (frameOutput_)
+        frameOutput_->progress().clear();
 }
 
 void Session::onLog(const std::string& line) {

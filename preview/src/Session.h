@@ -3,11 +3,13 @@
 // captured log and the tally of expectations.
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "FrameOutput.h"
 #include "FrameRenderer.h"
 #include "TempFolder.h"
 #include "vtxhost/Host.h"
@@ -22,6 +24,15 @@ struct RunError : std::runtime_error {
 struct SessionOptions {
     std::string scenarioName; // as shown in messages
     std::filesystem::path pluginPath;
+    // The game's resolution: the canvas and Dear ImGui's display.
+    int displayWidth = vtxhost::HostOptions().displayWidth;
+    int displayHeight = vtxhost::HostOptions().displayHeight;
+    Picture backdrop; // under the canvas in every picture; empty: a plain colour
+    // Every frame as a picture in this folder, with progress on `progressOut`.
+    std::optional<std::filesystem::path> framesFolder;
+    std::ostream* progressOut = nullptr;
+    bool progressOnTerminal = false;
+    int lastLine = 0; // of the scenario, for the progress
 };
 
 class Session {
@@ -46,6 +57,19 @@ public:
     bool hasHost() const { return host_ != nullptr; }
     // Pictures of the host's frames at its display size, made on first use.
     FrameRenderer& renderer();
+    // The last frame as the preview shows it.
+    Picture picture();
+
+    // One host frame; with a frames folder, its picture is written there.
+    void frame();
+    long long frames() const { return frames_; }
+    // Remembers the last frame as a key moment of the run (for the contact sheet).
+    void mark(const std::string& label);
+    // Ends the frames output: waits for the pictures and writes the sheet.
+    // False with the reason when something could not be written.
+    bool finishFrames(std::string& error);
+    // Takes the progress line off the terminal before other output.
+    void clearProgress();
 
     // Expectations, reported against the line being run.
     void setLine(int line) { line_ = line; }
@@ -73,7 +97,9 @@ private:
     int line_ = 0;
     int passed_ = 0;
     int failed_ = 0;
+    long long frames_ = 0;
     std::unique_ptr<FrameRenderer> renderer_;
+    std::unique_ptr<FrameOutput> frameOutput_;
     // Last, so the host (and the plugin's unload logging) goes before everything it uses.
     std::unique_ptr<vtxhost::Host> host_;
 };

@@ -11,6 +11,8 @@ struct Picture {
     int width = 0;
     int height = 0;
     std::vector<std::uint8_t> rgba; // rows top to bottom
+
+    bool empty() const { return width <= 0 || height <= 0; }
 };
 
 // The part of the picture inside the rectangle (clipped to the picture).
@@ -18,5 +20,9 @@ Picture crop(const Picture& picture, int x, int y, int width, int height);
 
 // Writes the picture as PNG; false with a reason when the file cannot be written.
 bool writePng(const std::filesystem::path& path, const Picture& picture, std::string& error);
+
+// Reads a PNG (or any picture stb_image decodes) as RGBA; false with a reason
+// when the file is missing or does not decode.
+bool readPng(const std::filesystem::path& path, Picture& picture, std::string& error);
 
 } // namespace vtxpreview

@@ -1,13 +1,17 @@
-// vantrix-preview: the command line around a scenario run.
+// vantrix-preview: the command line around scenario runs, the preview window
+// and the skin check.
 #include <fstream>
 #include <iostream>
-#include <optional>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
+#include "CheckSkin.h"
+#include "Cli.h"
 #include "Help.h"
 #include "Program.h"
+#include "Window.h"
 
 namespace {
 
@@ -15,39 +19,37 @@ using namespace vtxpreview;
 namespace fs = std::filesystem;
 
 constexpr int exitFailed = 1;
+// The build renders its skin packs into a host folder beside bin/.
+constexpr const char* kPacksBesideProgram = "../bakkesmod/data/Vantrix/skins";
 constexpr int exitError = 2;
 
-struct RunRequest {
-    fs::path scenario;
-    std::optional<fs::path> plugin;
-};
-
-std::optional<RunRequest> parseRunArgs(const std::vector<std::string>& args) {
-    RunRequest request;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--plugin" && i + 1 < args.size())
-            request.plugin = args[++i];
-        else if (args[i].starts_with("--plugin="))
-            request.plugin = args[i].substr(9);
-        else if (request.scenario.empty() && !args[i].starts_with("-"))
-            request.scenario = args[i];
-        else
-            return std::nullopt;
-    }
-    if (request.scenario.empty())
-        return std::nullopt;
-    return request;
-}
-
-fs::path defaultPlugin() {
+fs::path besideProgram(const char* name) {
     std::error_code error;
     const fs::path self = fs::read_symlink("/proc/self/exe", error);
-    return (error ? fs::path() : self.parent_path()) / "vantrix.so";
+    return (error ? fs::path() : self.parent_path()) / name;
 }
 
 void reportErrors(const std::string& name, const std::vector<LineError>& errors) {
     for (const LineError& error : errors)
         std::cerr << name << ':' << error.line << ": error: " << error.message << '\n';
+}
+
+SessionOptions sessionOptions(const RunRequest& request, const CompileContext& context, const Program& program) {
+    SessionOptions options;
+    options.scenarioName = request.scenario.string();
+    options.pluginPath = context.pluginPath;
+    options.displayWidth = request.size.width;
+    options.displayHeight = request.size.height;
+    if (request.backdrop) {
+        std::string error;
+        if (!readPng(*request.backdrop, options.backdrop, error))
+            throw std::runtime_error("--backdrop: " + error);
+    }
+    options.framesFolder = request.framesFolder;
+    options.progressOut = &std::cerr;
+    options.progressOnTerminal = isatty(STDERR_FILENO) != 0;
+    options.lastLine = program.steps.empty() ? 0 : program.steps.back().line;
+    return options;
 }
 
 int runScenario(const RunRequest& request) {
@@ -61,15 +63,27 @@ int runScenario(const RunRequest& request) {
     text << file.rdbuf();
 
     const CompileContext context{fs::absolute(request.scenario).parent_path(),
-                                 request.plugin ? fs::absolute(*request.plugin) : defaultPlugin()};
+                                 request.plugin ? fs::absolute(*request.plugin) : besideProgram("vantrix.so"),
+                                 besideProgram(kPacksBesideProgram)};
     const Program program = compile(parseScript(text.str()), context);
     if (!program.errors.empty()) {
         reportErrors(name, program.errors);
         return exitError;
     }
-    Session session({name, context.pluginPath}, std::cout);
-    const LineError error = run(program, session);
-    std::cout << session.passed() << " passed, " << session.failed() << " failed" << std::endl;
+    // The transcript takes the progress line off the terminal before each write.
+    Session* running = nullptr;
+    GuardedStreamBuf guard(std::cout.rdbuf(), [&running] {
+        if (running)
+            running->clearProgress();
+    });
+    std::ostream transcript(&guard);
+    Session session(sessionOptions(request, context, program), transcript);
+    running = &session;
+    LineError error = run(program, session);
+    std::string framesError;
+    if (!session.finishFrames(framesError) && error.message.empty())
+        error = {0, framesError};
+    transcript << session.passed() << " passed, " << session.failed() << " failed" << std::endl;
     if (!error.message.empty()) {
         reportErrors(name, {error});
         return exitError;
@@ -77,24 +91,40 @@ int runScenario(const RunRequest& request) {
     return session.failed() ? exitFailed : 0;
 }
 
-} // namespace
+int usage(const std::string& problem) {
+    std::cerr << "vantrix-preview: " << problem << '\n' << kUsage << "(vantrix-preview help for more)\n";
+    return exitError;
+}
 
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && (args[0] == "help" || args[0] == "--help" || args[0] == "-h")) {
+int dispatch(const std::vector<std::string>& args) {
+    const std::string command = args.empty() ? "" : args[0];
+    const std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
+    if (command == "help" || command == "--help" || command == "-h") {
         printHelp(std::cout);
         return 0;
     }
-    const auto request =
-        args.size() >= 2 && args[0] == "run" ? parseRunArgs({args.begin() + 1, args.end()}) : std::nullopt;
-    if (!request) {
-        std::cerr << "usage: vantrix-preview run FILE.vtx [--plugin PATH] (vantrix-preview help for more)\n";
-        return exitError;
+    if (command == "run")
+        return runScenario(parseRunArgs(rest));
+    if (command == "window") {
+        WindowRequest request = parseWindowArgs(rest);
+        if (!request.plugin)
+            request.plugin = besideProgram("vantrix.so");
+        return runWindow(request, besideProgram(kPacksBesideProgram));
     }
+    if (command == "check-skin")
+        return checkSkin(parseCheckSkinArgs(rest), std::cout, std::cerr);
+    return usage(command.empty() ? "no command" : "unknown command '" + command + "'");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
     try {
-        return runScenario(*request);
+        return dispatch({argv + 1, argv + argc});
+    } catch (const UsageError& error) {
+        return usage(error.what());
     } catch (const std::exception& error) { // temporary folders that cannot be made, and the like
-        std::cerr << request->scenario.string() << ": error: " << error.what() << '\n';
+        std::cerr << "vantrix-preview: error: " << error.what() << '\n';
         return exitError;
     }
 }
