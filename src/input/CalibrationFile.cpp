@@ -1,8 +1,8 @@
 #include "input/CalibrationFile.h"
 
 #include <string>
-#include <system_error>
 
+#include "core/DataFolder.h"
 #include "core/TextFile.h"
 #include "input/CalibrationText.h"
 #include "input/SonyCalibration.h"
@@ -15,12 +15,10 @@ std::filesystem::path calibrationPath() {
         const std::filesystem::path roaming = platform::roamingAppDataFolder();
         if (roaming.empty())
             return {};
-        const std::filesystem::path folder = roaming / "bakkesmod" / "bakkesmod" / "data" / "Vantrix";
-        std::error_code ec;
-        std::filesystem::create_directories(folder, ec);
-        if (ec)
-            return {}; // a file in the way, no permission: behave as without a Roaming folder
-        return folder / "sony_calibration.ini";
+        // A file in the way, no permission: behave as without a Roaming folder.
+        std::string error;
+        const std::filesystem::path folder = createFolder(roamingVantrixFolder(roaming), error);
+        return folder.empty() ? folder : folder / "sony_calibration.ini";
     } catch (...) {
         return {};
     }

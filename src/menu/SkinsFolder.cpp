@@ -1,19 +1,17 @@
 #include "menu/SkinsFolder.h"
 
-#include <system_error>
+#include <string>
+
+#include "core/DataFolder.h"
 
 namespace vtx {
 
 std::filesystem::path prepareSkinsFolder(const std::filesystem::path& roaming) {
     try {
-        std::filesystem::path folder = roaming / "bakkesmod" / "bakkesmod" / "data" / "Vantrix" / "skins";
-        std::error_code ec;
-        std::filesystem::create_directories(folder, ec);
-        if (ec || !std::filesystem::is_directory(folder, ec))
-            return {};
-        return folder;
+        std::string error;
+        return createFolder(roamingVantrixFolder(roaming) / "skins", error);
     } catch (...) {
-        return {};
+        return {}; // the path itself could not be built
     }
 }
 
