@@ -14,7 +14,7 @@ packages=(
   binutils zip unzip
   googletest libgtest-dev libbenchmark-dev
   dpkg-dev
-  python3
+  python3 ccache
 )
 
 sudo_if_needed() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -8,6 +8,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash scripts/setup.sh
 
+# ccache (set up by setup.sh) keeps compiled objects between runs; with the
+# base folder set to this checkout, another clone of the same sources reuses them.
+if command -v ccache >/dev/null; then
+  export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+  export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
+fi
+
 jobs=$(nproc)
 status=0
 for preset in linux linux-asan windows; do
