@@ -79,6 +79,9 @@ void Vantrix::chooseSkin() {
     });
     if (!startupSkin.empty()) {
         skin.setValue(startupSkin);
+        // The registered default may already hold the name, and a host may
+        // then run no handler: the choice is remembered here either way.
+        vtx::selectSkin(*this, startupSkin);
     }
 }
 

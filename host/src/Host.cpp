@@ -33,6 +33,7 @@ std::optional<std::string> Host::commandDescription(const std::string& name) con
 }
 const std::vector<std::string>& Host::logLines() const { return impl_->logLines(); }
 
+void Host::setCallbacksOnUnchangedValue(bool run) { impl_->setCallbacksOnUnchangedValue(run); }
 void Host::setFrameRate(double framesPerSecond) { impl_->setFrameRate(framesPerSecond); }
 void Host::frame() { impl_->frame(); }
 void Host::advance(std::int64_t ns) { impl_->advance(ns); }

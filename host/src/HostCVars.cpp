@@ -32,7 +32,7 @@ CVarEntry* HostImpl::findCvar(const std::string& name) const {
 }
 
 void HostImpl::setCvarText(CVarEntry& entry, const std::string& text) {
-    if (entry.info.value == text)
+    if (entry.info.value == text && !options_.callbacksOnUnchangedValue)
         return;
     std::string old = std::exchange(entry.info.value, text);
 

@@ -131,6 +131,7 @@ public:
     BakkesMod::Plugin::BakkesModPlugin* plugin() const;
 
     const HostOptions& options() const { return options_; }
+    void setCallbacksOnUnchangedValue(bool run) { options_.callbacksOnUnchangedValue = run; }
     GameState& game() { return game_; }
     std::shared_ptr<CVarManagerWrapper> hostCvarManager() const { return hostCvarManager_; }
     std::shared_ptr<GameWrapper> hostGameWrapper() const { return hostGameWrapper_; }

@@ -57,6 +57,12 @@ Action prepareState(const Args& args, const CompileContext&) {
     return [flag = flags[key], value = args.flag(1)](Session& session) { session.host().game().*flag = value; };
 }
 
+Action prepareCvarCallbacks(const Args& args, const CompileContext&) {
+    args.requireCount(1, 1);
+    const bool always = args.choice(0, {"always", "on-change"}) == 0;
+    return [always](Session& session) { session.host().setCallbacksOnUnchangedValue(always); };
+}
+
 Action prepareEvent(const Args& args, const CompileContext&) {
     // Event names hold a blank ("Function TAGame.…"), so the rest of the line is the name.
     return [name = args.rest(0)](Session& session) { session.host().fireEvent(name); };
@@ -91,6 +97,9 @@ std::vector<CommandSpec> hostCommands() {
          prepareState},
         {"event", "NAME", "fire a game event to its hooks (the rest of the line is the name)", HostUse::Starts,
          prepareEvent},
+        {"cvar-callbacks", "always|on-change",
+         "setting a variable runs its change callbacks always (the default) or only when the value changes",
+         HostUse::Starts, prepareCvarCallbacks},
         {"console", "LINE...", "run a line in the host console", HostUse::Starts, prepareConsole},
     };
 }

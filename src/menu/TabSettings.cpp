@@ -38,7 +38,10 @@ void drawSettingsTab(Vantrix& plugin) {
     transparencySlider(cvars);
     ImGui::Separator();
     // The menu draws at a fixed 1.25; the variable only records that.
-    cvars.getCvar("vtx_ui_font_scale").setValue("1.25");
+    // Written only when it differs: a host that runs the change handlers on an
+    // unchanged value would otherwise autosave the settings every frame.
+    if (CVarWrapper fontScale = cvars.getCvar("vtx_ui_font_scale"); fontScale && fontScale.getStringValue() != "1.25")
+        fontScale.setValue("1.25");
     ImGui::Separator();
     dimText("These settings persist across restarts.");
 }

@@ -24,6 +24,9 @@ void skinCombo(Vantrix& plugin) {
         const bool selected = sameSkinName(name, preview);
         if (ImGui::Selectable(name.c_str(), selected)) {
             skin.setValue(name);
+            // vtx_skin may already hold this name (a folder added since it was
+            // typed), and a host may then run no change handler.
+            selectSkin(plugin, name);
             plugin.imagesLoaded = false;
         }
         if (selected)

@@ -152,8 +152,9 @@ std::string chooseStartupSkin(Vantrix& plugin) {
     return skin;
 }
 
-void onSkinChanged(Vantrix& plugin, CVarWrapper skin) {
-    const std::string value = skin.getStringValue();
+void onSkinChanged(Vantrix& plugin, CVarWrapper skin) { selectSkin(plugin, skin.getStringValue()); }
+
+void selectSkin(Vantrix& plugin, std::string_view value) {
     if (plugin.skinListDirty) {
         scanSkins(plugin);
     }

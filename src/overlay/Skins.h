@@ -39,8 +39,11 @@ void saveSelectedSkin(Vantrix& plugin, std::string_view name);
 // The skin chosen at load: the remembered one if it is installed, else the
 // first installed one, else none.
 std::string chooseStartupSkin(Vantrix& plugin);
-// vtx_skin changed: a value naming an installed skin (ignoring case) makes
-// it active and remembered; any other value changes nothing.
+// A value naming an installed skin (ignoring case) makes it active and
+// remembered; any other value changes nothing. Callers that set vtx_skin call
+// this too: a host may run no change handler when the value stays the same.
+void selectSkin(Vantrix& plugin, std::string_view value);
+// vtx_skin's change handler: selectSkin of its value.
 void onSkinChanged(Vantrix& plugin, CVarWrapper skin);
 
 } // namespace vtx

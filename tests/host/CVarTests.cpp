@@ -128,22 +128,38 @@ TEST_F(CVars, RegisteringAgainReturnsTheExistingVariable) {
     EXPECT_EQ(missing.getStringValue(), "");
 }
 
-TEST_F(CVars, CallbacksRunOnlyOnChangeAfterTheValueIsStored) {
+TEST_F(CVars, CallbacksRunOnEverySetAfterTheValueIsStored) {
     auto v = cvars->registerCvar("t_cb", "1", "", true, true, 0, true, 10);
     std::vector<std::string> seen;
     v.addOnValueChanged([&](std::string old, CVarWrapper now) { seen.push_back(old + "->" + now.getStringValue()); });
     v.addOnValueChanged([&](std::string, CVarWrapper) { seen.push_back("second"); });
 
+    v.setValue("1"); // the value it holds: the callbacks run all the same
+    EXPECT_EQ(seen, (std::vector<std::string>{"1->1", "second"}));
+    seen.clear();
+    v.setValue(50);
+    EXPECT_EQ(seen, (std::vector<std::string>{"1->10", "second"}));
+    seen.clear();
+    host.executeCommand("t_cb 3");
+    EXPECT_EQ(seen, (std::vector<std::string>{"10->3", "second"}));
+}
+
+TEST_F(CVars, CallbacksRunOnlyOnChangeWhenTheHostSkipsUnchangedValues) {
+    host.setCallbacksOnUnchangedValue(false);
+    auto v = cvars->registerCvar("t_cb", "1", "", true, true, 0, true, 10);
+    std::vector<std::string> seen;
+    v.addOnValueChanged([&](std::string old, CVarWrapper now) { seen.push_back(old + "->" + now.getStringValue()); });
+
     v.setValue("1");
     v.setValue(1);
     EXPECT_TRUE(seen.empty());
     v.setValue(50);
-    EXPECT_EQ(seen, (std::vector<std::string>{"1->10", "second"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"1->10"}));
     seen.clear();
     v.setValue(99); // clamps to the value it already has
     EXPECT_TRUE(seen.empty());
     host.executeCommand("t_cb 3");
-    EXPECT_EQ(seen, (std::vector<std::string>{"10->3", "second"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"10->3"}));
 }
 
 TEST_F(CVars, CallbackMayAddCallbacksAndThrowWithoutHarm) {

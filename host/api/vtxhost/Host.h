@@ -109,6 +109,11 @@ struct HostOptions {
     // Log each executed console line as "> LINE" when its log flag is on.
     // Off by default: the log then holds only what commands and plugins say.
     bool echoCommands = false;
+    // Setting a console variable runs its change callbacks before it returns,
+    // also when the value stays the same, as the host documents it. Off: an
+    // unchanged value runs none, as a host might also behave; a plugin must be
+    // right under both.
+    bool callbacksOnUnchangedValue = true;
 };
 
 class HostImpl;
@@ -147,6 +152,9 @@ public:
     // The description the command was registered with; empty when there is no such command.
     std::optional<std::string> commandDescription(const std::string& name) const;
     const std::vector<std::string>& logLines() const;
+
+    // See HostOptions::callbacksOnUnchangedValue.
+    void setCallbacksOnUnchangedValue(bool run);
 
     // Clock and frames.
     void setFrameRate(double framesPerSecond);
