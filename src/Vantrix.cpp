@@ -13,30 +13,11 @@
 #include "overlay/Skins.h"
 
 namespace {
-std::shared_ptr<BakkesMod::Plugin::BakkesModPlugin> pluginSingleton;
-
 constexpr const char* kViewportTickEvent = "Function TAGame.GameViewportClient.Tick";
 } // namespace
 
-BAKKESMOD_PLUGIN_EXPORT std::uintptr_t getPlugin() {
-    if (!pluginSingleton) {
-        pluginSingleton = std::make_shared<Vantrix>();
-    }
-    return reinterpret_cast<std::uintptr_t>(&pluginSingleton);
-}
-
-BAKKESMOD_PLUGIN_EXPORT void deleteMe() {
-    if (pluginSingleton) {
-        pluginSingleton.reset();
-    }
-}
-
-// Declared with the export attribute, then defined: the definition keeps C linkage.
-BAKKESMOD_PLUGIN_EXPORT BakkesMod::Plugin::PluginInfo exports;
-BakkesMod::Plugin::PluginInfo exports = {
-    BakkesMod::Plugin::BAKKESMOD_PLUGIN_API_VERSION, __FILE__,   "Vantrix", "Vantrix", vtx::kVersion,
-    BakkesMod::Plugin::PLUGINTYPE_FREEPLAY,          &getPlugin, &deleteMe,
-};
+// getPlugin, deleteMe and the exported record, as every plugin of the host defines them.
+BAKKESMOD_PLUGIN(Vantrix, "Vantrix", vtx::kVersion, PLUGINTYPE_FREEPLAY)
 
 void Vantrix::onLoad() {
     gameWrapper->HookEvent(kViewportTickEvent, [this](std::string eventName) { onViewportTick(eventName); });

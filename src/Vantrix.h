@@ -20,14 +20,14 @@ public:
     void onUnload() override;
 
     // PluginWindow
-    void renderWindow() override;
-    std::string menuName() override;
-    std::string menuTitle() override;
-    void setGuiContext(std::uintptr_t ctx) override;
-    bool blocksInput() override;
-    bool isOverlayWindow() override;
-    void onOpen() override;
-    void onClose() override;
+    void Render() override;
+    std::string GetMenuName() override;
+    std::string GetMenuTitle() override;
+    void SetImGuiContext(std::uintptr_t ctx) override;
+    bool ShouldBlockInput() override;
+    bool IsActiveOverlay() override;
+    void OnOpen() override;
+    void OnClose() override;
 
     // Runs on every viewport tick: F9 toggles the menu, Escape closes it.
     void onViewportTick(const std::string& eventName);

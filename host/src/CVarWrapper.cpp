@@ -7,44 +7,77 @@
 using vtxhost::noThrow;
 namespace cvartext = vtxhost::cvartext;
 
-std::string CVarWrapper::getCVarName() const {
-    return noThrow(std::string(), [&] { return entry_ ? entry_->info.name : std::string(); });
+// `mem` is the host's entry (0 for a variable the host does not have);
+// `pluginIdx` the plugin that asked for it, whose change callbacks it adds.
+struct CVarWrapper::Impl {
+    vtxhost::CVarEntry* entry = nullptr;
+    std::type_index plugin;
+    int owner = vtxhost::kNoOwner;
+};
+
+CVarWrapper::CVarWrapper(std::uintptr_t mem, std::type_index pluginIdx)
+    : pimpl(std::make_unique<Impl>(Impl{reinterpret_cast<vtxhost::CVarEntry*>(mem), pluginIdx, vtxhost::kNoOwner})) {
+    if (vtxhost::WrapperOwnerScope::current)
+        pimpl->owner = *vtxhost::WrapperOwnerScope::current;
+    else if (pimpl->entry)
+        pimpl->owner = pimpl->entry->host->ownerOf(pluginIdx);
 }
 
-std::string CVarWrapper::getDescription() const {
-    return noThrow(std::string(), [&] { return entry_ ? entry_->info.description : std::string(); });
+CVarWrapper::CVarWrapper(const CVarWrapper& other) : pimpl(std::make_unique<Impl>(*other.pimpl)) {}
+
+CVarWrapper& CVarWrapper::operator=(CVarWrapper rhs) {
+    std::swap(pimpl, rhs.pimpl);
+    return *this;
 }
 
-int CVarWrapper::getIntValue() const { return entry_ ? cvartext::toInt(entry_->info.value) : 0; }
+CVarWrapper::~CVarWrapper() = default;
 
-float CVarWrapper::getFloatValue() const { return entry_ ? cvartext::toFloat(entry_->info.value) : 0.0f; }
+bool CVarWrapper::IsNull() { return pimpl->entry == nullptr; }
 
-bool CVarWrapper::getBoolValue() const { return getIntValue() != 0; }
+CVarWrapper::operator bool() { return !IsNull(); }
 
-std::string CVarWrapper::getStringValue() const {
-    return noThrow(std::string(), [&] { return entry_ ? entry_->info.value : std::string(); });
+std::string CVarWrapper::getCVarName() {
+    return noThrow(std::string(), [&] { return pimpl->entry ? pimpl->entry->info.name : std::string(); });
 }
 
-void CVarWrapper::setValue(const std::string& value) {
-    if (!entry_)
+std::string CVarWrapper::getDescription() {
+    return noThrow(std::string(), [&] { return pimpl->entry ? pimpl->entry->info.description : std::string(); });
+}
+
+int CVarWrapper::getIntValue() { return pimpl->entry ? cvartext::toInt(pimpl->entry->info.value) : 0; }
+
+float CVarWrapper::getFloatValue() { return pimpl->entry ? cvartext::toFloat(pimpl->entry->info.value) : 0.0f; }
+
+bool CVarWrapper::getBoolValue() { return getIntValue() != 0; }
+
+std::string CVarWrapper::getStringValue() {
+    return noThrow(std::string(), [&] { return pimpl->entry ? pimpl->entry->info.value : std::string(); });
+}
+
+void CVarWrapper::setValue(std::string value) {
+    vtxhost::CVarEntry* entry = pimpl->entry;
+    if (!entry)
         return;
-    noThrow([&] { entry_->host->setCvarText(*entry_, cvartext::normalizeText(value, entry_->info)); });
+    noThrow([&] { entry->host->setCvarText(*entry, cvartext::normalizeText(value, entry->info)); });
 }
 
 void CVarWrapper::setValue(int value) {
-    if (!entry_)
+    vtxhost::CVarEntry* entry = pimpl->entry;
+    if (!entry)
         return;
-    noThrow([&] { entry_->host->setCvarText(*entry_, cvartext::normalizeInt(value, entry_->info)); });
+    noThrow([&] { entry->host->setCvarText(*entry, cvartext::normalizeInt(value, entry->info)); });
 }
 
 void CVarWrapper::setValue(float value) {
-    if (!entry_)
+    vtxhost::CVarEntry* entry = pimpl->entry;
+    if (!entry)
         return;
-    noThrow([&] { entry_->host->setCvarText(*entry_, cvartext::normalizeFloat(value, entry_->info)); });
+    noThrow([&] { entry->host->setCvarText(*entry, cvartext::normalizeFloat(value, entry->info)); });
 }
 
-void CVarWrapper::addOnValueChanged(std::function<void(std::string, CVarWrapper)> callback) {
-    if (!entry_)
+void CVarWrapper::addOnValueChanged(std::function<void(std::string, CVarWrapper)> changeFunc) {
+    vtxhost::CVarEntry* entry = pimpl->entry;
+    if (!entry)
         return;
-    noThrow([&] { entry_->host->addValueCallback(*entry_, owner_, std::move(callback)); });
+    noThrow([&] { entry->host->addValueCallback(*entry, pimpl->owner, std::move(changeFunc)); });
 }

@@ -5,65 +5,90 @@
 
 using vtxhost::CanvasOp;
 
-void CanvasWrapper::SetColor(unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha) {
-    if (!record_)
+// `mem` is the frame's record: every call is an op, and each DrawTexture of a
+// picture is also a draw (marked when the picture did not decode).
+struct CanvasWrapper::Impl {
+    vtxhost::CanvasRecord* record = nullptr;
+};
+
+CanvasWrapper::CanvasWrapper(std::uintptr_t mem)
+    : pimpl(std::make_unique<Impl>(Impl{reinterpret_cast<vtxhost::CanvasRecord*>(mem)})) {}
+
+CanvasWrapper::CanvasWrapper(const CanvasWrapper& other) : pimpl(std::make_unique<Impl>(*other.pimpl)) {}
+
+CanvasWrapper& CanvasWrapper::operator=(CanvasWrapper rhs) {
+    std::swap(pimpl, rhs.pimpl);
+    return *this;
+}
+
+CanvasWrapper::~CanvasWrapper() = default;
+
+// The SDK passes the 0-255 channels as char; the record keeps them unsigned.
+void CanvasWrapper::SetColor(char Red, char Green, char Blue, char Alpha) {
+    vtxhost::CanvasRecord* record = pimpl->record;
+    if (!record)
         return;
     vtxhost::noThrow([&] {
         CanvasOp op;
         op.kind = CanvasOp::Kind::SetColor;
-        op.r = red;
-        op.g = green;
-        op.b = blue;
-        op.a = alpha;
-        record_->ops.push_back(op);
-        record_->r = red;
-        record_->g = green;
-        record_->b = blue;
-        record_->a = alpha;
+        op.r = static_cast<unsigned char>(Red);
+        op.g = static_cast<unsigned char>(Green);
+        op.b = static_cast<unsigned char>(Blue);
+        op.a = static_cast<unsigned char>(Alpha);
+        record->ops.push_back(op);
+        record->r = op.r;
+        record->g = op.g;
+        record->b = op.b;
+        record->a = op.a;
     });
 }
 
-void CanvasWrapper::SetPosition(Vector2 position) {
-    if (!record_)
+void CanvasWrapper::SetPosition(Vector2 pos) {
+    vtxhost::CanvasRecord* record = pimpl->record;
+    if (!record)
         return;
     vtxhost::noThrow([&] {
         CanvasOp op;
         op.kind = CanvasOp::Kind::SetPosition;
-        op.x = position.X;
-        op.y = position.Y;
-        record_->ops.push_back(op);
-        record_->x = position.X;
-        record_->y = position.Y;
+        op.x = pos.X;
+        op.y = pos.Y;
+        record->ops.push_back(op);
+        record->x = pos.X;
+        record->y = pos.Y;
     });
 }
 
-// Every call is an op and a draw; a picture that did not decode is a draw
-// without pixels, as an unloaded texture shows nothing on screen.
-void CanvasWrapper::DrawTexture(ImageWrapper* image, float scale) {
-    if (!record_ || !image)
+// A picture that did not decode is a draw without pixels, as an unloaded
+// texture shows nothing on screen.
+void CanvasWrapper::DrawTexture(ImageWrapper* img, float scale) {
+    vtxhost::CanvasRecord* record = pimpl->record;
+    if (!record || !img)
         return;
     vtxhost::noThrow([&] {
+        const bool decoded = img->IsLoadedForCanvas();
+        const auto* texture = decoded ? static_cast<const vtxhost::CanvasTexture*>(img->GetCanvasTex()) : nullptr;
         CanvasOp op;
         op.kind = CanvasOp::Kind::DrawTexture;
-        op.image = image->GetPath();
+        op.image = img->GetPathFs();
         op.scale = scale;
-        op.imageWidth = image->GetSize().X;
-        op.imageHeight = image->GetSize().Y;
-        record_->ops.push_back(op);
+        op.imageWidth = img->GetSize().X;
+        op.imageHeight = img->GetSize().Y;
+        record->ops.push_back(op);
 
         vtxhost::DrawCall draw;
         draw.image = op.image;
-        draw.decoded = image->IsLoadedForCanvas();
-        draw.x = record_->x;
-        draw.y = record_->y;
+        draw.decoded = decoded;
+        draw.x = record->x;
+        draw.y = record->y;
         draw.scale = scale;
-        draw.r = record_->r;
-        draw.g = record_->g;
-        draw.b = record_->b;
-        draw.a = record_->a;
+        draw.r = record->r;
+        draw.g = record->g;
+        draw.b = record->b;
+        draw.a = record->a;
         draw.imageWidth = op.imageWidth;
         draw.imageHeight = op.imageHeight;
-        draw.pixels = image->GetSharedPixels();
-        record_->draws.push_back(std::move(draw));
+        if (texture)
+            draw.pixels = texture->pixels;
+        record->draws.push_back(std::move(draw));
     });
 }

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "CVarText.h"
@@ -48,7 +49,14 @@ void HostImpl::setCvarText(CVarEntry& entry, const std::string& text) {
     for (const auto& callback : callbacks) {
         if (!ownerLive(callback.owner))
             continue;
-        guarded([&] { callback.fn(old, CVarWrapper(&entry, callback.owner)); });
+        guarded([&] {
+            std::optional<CVarWrapper> now;
+            {
+                WrapperOwnerScope scope(callback.owner);
+                now.emplace(reinterpret_cast<std::uintptr_t>(&entry), callback.ownerType);
+            }
+            callback.fn(old, *now);
+        });
     }
     --entry.callbackDepth;
 }
@@ -56,7 +64,7 @@ void HostImpl::setCvarText(CVarEntry& entry, const std::string& text) {
 void HostImpl::addValueCallback(CVarEntry& entry, int owner, std::function<void(std::string, CVarWrapper)> fn) {
     if (!ownerLive(owner) || !fn)
         return;
-    entry.callbacks.push_back({owner, std::move(fn)});
+    entry.callbacks.push_back({owner, ownerType(owner), std::move(fn)});
 }
 
 std::vector<CVarInfo> HostImpl::cvarInfos() const {

@@ -62,7 +62,7 @@ void HostImpl::runDrawables() {
     for (const auto& drawable : drawables) {
         if (!ownerLive(drawable.owner))
             continue;
-        guarded([&] { (*drawable.fn)(CanvasWrapper(&canvas_)); });
+        guarded([&] { (*drawable.fn)(CanvasWrapper(reinterpret_cast<std::uintptr_t>(&canvas_))); });
     }
 }
 

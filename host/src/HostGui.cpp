@@ -146,8 +146,8 @@ void HostImpl::addWindow(int owner, BakkesMod::Plugin::PluginWindow* window) {
     if (!ownerLive(owner) || !window)
         return;
     std::string name;
-    guarded([&] { name = window->menuName(); });
-    guarded([&] { window->setGuiContext(reinterpret_cast<std::uintptr_t>(gui_)); });
+    guarded([&] { name = window->GetMenuName(); });
+    guarded([&] { window->SetImGuiContext(reinterpret_cast<std::uintptr_t>(gui_)); });
     windows_.push_back(std::make_shared<Window>(Window{owner, window, name}));
 }
 
@@ -173,9 +173,9 @@ bool HostImpl::openWindow(const std::string& name, bool open, bool toggle) {
     inGuiFrame([&] {
         guarded([&] {
             if (open) {
-                found->window->onOpen();
+                found->window->OnOpen();
             } else {
-                found->window->onClose();
+                found->window->OnClose();
             }
         });
     });
@@ -215,7 +215,7 @@ void HostImpl::renderWindows() {
     for (const auto& window : windows) {
         if (!window->open || !ownerLive(window->owner))
             continue;
-        guarded([&] { window->window->renderWindow(); });
+        guarded([&] { window->window->Render(); });
         // Plugins switch to the context they were given; take it back.
         ImGui::SetCurrentContext(gui_);
     }

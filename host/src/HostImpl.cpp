@@ -8,8 +8,8 @@
 namespace vtxhost {
 
 HostImpl::HostImpl(HostOptions options)
-    : options_(std::move(options)), hostCvarManager_(std::make_shared<CVarManagerWrapper>(this, kHostOwner)),
-      hostGameWrapper_(std::make_shared<GameWrapper>(this, kHostOwner)) {
+    : options_(std::move(options)), hostCvarManager_(std::make_shared<CVarManagerWrapper>(memory(), typeid(HostImpl))),
+      hostGameWrapper_(std::make_shared<GameWrapper>(memory(), 0L, typeid(HostImpl))) {
     readConfig();
     createGui();
 }
@@ -63,6 +63,20 @@ void HostImpl::pluginException(const char* what) noexcept {
         log(std::string("Exception in plugin callback: ") + what);
     } catch (...) {
     }
+}
+
+int HostImpl::ownerOf(std::type_index type) const {
+    if (type == std::type_index(typeid(HostImpl)))
+        return kHostOwner;
+    if (plugin_ && plugin_->type == type)
+        return plugin_->owner;
+    return kNoOwner;
+}
+
+std::type_index HostImpl::ownerType(int owner) const {
+    if (plugin_ && plugin_->owner == owner)
+        return plugin_->type;
+    return owner == kHostOwner ? std::type_index(typeid(HostImpl)) : std::type_index(typeid(void));
 }
 
 void HostImpl::dropOwner(int owner) {

@@ -11,12 +11,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <typeindex>
 #include <vector>
 
 #include "CVarEntry.h"
+#include "bakkesmod/wrappers/GameWrapper.h"
 #include "bakkesmod/wrappers/canvaswrapper.h"
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
-#include "bakkesmod/wrappers/gamewrapper.h"
 #include "vtxhost/Host.h"
 #include "vtxhost/ItemHooks.h"
 
@@ -33,6 +34,8 @@ class GuiDrawCopy;
 
 // Registrations made by the host program itself; never dropped.
 constexpr int kHostOwner = 0;
+// Registrations of a plugin that is not loaded; never live.
+constexpr int kNoOwner = -1;
 
 inline constexpr const char* kViewportTickEvent = "Function TAGame.GameViewportClient.Tick";
 inline constexpr const char* kConfigFileName = "config.cfg";
@@ -68,6 +71,13 @@ public:
         }
     }
     bool ownerLive(int owner) const;
+    // Wrappers name their plugin by its type (the host program's own by
+    // HostImpl's): the registrations they make belong to that plugin's
+    // current load, or to nobody (kNoOwner) when it is not loaded.
+    int ownerOf(std::type_index type) const;
+    std::type_index ownerType(int owner) const;
+    // What the SDK's wrappers take as `mem`.
+    std::uintptr_t memory() { return reinterpret_cast<std::uintptr_t>(this); }
 
     // Console log.
     void log(const std::string& line) noexcept;

@@ -1,5 +1,6 @@
 // Loading and unloading a plugin library through its three exports.
 #include <cstdint>
+#include <typeindex>
 
 #include "LoadedPlugin.h"
 #include "bakkesmod/plugin/pluginwindow.h"
@@ -46,13 +47,17 @@ bool HostImpl::load(const std::filesystem::path& path, std::string* error) {
     loaded->deleteMe = deleteMe;
     loaded->owner = nextOwner_++;
     loaded->className = info->className ? info->className : "";
+    loaded->type = typeid(*loaded->plugin);
     liveOwners_.push_back(loaded->owner);
 
     BakkesModPlugin& plugin = *loaded->plugin;
-    plugin.cvarManager = std::make_shared<CVarManagerWrapper>(this, loaded->owner);
-    plugin.gameWrapper = std::make_shared<GameWrapper>(this, loaded->owner);
     const int owner = loaded->owner;
+    const std::type_index type = loaded->type;
+    const long pluginType = static_cast<long>(info->pluginType);
     plugin_ = std::move(loaded);
+    // Made once the plugin is known, so that they name its current load.
+    plugin.cvarManager = std::make_shared<CVarManagerWrapper>(memory(), type);
+    plugin.gameWrapper = std::make_shared<GameWrapper>(memory(), pluginType, type);
 
     guarded([&] { plugin.onLoad(); });
     if (auto* window = dynamic_cast<PluginWindow*>(&plugin))

@@ -1,9 +1,10 @@
-#include "bakkesmod/wrappers/imagewrapper.h"
+#include "bakkesmod/wrappers/ImageWrapper.h"
 
 #include <fstream>
 #include <iterator>
 
 #include "NoThrow.h"
+#include "vtxhost/Host.h"
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STB_IMAGE_STATIC
@@ -33,17 +34,29 @@ std::vector<unsigned char> readFile(const std::filesystem::path& path) {
 
 } // namespace
 
-ImageWrapper::ImageWrapper(std::filesystem::path path, bool canvasLoad, bool imguiLoad) : path_(std::move(path)) {
-    if (canvasLoad || imguiLoad)
+struct ImageWrapper::Impl {
+    std::filesystem::path path;
+    bool tried = false;
+    bool loaded = false;
+    vtxhost::CanvasTexture texture;
+};
+
+ImageWrapper::ImageWrapper(std::filesystem::path path, bool canvasLoad, bool ImGuiLoad)
+    : pimpl(std::make_unique<Impl>()) {
+    pimpl->path = std::move(path);
+    if (canvasLoad || ImGuiLoad)
         LoadForCanvas();
 }
 
+ImageWrapper::~ImageWrapper() = default;
+
 bool ImageWrapper::LoadForCanvas() {
-    if (loaded_ || tried_)
-        return loaded_;
-    tried_ = true;
+    Impl& image = *pimpl;
+    if (image.loaded || image.tried)
+        return image.loaded;
+    image.tried = true;
     vtxhost::noThrow([&] {
-        auto bytes = readFile(path_);
+        auto bytes = readFile(image.path);
         if (bytes.empty())
             return;
         int width = 0, height = 0, channels = 0;
@@ -54,14 +67,24 @@ bool ImageWrapper::LoadForCanvas() {
         auto pixels = std::make_shared<std::vector<std::uint8_t>>(
             decoded, decoded + static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
         stbi_image_free(decoded);
-        pixels_ = std::move(pixels);
-        size_ = Vector2{width, height};
-        loaded_ = true;
+        image.texture.pixels = std::move(pixels);
+        image.texture.width = width;
+        image.texture.height = height;
+        image.loaded = true;
     });
-    return loaded_;
+    return image.loaded;
 }
 
-const std::vector<std::uint8_t>& ImageWrapper::GetPixels() const {
-    static const std::vector<std::uint8_t> none;
-    return pixels_ ? *pixels_ : none;
+bool ImageWrapper::IsLoadedForCanvas() { return pimpl->loaded; }
+
+void* ImageWrapper::GetCanvasTex() { return LoadForCanvas() ? &pimpl->texture : nullptr; }
+
+std::string ImageWrapper::GetPath() {
+    return vtxhost::noThrow(std::string(), [&] { return pimpl->path.string(); });
 }
+
+std::filesystem::path ImageWrapper::GetPathFs() {
+    return vtxhost::noThrow(std::filesystem::path(), [&] { return pimpl->path; });
+}
+
+Vector2 ImageWrapper::GetSize() { return Vector2{pimpl->texture.width, pimpl->texture.height}; }

@@ -2,6 +2,7 @@
 // What the host keeps of a loaded plugin library.
 #include <memory>
 #include <string>
+#include <typeindex>
 
 #include "HostImpl.h"
 #include "PluginLibrary.h"
@@ -14,6 +15,7 @@ struct HostImpl::LoadedPlugin {
     std::shared_ptr<BakkesMod::Plugin::BakkesModPlugin> plugin; // the host's own reference
     void (*deleteMe)() = nullptr;
     int owner = 0;
+    std::type_index type = typeid(void); // the plugin object's class
     std::string className;
 };
 

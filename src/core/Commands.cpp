@@ -52,7 +52,7 @@ void registerAction(Vantrix& plugin, const char* name, void (*action)(Vantrix&),
             } catch (...) {
             }
         },
-        description, 0);
+        description, PERMISSION_ALL);
 }
 } // namespace
 
@@ -70,7 +70,7 @@ void registerMenuCommand(Vantrix& plugin) {
                 }
             });
         },
-        "Toggle Vantrix popup menu", 0);
+        "Toggle Vantrix popup menu", PERMISSION_ALL);
 }
 
 void registerSettingsCommands(Vantrix& plugin) {

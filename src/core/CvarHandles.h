@@ -4,6 +4,7 @@
 // the console or the menu applies on the next frame without a name lookup
 // (and its string copy) per variable per frame.
 #include <array>
+#include <optional>
 
 #include "bakkesmod/wrappers/cvarwrapper.h"
 #include "core/Catalogue.h"
@@ -12,21 +13,22 @@ class CVarManagerWrapper;
 
 namespace vtx {
 
-// A variable the host does not have reads as its catalogue default.
+// A variable the host does not have reads as its catalogue default. The
+// SDK's getters are not const, so the handle is mutable.
 struct Setting {
-    CVarWrapper var;
+    mutable std::optional<CVarWrapper> var;
     int fallbackInt = 0;
     float fallbackFloat = 0;
 
-    int asInt() const { return var.IsNull() ? fallbackInt : var.getIntValue(); }
-    float asFloat() const { return var.IsNull() ? fallbackFloat : var.getFloatValue(); }
+    bool missing() const { return !var || var->IsNull(); }
+    int asInt() const { return missing() ? fallbackInt : var->getIntValue(); }
+    float asFloat() const { return missing() ? fallbackFloat : var->getFloatValue(); }
     // Switches: 0 is off, anything else on.
     bool on() const { return asInt() != 0; }
     // Writes through to the host; nothing when the host does not have it.
     void set(int value) const {
-        if (!var.IsNull()) {
-            CVarWrapper handle = var;
-            handle.setValue(value);
+        if (!missing()) {
+            var->setValue(value);
         }
     }
 };

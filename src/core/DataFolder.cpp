@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "bakkesmod/wrappers/gamewrapper.h"
+#include "bakkesmod/wrappers/GameWrapper.h"
 #include "core/Paths.h"
 
 namespace vtx {

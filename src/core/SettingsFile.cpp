@@ -33,7 +33,7 @@ struct LoadingScope {
 std::string settingsText(CVarManagerWrapper& cvars) {
     std::string text;
     for (std::string_view key : kSettingsFileKeys) {
-        const CVarWrapper cvar = cvars.getCvar(std::string(key));
+        CVarWrapper cvar = cvars.getCvar(std::string(key));
         if (cvar) {
             text += keyValueLine(key, cvar.getStringValue());
         }

@@ -169,7 +169,7 @@ void drawMenu(Vantrix& plugin) {
         ImGui::SetNextWindowFocus();
         focusOnNextRender = false;
     }
-    const std::string title = plugin.menuTitle();
+    const std::string title = plugin.GetMenuTitle();
     const ImGuiWindowFlags flags = ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoScrollbar |
                                    ImGuiWindowFlags_NoScrollWithMouse | ImGuiWindowFlags_NoCollapse;
     ImGuiIO& io = ImGui::GetIO();

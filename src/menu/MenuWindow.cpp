@@ -38,7 +38,7 @@ void drawStartupBadge() {
 }
 } // namespace
 
-void Vantrix::renderWindow() {
+void Vantrix::Render() {
     const std::int64_t now = vtx::platform::steadyNowNs();
     const bool escapePressed = (vtx::platform::asyncKeyState(kVirtualKeyEscape) & 0x0001) != 0;
     if (!escapePressed) {
@@ -61,13 +61,13 @@ void Vantrix::renderWindow() {
     }
 }
 
-std::string Vantrix::menuName() { return "vtx_menu"; }
+std::string Vantrix::GetMenuName() { return "vtx_menu"; }
 
-std::string Vantrix::menuTitle() { return "Vantrix"; }
+std::string Vantrix::GetMenuTitle() { return "Vantrix"; }
 
-void Vantrix::setGuiContext(std::uintptr_t ctx) { imguiContext = ctx; }
+void Vantrix::SetImGuiContext(std::uintptr_t ctx) { imguiContext = ctx; }
 
-bool Vantrix::blocksInput() {
+bool Vantrix::ShouldBlockInput() {
     if (!menuOpen || imguiContext == 0) {
         return false;
     }
@@ -77,9 +77,9 @@ bool Vantrix::blocksInput() {
            io.WantCaptureKeyboard;
 }
 
-bool Vantrix::isOverlayWindow() { return true; }
+bool Vantrix::IsActiveOverlay() { return true; }
 
-void Vantrix::onOpen() {
+void Vantrix::OnOpen() {
     menuOpen = true;
     menuOpenedAt = vtx::platform::steadyNowNs();
     vtx::focusOnNextRender = true;
@@ -89,7 +89,7 @@ void Vantrix::onOpen() {
     }
 }
 
-void Vantrix::onClose() {
+void Vantrix::OnClose() {
     menuOpen = false;
     if (imguiContext == 0) {
         return;

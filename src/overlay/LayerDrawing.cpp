@@ -26,6 +26,8 @@ void drawAtOffset(const LayerPainter& painter, std::size_t layer, ImageWrapper* 
                    painter.layout.drawY + offsets[1].asFloat() + dy, painter.layout.scale, alpha);
 }
 
+// The SDK's SetColor takes the 0-255 channels as char: the byte's bits.
+char channel(unsigned char value) { return static_cast<char>(value); }
 } // namespace
 
 std::optional<int> canvasCoordinate(float value) {
@@ -89,7 +91,7 @@ void drawLayerImage(CanvasWrapper& canvas, ImageWrapper* image, float x, float y
     if (!left || !top) {
         return;
     }
-    canvas.SetColor(255, 255, 255, alphaByte(alpha));
+    canvas.SetColor(channel(255), channel(255), channel(255), channel(alphaByte(alpha)));
     canvas.SetPosition(Vector2{*left, *top});
     canvas.DrawTexture(image, scale);
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "bakkesmod/wrappers/imagewrapper.h"
+#include "bakkesmod/wrappers/ImageWrapper.h"
 
 class Vantrix;
 

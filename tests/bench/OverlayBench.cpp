@@ -65,7 +65,7 @@ void BM_RenderOverlay(benchmark::State& state, Case which) {
     plugin.onLoad();
 
     vtxhost::CanvasRecord record;
-    CanvasWrapper canvas(which.recorded ? &record : nullptr);
+    CanvasWrapper canvas(which.recorded ? reinterpret_cast<std::uintptr_t>(&record) : 0);
     // Settle: images loaded, sticks smoothed, and for the hidden case the
     // fade run out.
     host.game().car = which.visible;

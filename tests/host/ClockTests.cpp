@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "HostTestSupport.h"
+#include "bakkesmod/wrappers/GameWrapper.h"
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
-#include "bakkesmod/wrappers/gamewrapper.h"
 
 using hosttest::TempFolder;
 using Seen = std::vector<std::string>;

@@ -57,21 +57,21 @@ TEST_F(Console, NameAndValueSetsAVariable) {
 
 TEST_F(Console, CommandsKeepTheirDescriptionsAndRegistrationOrder) {
     cvars->registerNotifier(
-        "zeta", [](Words) {}, "Last letter", 0);
+        "zeta", +[](Words) {}, "Last letter", 0);
     cvars->registerNotifier(
-        "alpha", [](Words) {}, "First letter", 0);
+        "alpha", +[](Words) {}, "First letter", 0);
     EXPECT_EQ(host.commands(), (Words{"echo", "zeta", "alpha"}));
     EXPECT_EQ(host.commandDescription("zeta"), "Last letter");
     EXPECT_EQ(host.commandDescription("nosuch"), std::nullopt);
     cvars->registerNotifier(
-        "zeta", [](Words) {}, "Again", 0);
+        "zeta", +[](Words) {}, "Again", 0);
     EXPECT_EQ(host.commands(), (Words{"echo", "alpha", "zeta"}));
     EXPECT_EQ(host.commandDescription("zeta"), "Again");
 }
 
 TEST_F(Console, UnknownAndFailingCommandsAreLogged) {
     cvars->registerNotifier(
-        "t_throw", [](Words) { throw std::runtime_error("nope"); }, "", 0);
+        "t_throw", +[](Words) { throw std::runtime_error("nope"); }, "", 0);
     host.executeCommand("nosuch 1 2; t_throw; echo after");
     EXPECT_EQ(hosttest::logCount(host, "Unknown command: nosuch"), 1);
     EXPECT_EQ(hosttest::logCount(host, "Exception in plugin callback: nope"), 1);

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "HostTestSupport.h"
-#include "bakkesmod/wrappers/gamewrapper.h"
-#include "bakkesmod/wrappers/imagewrapper.h"
+#include "bakkesmod/wrappers/GameWrapper.h"
+#include "bakkesmod/wrappers/ImageWrapper.h"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STB_IMAGE_WRITE_STATIC
@@ -35,7 +35,12 @@ TEST(Images, PngDecodesToRgbaRowsWithItsSize) {
     EXPECT_TRUE(image.LoadForCanvas());
     EXPECT_EQ(image.GetSize().X, 3);
     EXPECT_EQ(image.GetSize().Y, 2);
-    const auto& pixels = image.GetPixels();
+    const auto* texture = static_cast<const vtxhost::CanvasTexture*>(image.GetCanvasTex());
+    ASSERT_NE(texture, nullptr);
+    EXPECT_EQ(texture->width, 3);
+    EXPECT_EQ(texture->height, 2);
+    ASSERT_NE(texture->pixels, nullptr);
+    const auto& pixels = *texture->pixels;
     ASSERT_EQ(pixels.size(), 24u);
     EXPECT_EQ(pixels[4 * 5 + 0], 50); // last pixel's red
     EXPECT_EQ(pixels[4 * 5 + 2], 250);
@@ -52,7 +57,7 @@ TEST(Images, LoadsOnlyWhenAskedAndFailsOnOtherFiles) {
     ImageWrapper text(folder.path() / "text.png", true);
     EXPECT_FALSE(text.LoadForCanvas());
     EXPECT_EQ(text.GetSize().X, 0);
-    EXPECT_TRUE(text.GetPixels().empty());
+    EXPECT_EQ(text.GetCanvasTex(), nullptr);
     EXPECT_FALSE(ImageWrapper(folder.path() / "missing.png", true).LoadForCanvas());
 }
 
@@ -72,7 +77,7 @@ TEST(Canvas, DrawsRecordTheStateSetBeforeThem) {
 
     const auto& frame = host.lastFrame();
     ASSERT_EQ(frame.ops.size(), 4u);
-    EXPECT_EQ(frame.ops[2].image, image->GetPath());
+    EXPECT_EQ(frame.ops[2].image, image->GetPathFs());
     EXPECT_EQ(frame.ops[3].imageWidth, 0);
     ASSERT_EQ(frame.draws.size(), 2u); // every picture the plugin asked for, decoded or not
     EXPECT_FALSE(frame.draws[1].decoded);
@@ -85,7 +90,7 @@ TEST(Canvas, DrawsRecordTheStateSetBeforeThem) {
     EXPECT_EQ(draw.a, 40);
     EXPECT_FLOAT_EQ(draw.scale, 0.5f);
     EXPECT_EQ(draw.imageWidth, 3);
-    EXPECT_EQ(draw.pixels, image->GetSharedPixels());
+    EXPECT_EQ(draw.pixels, static_cast<const vtxhost::CanvasTexture*>(image->GetCanvasTex())->pixels);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -201,6 +202,58 @@ TEST_F(PluginLoad, HandlesOutliveTheirPlugin) {
     EXPECT_EQ(game->GetDataFolder(), folder.path());
     cvars->log("still logs");
     EXPECT_EQ(host.logLines().back(), "still logs");
+}
+
+// Wrappers name their plugin by its class, which a second load shares: what
+// the first load's handles register after the plugin came back must still go
+// with the first load, whose code is gone.
+TEST_F(PluginLoad, HandlesOfAnEarlierLoadStayWithIt) {
+    load();
+    auto cvars = host.plugin()->cvarManager;
+    auto game = host.plugin()->gameWrapper;
+    host.unload();
+    load();
+
+    bool ran = false;
+    CVarWrapper value = cvars->getCvar("fx_value");
+    ASSERT_FALSE(value.IsNull());
+    value.addOnValueChanged([&](std::string, CVarWrapper) { ran = true; });
+    CVarWrapper made = cvars->registerCvar("fx_late", "0");
+    made.addOnValueChanged([&](std::string, CVarWrapper) { ran = true; });
+    cvars->registerNotifier(
+        "late", [&](std::vector<std::string>) { ran = true; }, "", 0);
+    game->HookEvent("Fx.Event", [&](std::string) { ran = true; });
+    host.executeCommand("fx_value 4");
+    host.executeCommand("fx_late 1");
+    host.executeCommand("late");
+    host.fireEvent("Fx.Event");
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(host.cvarValue("fx_value"), "4");
+
+    // The current load's own handles work.
+    CVarWrapper current = host.plugin()->cvarManager->getCvar("fx_value");
+    current.addOnValueChanged([&](std::string old, CVarWrapper now) { ran = old == "4" && now.getIntValue() == 5; });
+    host.executeCommand("fx_value 5");
+    EXPECT_TRUE(ran);
+    host.unload();
+}
+
+TEST_F(PluginLoad, ChangeCallbacksGetTheVariableAsTheirPluginsHandle) {
+    load();
+    int seen = 0;
+    CVarWrapper value = host.plugin()->cvarManager->getCvar("fx_value");
+    value.addOnValueChanged([&](std::string, CVarWrapper now) {
+        ++seen;
+        // A callback added through the handle it was given belongs to the plugin too.
+        if (seen == 1)
+            now.addOnValueChanged([&](std::string, CVarWrapper) { seen += 10; });
+    });
+    host.executeCommand("fx_value 2");
+    host.executeCommand("fx_value 3");
+    EXPECT_EQ(seen, 12);
+    host.unload();
+    host.executeCommand("fx_value 4");
+    EXPECT_EQ(seen, 12);
 }
 
 } // namespace

@@ -48,7 +48,7 @@ struct MenuFrame : ::testing::Test {
     }
     void renderFrame(const char* where) {
         beginFrame();
-        plugin.renderWindow();
+        plugin.Render();
         expectBalanced(where);
         endFrame();
     }
@@ -78,21 +78,21 @@ struct MenuFrame : ::testing::Test {
 
 // Runs first: the badge shows only while no menu frame was ever drawn.
 TEST_F(MenuFrame, StartupBadgeIsDrawnOnlyInsideAFrameAndOnlyBeforeTheFirstMenuFrame) {
-    plugin.setGuiContext(reinterpret_cast<std::uintptr_t>(context));
+    plugin.SetImGuiContext(reinterpret_cast<std::uintptr_t>(context));
     ASSERT_TRUE(vtx::menuNeverDrawn());
 
     // Closed between frames: Dear ImGui takes no window then; nothing is drawn.
     ImGui::SetCurrentContext(context);
-    plugin.onOpen();
-    plugin.onClose();
+    plugin.OnOpen();
+    plugin.OnClose();
     EXPECT_EQ(ImGui::FindWindowByName("##vtx_init_badge"), nullptr);
     EXPECT_FALSE(context->IO.MouseDrawCursor);
 
     // Closed inside a frame: the badge, its top-right corner 12 px from the
     // screen's (a new auto-sized window takes that place once measured).
     beginFrame();
-    plugin.onOpen();
-    plugin.onClose();
+    plugin.OnOpen();
+    plugin.OnClose();
     EXPECT_TRUE(windowDrawnLastFrame("##vtx_init_badge"));
     endFrame();
     ImGuiWindow* badge = ImGui::FindWindowByName("##vtx_init_badge");
@@ -103,19 +103,19 @@ TEST_F(MenuFrame, StartupBadgeIsDrawnOnlyInsideAFrameAndOnlyBeforeTheFirstMenuFr
     EXPECT_TRUE(badge->Flags & ImGuiWindowFlags_NoMouseInputs);
 
     // After one visible menu frame closing shows nothing.
-    plugin.onOpen();
+    plugin.OnOpen();
     renderFrame("first menu frame");
     EXPECT_FALSE(vtx::menuNeverDrawn());
     beginFrame();
-    plugin.onClose();
+    plugin.OnClose();
     EXPECT_FALSE(windowDrawnLastFrame("##vtx_init_badge"));
     endFrame();
 }
 
 TEST_F(MenuFrame, EveryTabLeavesTheStylesBalancedAndTheFontScaleAsFound) {
-    plugin.setGuiContext(reinterpret_cast<std::uintptr_t>(context));
+    plugin.SetImGuiContext(reinterpret_cast<std::uintptr_t>(context));
     plugin.cvarManager->getCvar("vtx_ui_font_scale").setValue("0.9");
-    plugin.onOpen();
+    plugin.OnOpen();
     for (int tab = 0; tab < 8; ++tab) {
         vtx::selectedTab = tab;
         renderFrame(vtx::kTabLabels[tab]);
@@ -128,15 +128,15 @@ TEST_F(MenuFrame, EveryTabLeavesTheStylesBalancedAndTheFontScaleAsFound) {
     // A main window that Dear ImGui skips (style alpha 0 hides it) ends the frame early.
     beginFrame();
     ImGui::GetStyle().Alpha = 0.0f;
-    plugin.renderWindow();
+    plugin.Render();
     expectBalanced("hidden main window");
     ImGui::GetStyle().Alpha = 1.0f;
     endFrame();
 }
 
 TEST_F(MenuFrame, ShakingTheTopBarShowsTheEggAndClicksCrackAndHatchIt) {
-    plugin.setGuiContext(reinterpret_cast<std::uintptr_t>(context));
-    plugin.onOpen();
+    plugin.SetImGuiContext(reinterpret_cast<std::uintptr_t>(context));
+    plugin.OnOpen();
     renderFrame("first");
     renderFrame("second");
     ImGuiWindow* bar = childWindow("vtx_topbar");
@@ -182,19 +182,19 @@ TEST_F(MenuFrame, ShakingTheTopBarShowsTheEggAndClicksCrackAndHatchIt) {
 }
 
 TEST_F(MenuFrame, InputIsBlockedFor200msAfterOpeningThenOnlyWhenDearImGuiWantsIt) {
-    plugin.setGuiContext(reinterpret_cast<std::uintptr_t>(context));
-    EXPECT_FALSE(plugin.blocksInput()); // closed
-    plugin.onOpen();
-    EXPECT_TRUE(plugin.blocksInput());
+    plugin.SetImGuiContext(reinterpret_cast<std::uintptr_t>(context));
+    EXPECT_FALSE(plugin.ShouldBlockInput()); // closed
+    plugin.OnOpen();
+    EXPECT_TRUE(plugin.ShouldBlockInput());
     EXPECT_TRUE(context->IO.MouseDrawCursor);
     vtxhost::devices().advanceNs(199 * kMs);
-    EXPECT_TRUE(plugin.blocksInput());
+    EXPECT_TRUE(plugin.ShouldBlockInput());
     vtxhost::devices().advanceNs(1 * kMs);
-    EXPECT_FALSE(plugin.blocksInput());
+    EXPECT_FALSE(plugin.ShouldBlockInput());
     context->IO.WantCaptureMouse = true;
-    EXPECT_TRUE(plugin.blocksInput());
-    plugin.onClose();
-    EXPECT_FALSE(plugin.blocksInput());
+    EXPECT_TRUE(plugin.ShouldBlockInput());
+    plugin.OnClose();
+    EXPECT_FALSE(plugin.ShouldBlockInput());
 }
 
 // The loaded plugin, without the context the host handed over.
@@ -203,11 +203,11 @@ TEST(MenuWindow, WithoutAContextTheWindowStaysOpen2000msThenClosesItself) {
     env.load();
     env.settle();
     auto* window = static_cast<Vantrix*>(env.host->plugin());
-    window->setGuiContext(0);
+    window->SetImGuiContext(0);
     env.host->setFrameRate(100);
     env.host->executeCommand("togglemenu vtx_menu");
     ASSERT_TRUE(env.host->windowOpen("vtx_menu"));
-    EXPECT_FALSE(window->blocksInput());
+    EXPECT_FALSE(window->ShouldBlockInput());
     for (int i = 0; i < 200; ++i)
         env.host->frame(); // 2000 ms
     EXPECT_TRUE(env.host->windowOpen("vtx_menu"));

@@ -34,7 +34,7 @@ struct Robustness : ::testing::Test {
         for (int i = 0; i < 3; ++i) {
             record = {};
             host->advance(1'000'000'000);
-            plugin.renderOverlay(CanvasWrapper(&record));
+            plugin.renderOverlay(CanvasWrapper(reinterpret_cast<std::uintptr_t>(&record)));
         }
         return record;
     }

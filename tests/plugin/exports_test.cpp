@@ -16,17 +16,17 @@ TEST(Exports, RecordIdentifiesThePlugin) {
     ASSERT_TRUE(library.isOpen());
     const auto* info = static_cast<const BakkesMod::Plugin::PluginInfo*>(library.symbol("exports"));
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->apiVersion, 95);
+    EXPECT_EQ(info->apiBuildVersion, 95);
     EXPECT_STREQ(info->className, "Vantrix");
-    EXPECT_STREQ(info->displayName, "Vantrix");
+    EXPECT_STREQ(info->pluginName, "Vantrix");
     // The same version as vtx_version shows in the console: a player sees one.
-    EXPECT_STREQ(info->versionText, "1.0.5");
+    EXPECT_STREQ(info->pluginVersion, "1.0.5");
     EXPECT_EQ(info->pluginType, 1);
-    const char* file = info->sourceFile;
+    const char* file = info->fileName;
     ASSERT_NE(file, nullptr);
     EXPECT_NE(std::strstr(file, "Vantrix.cpp"), nullptr) << file;
-    EXPECT_EQ(reinterpret_cast<void*>(info->createFunc), library.symbol("getPlugin"));
-    EXPECT_EQ(reinterpret_cast<void*>(info->destroyFunc), library.symbol("deleteMe"));
+    EXPECT_EQ(reinterpret_cast<void*>(info->initializeFunc), library.symbol("getPlugin"));
+    EXPECT_EQ(reinterpret_cast<void*>(info->delFunc), library.symbol("deleteMe"));
 }
 
 TEST(Exports, GetPluginMakesOneObjectUntilDeleteMe) {

@@ -13,7 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include "bakkesmod/wrappers/imagewrapper.h"
+#include "bakkesmod/wrappers/ImageWrapper.h"
+#include "vtxhost/Host.h"
 
 namespace fs = std::filesystem;
 
@@ -108,7 +109,7 @@ Picture decode(const fs::path& path, std::vector<std::string>& failed) {
     }
     p.width = image.GetSize().X;
     p.height = image.GetSize().Y;
-    p.rgba = image.GetPixels();
+    p.rgba = *static_cast<const vtxhost::CanvasTexture*>(image.GetCanvasTex())->pixels;
     return p;
 }
 

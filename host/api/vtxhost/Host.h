@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "bakkesmod/wrappers/sdkexport.h"
+#include "vtxhost/Export.h"
 #include "vtxhost/VirtualDevices.h"
 
 class CVarManagerWrapper;
@@ -46,6 +46,13 @@ struct DrawCall {
     unsigned char r = 255, g = 255, b = 255, a = 255;
     int imageWidth = 0, imageHeight = 0;
     std::shared_ptr<const std::vector<std::uint8_t>> pixels; // RGBA of the image, for previews
+};
+
+// What ImageWrapper::GetCanvasTex points at in the stand-in: the decoded picture.
+struct CanvasTexture {
+    int width = 0;
+    int height = 0;
+    std::shared_ptr<const std::vector<std::uint8_t>> pixels; // RGBA rows, top to bottom
 };
 
 struct CanvasRecord {

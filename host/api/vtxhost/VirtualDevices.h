@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "bakkesmod/wrappers/sdkexport.h"
+#include "vtxhost/Export.h"
 
 namespace vtxhost {
 

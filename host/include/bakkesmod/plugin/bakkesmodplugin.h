@@ -1,47 +1,63 @@
 #pragma once
-// The host's plugin interface: the base class every plugin derives from and
-// the record a plugin library exports to identify itself.
+// The host's plugin interface: the base class every plugin derives from, the
+// record a plugin library exports to identify itself, and the macro that
+// defines a plugin's three exports.
 #include <cstdint>
 #include <memory>
 
+#include "bakkesmod/wrappers/GameWrapper.h"
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
-#include "bakkesmod/wrappers/gamewrapper.h"
+#include "bakkesmodsdk.h"
 
-#if defined(_WIN32)
-#define BAKKESMOD_PLUGIN_EXPORT extern "C" __declspec(dllexport)
-#else
-#define BAKKESMOD_PLUGIN_EXPORT extern "C" __attribute__((visibility("default")))
-#endif
+namespace BakkesMod {
+namespace Plugin {
 
-namespace BakkesMod::Plugin {
+class BakkesModPlugin;
+typedef uintptr_t (*GetPluginFunc)();
+typedef void (*deleteFunc)();
 
-constexpr int BAKKESMOD_PLUGIN_API_VERSION = 95;
-constexpr int PLUGINTYPE_FREEPLAY = 1;
+// The record exported under the name "exports"; the loader reads it by these offsets.
+struct PluginInfo {
+    short apiBuildVersion;
+    const char* fileName;
+    const char* className;
+    const char* pluginName;
+    const char* pluginVersion;
+    const unsigned long pluginType;
+    GetPluginFunc initializeFunc;
+    deleteFunc delFunc;
+};
 
-class BakkesModPlugin {
+#define BAKKESMOD_STANDARD_PLUGIN_STUFF BAKKESMOD_PLUGIN_API_VERSION, __FILE__
+
+// getPlugin gives the address of a shared_ptr<classType> holding the one
+// plugin object; deleteMe drops it.
+#define BAKKESMOD_PLUGIN(classType, pluginName, pluginVersion, pluginType)                                             \
+    static std::shared_ptr<classType> singleton;                                                                       \
+    extern "C" {                                                                                                       \
+    BAKKESMOD_PLUGIN_EXPORT uintptr_t getPlugin() {                                                                    \
+        if (!singleton) {                                                                                              \
+            singleton = std::shared_ptr<classType>(new classType());                                                   \
+        }                                                                                                              \
+        return reinterpret_cast<std::uintptr_t>(&singleton);                                                           \
+    }                                                                                                                  \
+    BAKKESMOD_PLUGIN_EXPORT void deleteMe() {                                                                          \
+        if (singleton)                                                                                                 \
+            singleton = nullptr;                                                                                       \
+    }                                                                                                                  \
+    BAKKESMOD_PLUGIN_EXPORT BakkesMod::Plugin::PluginInfo exports = {                                                  \
+        BAKKESMOD_STANDARD_PLUGIN_STUFF, #classType, pluginName, pluginVersion, pluginType, getPlugin, deleteMe};      \
+    }
+
+class BAKKESMOD_PLUGIN_EXPORT BakkesModPlugin {
 public:
-    virtual void onLoad() = 0;
-    virtual void onUnload() = 0;
-
     std::shared_ptr<CVarManagerWrapper> cvarManager;
     std::shared_ptr<GameWrapper> gameWrapper;
+    virtual void onLoad() {}
 
-protected:
-    // Plugins are owned through shared pointers whose deleter knows the
-    // concrete type, so the table holds only the two lifecycle operations.
-    ~BakkesModPlugin() = default;
+    // Notifiers and console variables go with the plugin on their own.
+    virtual void onUnload() {}
 };
 
-// The record exported under the name "exports"; field order is fixed by the loader.
-struct PluginInfo {
-    std::int32_t apiVersion;
-    const char* sourceFile;
-    const char* className;
-    const char* displayName;
-    const char* versionText;
-    std::int32_t pluginType;
-    std::uintptr_t (*createFunc)();
-    void (*destroyFunc)();
-};
-
-} // namespace BakkesMod::Plugin
+} // namespace Plugin
+} // namespace BakkesMod

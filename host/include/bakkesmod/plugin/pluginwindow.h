@@ -4,21 +4,25 @@
 #include <cstdint>
 #include <string>
 
-namespace BakkesMod::Plugin {
+namespace BakkesMod {
+namespace Plugin {
 
 class PluginWindow {
 public:
-    virtual void renderWindow() = 0;
-    virtual std::string menuName() = 0;
-    virtual std::string menuTitle() = 0;
-    virtual void setGuiContext(std::uintptr_t ctx) = 0;
-    virtual bool blocksInput() = 0;
-    virtual bool isOverlayWindow() = 0;
-    virtual void onOpen() = 0;
-    virtual void onClose() = 0;
-
-protected:
-    ~PluginWindow() = default;
+    // Draws the window with Dear ImGui, on the host's context.
+    virtual void Render() = 0;
+    // The name "togglemenu" takes.
+    virtual std::string GetMenuName() = 0;
+    virtual std::string GetMenuTitle() = 0;
+    // The host hands over its Dear ImGui context (an ImGuiContext*).
+    virtual void SetImGuiContext(uintptr_t ctx) = 0;
+    // True while mouse and keys should not reach the game.
+    virtual bool ShouldBlockInput() = 0;
+    // True for an overlay nobody interacts with.
+    virtual bool IsActiveOverlay() = 0;
+    virtual void OnOpen() = 0;
+    virtual void OnClose() = 0;
 };
 
-} // namespace BakkesMod::Plugin
+} // namespace Plugin
+} // namespace BakkesMod

@@ -1,31 +1,36 @@
 #pragma once
 // Console variables, console commands, command execution and the console log,
 // as seen by one plugin.
-#include "bakkesmod/wrappers/sdkexport.h"
 #include <functional>
 #include <string>
+#include <typeindex>
 #include <vector>
 
-#include "bakkesmod/wrappers/cvarwrapper.h"
+#include "../plugin/bakkesmodsdk.h"
+#include "cvarwrapper.h"
 
-namespace vtxhost {
-class HostImpl;
-}
+typedef void (*commandNotifier)(std::vector<std::string>);
 
-class PLUGINSDK_API CVarManagerWrapper {
+class BAKKESMOD_PLUGIN_IMPORT CVarManagerWrapper {
 public:
-    CVarManagerWrapper(vtxhost::HostImpl* host, int owner) : host_(host), owner_(owner) {}
+    CVarManagerWrapper(std::uintptr_t mem, std::type_index pluginIdx);
+    CVarManagerWrapper(const CVarManagerWrapper& other);
+    CVarManagerWrapper& operator=(CVarManagerWrapper rhs);
+    ~CVarManagerWrapper();
 
-    CVarWrapper registerCvar(std::string name, std::string defaultValue, std::string description = "",
-                             bool searchAble = true, bool hasMin = false, float min = 0, bool hasMax = false,
-                             float max = 0, bool saveToCfg = true);
-    void registerNotifier(std::string name, std::function<void(std::vector<std::string>)> callback,
-                          std::string description, unsigned char permissions);
-    CVarWrapper getCvar(std::string name);
     void executeCommand(std::string command, bool log = true);
+    void registerNotifier(std::string cvar, commandNotifier notifier, std::string description,
+                          unsigned char permissions);
+    void registerNotifier(std::string cvar, std::function<void(std::vector<std::string>)> notifier,
+                          std::string description, unsigned char permissions);
+
+    CVarWrapper registerCvar(std::string cvar, std::string defaultValue, std::string desc = "", bool searchAble = true,
+                             bool hasMin = false, float min = 0, bool hasMax = false, float max = 0,
+                             bool saveToCfg = true);
+
     void log(std::string text);
+    CVarWrapper getCvar(std::string cvar);
 
 private:
-    vtxhost::HostImpl* host_;
-    int owner_;
+    PIMPL
 };

@@ -1,40 +1,37 @@
 #pragma once
 // A handle on one host console variable. The host owns the value (as text);
-// the handle only names it and the plugin that asked for it.
-#include "bakkesmod/wrappers/sdkexport.h"
+// the handle names it and the plugin that asked for it.
 #include <functional>
+#include <memory>
 #include <string>
+#include <typeindex>
 
-namespace vtxhost {
-struct CVarEntry;
-}
+#include "../plugin/bakkesmodsdk.h"
+#include "wrapperstructs.h"
 
-class PLUGINSDK_API CVarWrapper {
+class BAKKESMOD_PLUGIN_IMPORT CVarWrapper {
 public:
-    CVarWrapper() = default;
-    CVarWrapper(vtxhost::CVarEntry* entry, int owner) : entry_(entry), owner_(owner) {}
-
-    bool IsNull() const { return entry_ == nullptr; }
-    explicit operator bool() const { return !IsNull(); }
-
-    std::string getCVarName() const;
-    std::string getDescription() const;
-
-    int getIntValue() const;
-    float getFloatValue() const;
-    bool getBoolValue() const;
-    std::string getStringValue() const;
-
-    // Each runs the change callbacks before it returns, when the stored text changed.
-    void setValue(const std::string& value);
-    void setValue(const char* value) { setValue(std::string(value)); }
-    void setValue(int value);
-    void setValue(float value);
-
-    // The callback gets the previous value text and this variable.
-    void addOnValueChanged(std::function<void(std::string, CVarWrapper)> callback);
+    CVarWrapper(std::uintptr_t mem, std::type_index pluginIdx);
+    CVarWrapper(const CVarWrapper& other);
+    CVarWrapper& operator=(CVarWrapper rhs);
+    ~CVarWrapper();
 
 private:
-    vtxhost::CVarEntry* entry_ = nullptr;
-    int owner_ = 0;
+    PIMPL
+
+public:
+    std::string getCVarName();
+    int getIntValue();
+    float getFloatValue();
+    bool getBoolValue();
+    std::string getStringValue();
+    std::string getDescription();
+    // Each runs the change callbacks before it returns, when the stored text changed.
+    void setValue(std::string value);
+    void setValue(int value);
+    void setValue(float value);
+    // The callback gets the previous value text and this variable.
+    void addOnValueChanged(std::function<void(std::string, CVarWrapper)> changeFunc);
+    bool IsNull();
+    explicit operator bool();
 };

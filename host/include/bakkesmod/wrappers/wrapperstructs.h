@@ -1,6 +1,22 @@
 #pragma once
+// The SDK's value types and the macros its wrapper classes are declared with.
+#include <cstdint>
+#include <memory>
+
+#include "bakkesmod/plugin/bakkesmodsdk.h"
 
 struct Vector2 {
-    int X = 0;
-    int Y = 0;
+    int X, Y;
 };
+
+// A wrapper around a game object: made from the object's address, copied freely.
+#define CONSTRUCTORS(name)                                                                                             \
+    name(std::uintptr_t mem);                                                                                          \
+    name(const name& other);                                                                                           \
+    name& operator=(name rhs);                                                                                         \
+    ~name();
+
+// The wrapper's state lives in the library behind this pointer.
+#define PIMPL                                                                                                          \
+    struct Impl;                                                                                                       \
+    std::unique_ptr<Impl> pimpl;

@@ -1,5 +1,6 @@
 #pragma once
-// Marks what the host library exports to plugins and host programs.
+// Marks what the stand-in library exports to host programs (the preview, the
+// tests) beside the SDK's own classes.
 #if defined(_WIN32)
 #if defined(PLUGINSDK_BUILD)
 #define PLUGINSDK_API __declspec(dllexport)
