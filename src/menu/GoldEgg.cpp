@@ -35,8 +35,8 @@ void drawEggBody(ImDrawList& draw, const ImVec2& c, int stage) {
 
 void drawBanner(ImDrawList& draw, const ImVec2& topLeft, const char* text) {
     const ImVec2 bottomRight(topLeft.x + kBannerWidth, topLeft.y + kBannerHeight);
-    draw.AddRectFilled(topLeft, bottomRight, IM_COL32(0, 0, 0, 120), 10.0f, ImDrawFlags_RoundCornersAll);
-    draw.AddRect(topLeft, bottomRight, IM_COL32(255, 205, 0, 200), 10.0f, ImDrawFlags_RoundCornersAll, 2.0f);
+    draw.AddRectFilled(topLeft, bottomRight, IM_COL32(0, 0, 0, 120), 10.0f, ImDrawCornerFlags_All);
+    draw.AddRect(topLeft, bottomRight, IM_COL32(255, 205, 0, 200), 10.0f, ImDrawCornerFlags_All, 2.0f);
     const ImVec2 size = ImGui::CalcTextSize(text);
     const ImVec2 at(topLeft.x + (kBannerWidth - static_cast<float>(static_cast<int>(size.x + 0.95f))) * 0.5f,
                     topLeft.y + (kBannerHeight - size.y) * 0.5f);
