@@ -1,8 +1,9 @@
-# Dear ImGui's sources: Debian's 1.86 source package, unpacked by
-# scripts/setup.sh; for the real host, the host's own version.
-set(VTX_IMGUI_DIR ${CMAKE_SOURCE_DIR}/build/third_party/imgui CACHE PATH "Dear ImGui source folder")
+# Dear ImGui: the host's own 1.75 (third_party/imgui), which the plugin, the
+# stand-in host and the preview all compile. A build may point VTX_IMGUI_DIR at
+# another copy of the same files (for example the SDK's unzipped imgui_bm.zip).
+set(VTX_IMGUI_DIR ${CMAKE_SOURCE_DIR}/third_party/imgui CACHE PATH "Dear ImGui source folder (the host's 1.75)")
 if(NOT EXISTS ${VTX_IMGUI_DIR}/imgui.cpp)
-  message(FATAL_ERROR "Dear ImGui source not found in ${VTX_IMGUI_DIR}: run scripts/setup.sh")
+  message(FATAL_ERROR "Dear ImGui source not found in ${VTX_IMGUI_DIR}")
 endif()
 
 # Item hooks let the stand-in host see every widget a plugin draws (the
@@ -11,9 +12,7 @@ endif()
 # host's Dear ImGui has none.
 option(VTX_IMGUI_TEST_HOOKS "Build Dear ImGui with item hooks for the stand-in host" ON)
 
-set(VTX_IMGUI_SOURCES
-  ${VTX_IMGUI_DIR}/imgui.cpp ${VTX_IMGUI_DIR}/imgui_draw.cpp
-  ${VTX_IMGUI_DIR}/imgui_tables.cpp ${VTX_IMGUI_DIR}/imgui_widgets.cpp)
+set(VTX_IMGUI_SOURCES ${VTX_IMGUI_DIR}/imgui.cpp ${VTX_IMGUI_DIR}/imgui_draw.cpp ${VTX_IMGUI_DIR}/imgui_widgets.cpp)
 
 # What every user of Dear ImGui's headers must agree on.
 add_library(imgui_headers INTERFACE)

@@ -1,19 +1,17 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian machine lacks to build and test Vantrix.
-# Idempotent: packages already present are not fetched again, and the ImGui
-# source is unpacked once into the build folder.
+# Idempotent: packages already present are not fetched again.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 packages=(
   cmake g++ clang-14 libclang-rt-14-dev clang-format-14 git
   g++-mingw-w64-x86-64 wine64
-  libstb-dev libsdl2-dev libimgui-dev zlib1g-dev
+  libstb-dev libsdl2-dev zlib1g-dev
   xvfb xauth
   librsvg2-bin
   binutils zip unzip
   googletest libgtest-dev libbenchmark-dev
-  dpkg-dev
   python3 ccache
 )
 
@@ -40,24 +38,6 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# Dear ImGui's source (Debian's source package "imgui", the same version as
-# libimgui-dev) for the Windows build, which cannot link Debian's Linux library.
-third=$root/build/third_party
-if [ ! -f "$third/imgui/imgui.cpp" ]; then
-  # A temporary deb-src list beside the binary ones (an update with only a
-  # deb-src list would replace the binary package lists).
-  list=/etc/apt/sources.list.d/vantrix-deb-src.sources
-  printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-    | sudo_if_needed tee "$list" >/dev/null
-  trap 'sudo_if_needed rm -f "$list"' EXIT
-  updated=0
-  apt_update
-  rm -rf "$third/src" && mkdir -p "$third/src"
-  (cd "$third/src" && apt-get source -qq --download-only imgui >/dev/null && dpkg-source -x --no-check ./imgui_*.dsc imgui >/dev/null)
-  rm -rf "$third/imgui" && mv "$third/src/imgui" "$third/imgui" && rm -rf "$third/src"
-  sudo_if_needed rm -f "$list"
-  trap - EXIT
-fi
 # The validator of the GitHub workflows (npm registry), pinned, in the build
 # folder; the tests run it on .github/workflows.
 tools=$root/build/tools

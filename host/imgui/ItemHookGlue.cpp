@@ -3,6 +3,11 @@
 // forward to the table the host keeps in the context, so that widgets drawn
 // by a plugin's own copy reach the host that owns the context. Without a
 // table they do nothing.
+//
+// Dear ImGui 1.75's context has no field for a test engine. The host hands
+// its table over as the user data of a settings handler it registers under
+// vtxhost::kItemHooksHandler: a field every copy of 1.75 already has, at the
+// same place, so the context keeps the layout of the host's own Dear ImGui.
 #include "imgui.h"
 #include "imgui_internal.h"
 #include "vtxhost/ItemHooks.h"
@@ -10,13 +15,25 @@
 namespace {
 
 const vtxhost::ItemHooks* hooksOf(ImGuiContext* context) {
-    const auto* hooks = context ? static_cast<const vtxhost::ItemHooks*>(context->TestEngine) : nullptr;
-    if (!hooks || hooks->magic != vtxhost::kItemHooksMagic || hooks->version != vtxhost::kItemHooksVersion)
+    if (!context)
         return nullptr;
-    return hooks;
+    static const ImGuiID handlerHash = ImHashStr(vtxhost::kItemHooksHandler);
+    for (const ImGuiSettingsHandler& handler : context->SettingsHandlers) {
+        if (handler.TypeHash != handlerHash)
+            continue;
+        const auto* hooks = static_cast<const vtxhost::ItemHooks*>(handler.UserData);
+        if (!hooks || hooks->magic != vtxhost::kItemHooksMagic || hooks->version != vtxhost::kItemHooksVersion)
+            return nullptr;
+        return hooks->recording ? hooks : nullptr;
+    }
+    return nullptr;
 }
 
 } // namespace
+
+// The host knows its own frames; nothing to do around NewFrame.
+void ImGuiTestEngineHook_PreNewFrame(ImGuiContext*) {}
+void ImGuiTestEngineHook_PostNewFrame(ImGuiContext*) {}
 
 void ImGuiTestEngineHook_ItemAdd(ImGuiContext* context, const ImRect& bb, ImGuiID id) {
     if (const vtxhost::ItemHooks* hooks = hooksOf(context); hooks && hooks->itemAdd)
@@ -30,9 +47,3 @@ void ImGuiTestEngineHook_ItemInfo(ImGuiContext* context, ImGuiID id, const char*
 
 // Dear ImGui's own log lines for a test engine; the host keeps none.
 void ImGuiTestEngineHook_Log(ImGuiContext*, const char*, ...) {}
-
-const char* ImGuiTestEngine_FindItemDebugLabel(ImGuiContext* context, ImGuiID id) {
-    if (const vtxhost::ItemHooks* hooks = hooksOf(context); hooks && hooks->itemLabel)
-        return hooks->itemLabel(hooks->user, context, id);
-    return nullptr;
-}

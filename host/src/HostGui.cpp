@@ -48,6 +48,40 @@ void mapKeys(ImGuiIO& io) {
         io.KeyMap[key] = vk;
 }
 
+// A plugin that left a window, an ID, a group or a style push open must not
+// break the frame's end (Dear ImGui asserts on it) nor the next frame: close
+// and pop what is left, innermost first, down to the frame's implicit window.
+void recoverGuiStacks() {
+    ImGuiContext& g = *ImGui::GetCurrentContext();
+    while (g.CurrentWindowStack.Size > 0) {
+        ImGuiWindow* window = g.CurrentWindow;
+        // What the window's Begin found on the stacks (Dear ImGui's own record).
+        const short* atBegin = window->DC.StackSizesBackup;
+        while (window->IDStack.Size > atBegin[0] && window->IDStack.Size > 1)
+            ImGui::PopID();
+        while (window->DC.GroupStack.Size > atBegin[1])
+            ImGui::EndGroup();
+        if (g.CurrentWindowStack.Size == 1)
+            break; // the implicit window: EndFrame ends it
+        if (g.ColorModifiers.Size > atBegin[3])
+            ImGui::PopStyleColor(g.ColorModifiers.Size - atBegin[3]);
+        if (g.StyleModifiers.Size > atBegin[4])
+            ImGui::PopStyleVar(g.StyleModifiers.Size - atBegin[4]);
+        while (g.FontStack.Size > atBegin[5])
+            ImGui::PopFont();
+        if (window->Flags & ImGuiWindowFlags_ChildWindow)
+            ImGui::EndChild();
+        else
+            ImGui::End();
+    }
+    if (g.ColorModifiers.Size > 0)
+        ImGui::PopStyleColor(g.ColorModifiers.Size);
+    if (g.StyleModifiers.Size > 0)
+        ImGui::PopStyleVar(g.StyleModifiers.Size);
+    while (g.FontStack.Size > 0)
+        ImGui::PopFont();
+}
+
 } // namespace
 
 void HostImpl::createGui() {
@@ -117,9 +151,7 @@ void HostImpl::endGuiFrame(bool render) {
     if (!guiFrameOpen_)
         return;
     ImGui::SetCurrentContext(gui_);
-    // A plugin that left a window or a style push open must not break the
-    // next frame.
-    ImGui::ErrorCheckEndFrameRecover(nullptr);
+    recoverGuiStacks();
     const bool recorded = recording_;
     if (render) {
         ImGui::Render();
@@ -205,7 +237,7 @@ bool HostImpl::scrollToGuiItem(const GuiItem& item) {
     ImGuiWindow* window = ImGui::FindWindowByName(item.window.c_str());
     if (!window)
         return false;
-    ImGui::ScrollToRect(window, ImRect(item.rect.minX, item.rect.minY, item.rect.maxX, item.rect.maxY));
+    ImGui::ScrollToBringRectIntoView(window, ImRect(item.rect.minX, item.rect.minY, item.rect.maxX, item.rect.maxY));
     return true;
 }
 

@@ -42,18 +42,25 @@ void HostImpl::installItemHooks() {
     itemHooks_.itemInfo = [](void* user, ImGuiContext* context, std::uint32_t id, const char* label, int flags) {
         hostOf(user).itemDescribed(context, id, label, flags);
     };
-    itemHooks_.itemLabel = [](void* user, ImGuiContext*, std::uint32_t id) { return hostOf(user).itemLabel(id); };
-    gui_->TestEngine = &itemHooks_;
+    // A settings handler that reads and writes nothing: only its user data counts.
+    ImGuiSettingsHandler handler;
+    handler.TypeName = kItemHooksHandler;
+    handler.TypeHash = ImHashStr(kItemHooksHandler);
+    handler.ReadOpenFn = [](ImGuiContext*, ImGuiSettingsHandler*, const char*) -> void* { return nullptr; };
+    handler.ReadLineFn = [](ImGuiContext*, ImGuiSettingsHandler*, void*, const char*) {};
+    handler.WriteAllFn = [](ImGuiContext*, ImGuiSettingsHandler*, ImGuiTextBuffer*) {};
+    handler.UserData = &itemHooks_;
+    gui_->SettingsHandlers.push_back(handler);
 }
 
 void HostImpl::startGuiRecord() {
     itemsBuilding_.clear();
     recording_ = true;
-    gui_->TestEngineHookItems = true;
+    itemHooks_.recording = true;
 }
 
 void HostImpl::finishGuiRecord(bool keep) {
-    gui_->TestEngineHookItems = false;
+    itemHooks_.recording = false;
     recording_ = false;
     if (!keep)
         return;
@@ -96,15 +103,6 @@ void HostImpl::itemDescribed(ImGuiContext* context, std::uint32_t id, const char
         return; // an id the hooks never placed
     item->label = label ? label : "";
     item->statusFlags = statusFlags;
-}
-
-const char* HostImpl::itemLabel(std::uint32_t id) const {
-    for (const auto* list : {&itemsBuilding_, &items_}) {
-        for (const GuiItem& item : *list)
-            if (item.id == id && !item.label.empty())
-                return item.label.c_str();
-    }
-    return nullptr;
 }
 
 } // namespace vtxhost

@@ -216,7 +216,6 @@ private:
     void finishGuiRecord(bool keep);
     void itemAdded(ImGuiContext* context, std::uint32_t id, const GuiRect& rect);
     void itemDescribed(ImGuiContext* context, std::uint32_t id, const char* label, int statusFlags);
-    const char* itemLabel(std::uint32_t id) const;
 
     void dropOwner(int owner);
 

@@ -5,8 +5,8 @@
 #include <map>
 #include <stdexcept>
 
+#include "GuiDraw.h"
 #include "imgui.h"
-#include "imgui_impl_sdlrenderer.h"
 
 namespace vtxpreview {
 
@@ -58,9 +58,10 @@ SDL_Rect coverSource(int pictureWidth, int pictureHeight, int width, int height)
 } // namespace
 
 struct FramePainter::State {
-    // The backend keeps its state in a context's IO. It gets one of its own,
-    // so that a picture leaves the host's context as the plugin saw it.
-    ImGuiContext* backendContext = nullptr;
+    // Labels are drawn by a Dear ImGui context of the painter's own, so that
+    // a picture leaves the host's context as the plugin saw it.
+    ImGuiContext* labelContext = nullptr;
+    SDL_Texture* labelFont = nullptr; // that context's font atlas, uploaded on first use
     SDL_Texture* backdrop = nullptr;
     int backdropWidth = 0, backdropHeight = 0;
 
@@ -73,20 +74,17 @@ struct FramePainter::State {
 
 FramePainter::FramePainter(SDL_Renderer* renderer) : renderer_(renderer), state_(std::make_unique<State>()) {
     ImGuiContext* previous = ImGui::GetCurrentContext();
-    state_->backendContext = ImGui::CreateContext();
-    ImGui::SetCurrentContext(state_->backendContext);
+    state_->labelContext = ImGui::CreateContext();
+    ImGui::SetCurrentContext(state_->labelContext);
     ImGui::GetIO().IniFilename = nullptr; // labels open no window worth remembering
-    ImGui_ImplSDLRenderer_Init(renderer_);
     ImGui::SetCurrentContext(previous);
 }
 
 FramePainter::~FramePainter() {
     state_->dropBackdrop();
-    {
-        CurrentContext current(state_->backendContext);
-        ImGui_ImplSDLRenderer_Shutdown();
-    }
-    ImGui::DestroyContext(state_->backendContext);
+    if (state_->labelFont)
+        SDL_DestroyTexture(state_->labelFont);
+    ImGui::DestroyContext(state_->labelContext);
 }
 
 void FramePainter::setBackdrop(const Picture& picture) {
@@ -151,25 +149,7 @@ void FramePainter::paintGui(const GuiFrame& gui) {
     int atlasWidth = 0, atlasHeight = 0;
     gui.fonts->GetTexDataAsRGBA32(&atlas, &atlasWidth, &atlasHeight);
     SDL_Texture* font = atlas ? textureOf(renderer_, atlas, atlasWidth, atlasHeight) : nullptr;
-
-    CurrentContext current(state_->backendContext);
-    std::vector<ImDrawList*> lists;
-    for (int i = 0; i < gui.drawData->CmdListsCount; ++i) {
-        ImDrawList* list = gui.drawData->CmdLists[i]->CloneOutput();
-        for (ImDrawCmd& command : list->CmdBuffer) {
-            command.TextureId = command.TextureId == gui.fonts->TexID ? font : nullptr;
-            if (command.UserCallback && command.UserCallback != ImDrawCallback_ResetRenderState) {
-                command.UserCallback = nullptr;
-                command.ElemCount = 0;
-            }
-        }
-        lists.push_back(list);
-    }
-    ImDrawData data = *gui.drawData;
-    data.CmdLists = lists.data();
-    ImGui_ImplSDLRenderer_RenderDrawData(&data);
-    for (ImDrawList* list : lists)
-        IM_DELETE(list);
+    drawGuiData(renderer_, *gui.drawData, gui.fonts->TexID, font);
     if (font)
         SDL_DestroyTexture(font);
 }
@@ -184,10 +164,18 @@ void FramePainter::paintLabelled(const Picture& picture, const std::vector<TextL
         SDL_RenderCopy(renderer_, texture, nullptr, nullptr);
         SDL_DestroyTexture(texture);
     }
-    CurrentContext current(state_->backendContext);
+    CurrentContext current(state_->labelContext);
     ImGuiIO& io = ImGui::GetIO();
     io.DisplaySize = ImVec2(static_cast<float>(picture.width), static_cast<float>(picture.height));
-    ImGui_ImplSDLRenderer_NewFrame();
+    if (!state_->labelFont) {
+        unsigned char* atlas = nullptr;
+        int atlasWidth = 0, atlasHeight = 0;
+        io.Fonts->GetTexDataAsRGBA32(&atlas, &atlasWidth, &atlasHeight);
+        state_->labelFont = textureOf(renderer_, atlas, atlasWidth, atlasHeight);
+        if (!state_->labelFont)
+            throw sdlError("cannot make a texture of the label font");
+        io.Fonts->TexID = state_->labelFont;
+    }
     ImGui::NewFrame();
     ImDrawList* list = ImGui::GetForegroundDrawList();
     for (const TextLabel& label : labels) {
@@ -197,7 +185,7 @@ void FramePainter::paintLabelled(const Picture& picture, const std::vector<TextL
         list->AddText(nullptr, label.size, ImVec2(label.x, label.y), IM_COL32(255, 255, 255, 255), label.text.c_str());
     }
     ImGui::Render();
-    ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());
+    drawGuiData(renderer_, *ImGui::GetDrawData(), io.Fonts->TexID, state_->labelFont);
 }
 
 struct FrameRenderer::Sdl {

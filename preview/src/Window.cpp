@@ -14,6 +14,8 @@
 #include "SonyHid.h"
 #include "TempFolder.h"
 #include "WindowInput.h"
+#include "imgui.h"
+#include "imgui_impl_sdl.h"
 #include "vtxhost/Host.h"
 
 namespace vtxpreview {
@@ -106,10 +108,15 @@ struct PreviewWindow::Impl {
     bool mouseDown = false;
     int mouseX = 0, mouseY = 0;
     long long frames = 0;
+    bool guiBackend = false; // Dear ImGui's SDL2 backend runs on the host's context
 
     Impl(const WindowOptions& windowOptions, std::ostream& logTo) : options(windowOptions), log(logTo), sony(logTo) {}
 
     ~Impl() {
+        if (guiBackend) {
+            ImGui::SetCurrentContext(host->guiContext());
+            ImGui_ImplSDL2_Shutdown();
+        }
         host.reset(); // the plugin goes before the machine it reads
         painter.reset();
         for (SDL_GameController* pad : pads)
@@ -189,6 +196,30 @@ struct PreviewWindow::Impl {
             throw std::runtime_error("cannot load " + options.plugin.string() + ": " + error);
         if (!options.select.empty())
             host->executeCommand("vtx_skin " + vtxhost::quoteConsoleWord(options.select), false);
+        startGuiBackend();
+    }
+
+    // Dear ImGui's SDL2 backend on the host's context gives the menu what the
+    // game's own backend would beyond the host's keys and mouse: the mouse
+    // wheel, the clipboard and the mouse cursor's shape. The host goes on
+    // feeding the mouse position and the keys in the game's terms (virtual-key
+    // codes, game pixels), so the backend's key map is put back.
+    void startGuiBackend() {
+        ImGui::SetCurrentContext(host->guiContext());
+        ImGuiIO& io = ImGui::GetIO();
+        int keyMap[ImGuiKey_COUNT];
+        std::copy(std::begin(io.KeyMap), std::end(io.KeyMap), keyMap);
+        guiBackend = ImGui_ImplSDL2_InitForOpenGL(window, nullptr);
+        std::copy(std::begin(keyMap), std::end(keyMap), io.KeyMap);
+    }
+
+    void startGuiFrame() {
+        if (!guiBackend)
+            return;
+        ImGui::SetCurrentContext(host->guiContext());
+        ImGui_ImplSDL2_NewFrame(window);
+        // The game's picture is drawn at its own resolution, one pixel per pixel.
+        ImGui::GetIO().DisplayFramebufferScale = ImVec2(1, 1);
     }
 
     void openController(int joystickIndex) {
@@ -248,6 +279,12 @@ struct PreviewWindow::Impl {
             if (event.button.button == SDL_BUTTON_LEFT)
                 mouseDown = event.type == SDL_MOUSEBUTTONDOWN;
             moveMouse(event.button.x, event.button.y);
+            break;
+        case SDL_MOUSEWHEEL:
+            if (guiBackend) {
+                ImGui::SetCurrentContext(host->guiContext());
+                ImGui_ImplSDL2_ProcessEvent(&event);
+            }
             break;
         case SDL_CONTROLLERDEVICEADDED:
             openController(event.cdevice.which);
@@ -312,6 +349,7 @@ struct PreviewWindow::Impl {
         feedPads();
         host->setMouse(mouseX, mouseY, mouseDown);
         reloadChangedSkin();
+        startGuiFrame();
         host->frame();
         ++frames;
         present();

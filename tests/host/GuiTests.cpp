@@ -65,6 +65,23 @@ TEST_F(Gui, WidgetsOfThePluginsOwnImGuiAreRecordedWithLabelWindowAndPlace) {
     EXPECT_EQ(item("Press"), nullptr);
 }
 
+// Dear ImGui asserts at the end of a frame on a window or a push left open;
+// the host closes and pops what a plugin left, and the next frame is whole.
+TEST_F(Gui, WhatAPluginLeavesOpenIsClosedAtTheFramesEnd) {
+    host.executeCommand("fx_untidy 1");
+    host.frame();
+    ASSERT_EQ(logCount(host, "fx untidy"), 1);
+    ImGuiContext* context = host.guiContext();
+    ImGui::SetCurrentContext(context);
+    EXPECT_EQ(ImGui::GetStyle().Colors[ImGuiCol_Text].y, ImGui::GetStyle().Colors[ImGuiCol_Text].x)
+        << "the text colour is the style's own again, not the pushed red";
+    EXPECT_EQ(ImGui::GetStyle().Alpha, 1.0f);
+    host.executeCommand("fx_untidy 0");
+    host.frame();
+    EXPECT_NE(item("Press me"), nullptr);
+    EXPECT_NE(item("Row 0"), nullptr);
+}
+
 TEST_F(Gui, EachFrameRecordsOnlyItsOwnWidgets) {
     ASSERT_NE(item("Press me"), nullptr);
     host.executeCommand("closemenu fx_menu");

@@ -40,10 +40,12 @@ struct MenuFrame : ::testing::Test {
     // What a menu frame must leave behind: no pushed colour, style value or
     // item flag, no window left open, the global font scale as it was.
     void expectBalanced(const char* where) {
-        EXPECT_EQ(context->ColorStack.Size, 0) << where;
-        EXPECT_EQ(context->StyleVarStack.Size, 0) << where;
-        EXPECT_EQ(context->ItemFlagsStack.Size, 1) << where;
+        EXPECT_EQ(context->ColorModifiers.Size, 0) << where;
+        EXPECT_EQ(context->StyleModifiers.Size, 0) << where;
         EXPECT_EQ(context->CurrentWindowStack.Size, 1) << where; // the implicit "Debug" window
+        // Item flags are kept per window: the one drawn into after the menu has none pushed.
+        EXPECT_EQ(context->CurrentWindow->DC.ItemFlagsStack.Size, 0) << where;
+        EXPECT_EQ(context->CurrentWindow->DC.ItemFlags, ImGuiItemFlags_Default_) << where;
         EXPECT_EQ(context->IO.FontGlobalScale, 1.0f) << where;
     }
     void renderFrame(const char* where) {
