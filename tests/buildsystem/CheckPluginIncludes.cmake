@@ -37,6 +37,8 @@ foreach(i RANGE ${last})
     string(SUBSTRING "${response}" 1 -1 response)
     file(READ ${directory}/${response} text)
     string(REPLACE "\n" " " text "${text}")
+    # Folders in response files are quoted.
+    string(REPLACE "\"" "" text "${text}")
     string(APPEND command " ${text}")
   endforeach()
   string(REGEX MATCHALL "(^| )(-I|-isystem |-iquote |-idirafter |/I|-external:I)[^ ]+" flags "${command}")
