@@ -49,7 +49,11 @@ struct PluginInfo {
         BAKKESMOD_STANDARD_PLUGIN_STUFF, #classType, pluginName, pluginVersion, pluginType, getPlugin, deleteMe};      \
     }
 
-class BAKKESMOD_PLUGIN_EXPORT BakkesModPlugin {
+// The host's SDK marks this class BAKKESMOD_PLUGIN_EXPORT, which makes an
+// MSVC or mingw plugin DLL export its members, type information and vtable
+// beside the three symbols the host looks up. The stand-in leaves it unmarked
+// so that a plugin's library exports those three only.
+class BakkesModPlugin {
 public:
     std::shared_ptr<CVarManagerWrapper> cvarManager;
     std::shared_ptr<GameWrapper> gameWrapper;
