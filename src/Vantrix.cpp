@@ -8,8 +8,6 @@
 #include "core/PositionCommands.h"
 #include "core/SettingsFile.h"
 #include "core/Version.h"
-#include "input/CalibrationFile.h"
-#include "input/RawInputSink.h"
 #include "overlay/Skins.h"
 
 namespace {
@@ -21,8 +19,8 @@ BAKKESMOD_PLUGIN(Vantrix, "Vantrix", vtx::kVersion, PLUGINTYPE_FREEPLAY)
 
 void Vantrix::onLoad() {
     gameWrapper->HookEvent(kViewportTickEvent, [this](std::string eventName) { onViewportTick(eventName); });
-    vtx::createRawInputSink(); // keeps an existing sink
-    vtx::loadCalibration();
+    input.createSink(); // keeps an existing sink
+    input.loadCalibration();
 
     vtx::registerMenuCommand(*this);
     vtx::registerCvars(*cvarManager, vtx::kEarlyCvars);
@@ -79,7 +77,7 @@ void Vantrix::onUnload() {
     imagesLoaded = false;
     baseImage.reset();
     layerImages.clear();
-    vtx::destroyRawInputSink();
+    input.destroySink();
 }
 
 // Each load of a plugin object registers its own drawable, one second after

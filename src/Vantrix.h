@@ -11,6 +11,7 @@
 #include "bakkesmod/plugin/bakkesmodplugin.h"
 #include "bakkesmod/plugin/pluginwindow.h"
 #include "core/CvarHandles.h"
+#include "input/PadInput.h"
 #include "input/PadState.h"
 
 class Vantrix final : public BakkesMod::Plugin::BakkesModPlugin, public BakkesMod::Plugin::PluginWindow {
@@ -33,7 +34,7 @@ public:
     void onViewportTick(const std::string& eventName);
     // The canvas drawable, once per rendered frame.
     void renderOverlay(CanvasWrapper canvas);
-    // Fills `pad` from XInput or the Sony snapshot.
+    // Fills `pad` from the source `input` chooses.
     void pollPad();
     // The console variables the overlay reads, looked up on first use; each
     // read returns the variable's current value.
@@ -50,6 +51,7 @@ public:
     std::shared_ptr<ImageWrapper> baseImage;
     std::map<std::string, std::shared_ptr<ImageWrapper>> layerImages;
     vtx::PadState pad;
+    vtx::PadInput input;
     bool hotkeyWasDown = false;
     bool inReplay = false;
     bool inPostGame = false;

@@ -24,27 +24,27 @@ std::filesystem::path calibrationPath() {
     }
 }
 
-bool saveCalibration() {
+bool saveCalibration(const SonyCalibration& calibration) {
     try {
         const std::filesystem::path path = calibrationPath();
         if (path.empty())
             return false;
         // The previous file stays whole when the write fails.
-        return writeTextFile(path, formatCalibration(sonyCalibration)).ok();
+        return writeTextFile(path, formatCalibration(calibration)).ok();
     } catch (...) {
         // Nothing written is the whole failure; the record in memory stays.
         return false;
     }
 }
 
-void loadCalibration() {
+void loadCalibration(SonyCalibration& calibration) {
     try {
         const std::filesystem::path path = calibrationPath();
         if (path.empty())
             return;
         // A file that is missing or cannot be read gives the built-in default.
         std::string text;
-        sonyCalibration = readTextFile(path, text).ok() ? parseCalibration(text) : defaultCalibration();
+        calibration = readTextFile(path, text).ok() ? parseCalibration(text) : defaultCalibration();
     } catch (...) {
         // Out of memory while reading: the record in force stays.
     }

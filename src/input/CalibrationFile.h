@@ -1,7 +1,9 @@
 #pragma once
 // sony_calibration.ini in the user's Roaming folder: where it lives, and
-// moving the process-wide calibration record to and from it.
+// moving a calibration record to and from it.
 #include <filesystem>
+
+#include "input/SonyCalibration.h"
 
 namespace vtx {
 
@@ -12,10 +14,10 @@ std::filesystem::path calibrationPath();
 
 // Writes the record; false, with the previous file left whole, when there is
 // no path or the file cannot be written.
-bool saveCalibration();
+bool saveCalibration(const SonyCalibration& calibration);
 
 // Reads the record from the file. No path: the record stays as it is. No
 // file: the built-in default is installed (and not written).
-void loadCalibration();
+void loadCalibration(SonyCalibration& calibration);
 
 } // namespace vtx

@@ -26,8 +26,6 @@ const std::array<BindItem, 16> kBindItems = {{
     {16, "R1", "R1", BindKind::Bumper},
 }};
 
-BindState bindState;
-
 namespace {
 
 constexpr std::uint8_t kHatNeutral = 8;

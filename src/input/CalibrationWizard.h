@@ -60,9 +60,6 @@ struct BindState {
     std::uint8_t candDpadValue = 8;
 };
 
-// The one bind of the process; it outlives the tab and the menu.
-extern BindState bindState;
-
 void endBind(BindState& bind);
 void startBind(BindState& bind, int item, std::uint64_t now);
 void beginNoiseFilter(BindState& bind, const Report& report, std::uint64_t now);

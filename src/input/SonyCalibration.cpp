@@ -2,9 +2,6 @@
 
 namespace vtx {
 
-// The member initialisers are the cleared values, so this is constant-initialised.
-SonyCalibration sonyCalibration;
-
 SonyCalibration clearedCalibration() { return SonyCalibration{}; }
 
 SonyCalibration defaultCalibration() {
@@ -55,10 +52,10 @@ bool calibrationComplete(const SonyCalibration& c, std::size_t length) {
     return dpad && analog && buttons;
 }
 
-void revalidateCalibration(std::size_t length) {
-    const bool complete = calibrationComplete(sonyCalibration, length);
-    sonyCalibration.enabled = complete;
-    sonyCalibration.valid = complete;
+void revalidateCalibration(SonyCalibration& calibration, std::size_t length) {
+    const bool complete = calibrationComplete(calibration, length);
+    calibration.enabled = complete;
+    calibration.valid = complete;
 }
 
 } // namespace vtx

@@ -54,9 +54,6 @@ SonyCalibration defaultCalibration();
 // What a key absent from an existing file (or with an unreadable value) gives.
 SonyCalibration missingKeyCalibration();
 
-// The one record of the process.
-extern SonyCalibration sonyCalibration;
-
 // True when `index` addresses a byte of a report of `length` bytes.
 inline bool byteUsable(std::int32_t index, std::size_t length) {
     return index >= 0 && static_cast<std::size_t>(index) < length;
@@ -68,8 +65,8 @@ inline bool buttonUsable(std::int32_t index, std::uint8_t mask, std::size_t leng
 // Every binding the decoder needs lies within a report of `length` bytes
 // (Options is not needed).
 bool calibrationComplete(const SonyCalibration& calibration, std::size_t length);
-// Switches the process-wide record on when it is complete for reports of
-// `length` bytes and off when it is not.
-void revalidateCalibration(std::size_t length);
+// Switches the record on when it is complete for reports of `length` bytes
+// and off when it is not.
+void revalidateCalibration(SonyCalibration& calibration, std::size_t length);
 
 } // namespace vtx

@@ -1,7 +1,5 @@
 #include "input/SonyDecode.h"
 
-#include "platform/Platform.h"
-
 namespace vtx {
 namespace {
 
@@ -162,13 +160,13 @@ bool isOwnCalibration(const SonyCalibration& calibration, std::size_t length) {
            !(calibration == builtIn);
 }
 
-bool decodeSonyReport(const std::uint8_t* report, std::size_t length, RawPadSnapshot& out, std::uint16_t product) {
+bool decodeSonyReport(const std::uint8_t* report, std::size_t length, const SonyCalibration& calibration,
+                      std::uint16_t product, std::uint64_t now, RawPadSnapshot& out) {
     if (report == nullptr || length < minSonyReportLength)
         return false;
-    const std::uint64_t now = platform::tickCount64();
     // A calibration the user made with the wizard reads every pad, as it always has.
-    if (isOwnCalibration(sonyCalibration, length)) {
-        decodeCalibrated(sonyCalibration, report, length, now, out);
+    if (isOwnCalibration(calibration, length)) {
+        decodeCalibrated(calibration, report, length, now, out);
         return true;
     }
     SonyPadState pad;
@@ -181,8 +179,8 @@ bool decodeSonyReport(const std::uint8_t* report, std::size_t length, RawPadSnap
     case KnownLayout::notCovered:
         break;
     }
-    if (sonyCalibration.enabled && sonyCalibration.valid) {
-        decodeCalibrated(sonyCalibration, report, length, now, out);
+    if (calibration.enabled && calibration.valid) {
+        decodeCalibrated(calibration, report, length, now, out);
         return true;
     }
     return decodeHeuristic(report, length, now, out);

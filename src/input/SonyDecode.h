@@ -33,12 +33,11 @@ RawPadSnapshot snapshotFromLayout(const SonyPadState& pad, std::uint64_t nowMs);
 bool isOwnCalibration(const SonyCalibration& calibration, std::size_t length);
 
 // The decoder the sink runs on every report of a Sony device of `product`:
-// the process-wide calibration when it is the user's own; else the product's
-// known layout for this report; else the calibration when it is enabled and
-// valid, else the search. Stamps the snapshot with the tick count. False for a
-// null or short report, one that fails to decode, and a known report that
-// carries no pad.
-bool decodeSonyReport(const std::uint8_t* report, std::size_t length, RawPadSnapshot& out,
-                      std::uint16_t product = unknownProduct);
+// `calibration` when it is the user's own; else the product's known layout
+// for this report; else `calibration` when it is enabled and valid, else the
+// search. Stamps the snapshot with `nowMs`. False for a null or short report,
+// one that fails to decode, and a known report that carries no pad.
+bool decodeSonyReport(const std::uint8_t* report, std::size_t length, const SonyCalibration& calibration,
+                      std::uint16_t product, std::uint64_t nowMs, RawPadSnapshot& out);
 
 } // namespace vtx

@@ -1,13 +1,15 @@
 // The Calibration tab: the Sony pad's bindings, row by row, and the running
 // bind of the wizard. The wizard's decisions are in input/CalibrationWizard;
 // this file only draws them and hands it the latest report and the clock.
+// Each frame works on copies of the calibration record and the latest report
+// and hands the record back at the end.
 #include <iterator>
 
 #include <imgui.h>
 
-#include "input/CalibrationFile.h"
+#include "Vantrix.h"
 #include "input/CalibrationWizard.h"
-#include "input/RawInputSink.h"
+#include "input/PadInput.h"
 #include "input/SonyCalibration.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
@@ -32,50 +34,60 @@ void drawIntro() {
                        "automatically.");
 }
 
-void drawRecordButtons() {
+// One drawn frame's view of the input: the record it edits, the running bind.
+struct TabFrame {
+    PadInput& input;
+    SonyCalibration& calibration;
+    BindState& bind;
+};
+
+void drawRecordButtons(const TabFrame& tab) {
     if (ImGui::Button("Clear / Disable")) {
-        sonyCalibration = clearedCalibration();
-        endBind(bindState);
+        tab.calibration = clearedCalibration();
+        endBind(tab.bind);
     }
     ImGui::SameLine();
-    if (ImGui::Button("Save calibration"))
-        saveCalibration();
+    if (ImGui::Button("Save calibration")) {
+        tab.input.setCalibration(tab.calibration);
+        tab.input.saveCalibration();
+    }
     ImGui::SameLine();
     if (ImGui::Button("Reset to Default")) {
-        sonyCalibration = defaultCalibration();
-        saveCalibration();
-        endBind(bindState);
+        tab.calibration = defaultCalibration();
+        tab.input.setCalibration(tab.calibration);
+        tab.input.saveCalibration();
+        endBind(tab.bind);
     }
 }
 
-void drawStatus() {
-    ImGui::TextDisabled("Status: %s", sonyCalibration.enabled && sonyCalibration.valid ? "ENABLED" : "DISABLED");
+void drawStatus(const SonyCalibration& calibration) {
+    ImGui::TextDisabled("Status: %s", calibration.enabled && calibration.valid ? "ENABLED" : "DISABLED");
     dimText("Bind order: D-Pad -> Triggers -> Sticks -> Face -> Bumpers");
     ImGui::TextDisabled("(we ignore gyro/touch by scanning only first %d bytes)", static_cast<int>(kScanLimit));
     ImGui::Separator();
 }
 
-void drawRow(const BindItem& item, std::size_t reportLength) {
+void drawRow(const TabFrame& tab, const BindItem& item, std::size_t reportLength) {
     ImGui::TextUnformatted(item.rowLabel);
     ImGui::SameLine(kBindingColumn);
-    dimText(bindingText(item.item, sonyCalibration, reportLength).c_str());
+    dimText(bindingText(item.item, tab.calibration, reportLength).c_str());
     ImGui::SameLine(kButtonColumn);
-    const bool busy = bindState.active;
+    const bool busy = tab.bind.active;
     if (busy)
         beginDisabledLook();
     const std::string button = std::string("Bind##") + item.rowLabel;
     if (ImGui::Button(button.c_str()) && !busy)
-        startBind(bindState, item.item, platform::tickCount64());
+        startBind(tab.bind, item.item, platform::tickCount64());
     if (busy)
         endDisabledLook();
 }
 
-void drawRows(std::size_t reportLength) {
+void drawRows(const TabFrame& tab, std::size_t reportLength) {
     // Groups: D-pad, triggers, sticks, face buttons, bumpers.
     const int groupEnds[] = {4, 6, 10, 14, 16};
     std::size_t next = 0;
     for (const BindItem& item : kBindItems) {
-        drawRow(item, reportLength);
+        drawRow(tab, item, reportLength);
         if (next < std::size(groupEnds) && item.item == groupEnds[next]) {
             ++next;
             if (next < std::size(groupEnds))
@@ -87,87 +99,92 @@ void drawRows(std::size_t reportLength) {
 
 int remainingMs(std::uint64_t until, std::uint64_t now) { return until > now ? static_cast<int>(until - now) : 0; }
 
-bool cancelButton() {
+bool cancelButton(BindState& bind) {
     if (!ImGui::Button("Cancel binding"))
         return false;
-    endBind(bindState);
+    endBind(bind);
     return true;
 }
 
-void drawDetect(const Report& report, std::uint64_t now) {
+void drawDetect(const TabFrame& tab, const Report& report, std::uint64_t now) {
     dimText("Press/hold the input now (then release and press again to confirm).");
     ImGui::TextUnformatted("Don't touch the touchpad or click sticks.");
-    if (stepDetect(bindState, report, sonyCalibration, now) == StepResult::Detected) {
+    if (stepDetect(tab.bind, report, tab.calibration, now) == StepResult::Detected) {
         // The frame that completes the detection shows the full count.
-        const int shown = bindState.phase == BindPhase::Release ? kHitsNeeded : bindState.hits;
+        const int shown = tab.bind.phase == BindPhase::Release ? kHitsNeeded : tab.bind.hits;
         ImGui::TextDisabled("Detected... (%d/%d)", shown, kHitsNeeded);
     }
 }
 
-void drawRelease(const Report& report, std::uint64_t now) {
+void drawRelease(BindState& bind, const Report& report, std::uint64_t now) {
     dimText("Release to neutral to confirm...");
-    if (stepRelease(bindState, report, now) == StepResult::TimedOut)
+    if (stepRelease(bind, report, now) == StepResult::TimedOut)
         dimText("Timed out - try again.");
 }
 
-void drawConfirm(const Report& report, std::uint64_t now) {
+void drawConfirm(const TabFrame& tab, const Report& report, std::uint64_t now) {
     dimText("Press the SAME input again to confirm...");
-    if (stepConfirm(bindState, report, sonyCalibration, now) == StepResult::TimedOut)
+    if (stepConfirm(tab.bind, report, tab.calibration, now) == StepResult::TimedOut)
         dimText("Timed out - try again.");
 }
 
-void drawBindBlock(const Report& report) {
+void drawBindBlock(const TabFrame& tab, const Report& report) {
+    BindState& bind = tab.bind;
     const std::uint64_t now = platform::tickCount64();
-    advanceBindTimers(bindState, report, now);
-    const BindItem* item = findBindItem(bindState.item);
+    advanceBindTimers(bind, report, now);
+    const BindItem* item = findBindItem(bind.item);
     ImGui::Text("Binding: %s", item ? item->bindingName : "");
-    switch (bindState.phase) {
+    switch (bind.phase) {
     case BindPhase::Countdown:
-        ImGui::TextDisabled("Ready in %d ms...", remainingMs(bindState.readyAt, now));
-        cancelButton();
+        ImGui::TextDisabled("Ready in %d ms...", remainingMs(bind.readyAt, now));
+        cancelButton(bind);
         return;
     case BindPhase::NoiseFilter:
-        ImGui::TextDisabled("Hands off... filtering noisy bytes (%d ms)", remainingMs(bindState.noiseEndsAt, now));
-        cancelButton();
+        ImGui::TextDisabled("Hands off... filtering noisy bytes (%d ms)", remainingMs(bind.noiseEndsAt, now));
+        cancelButton(bind);
         return;
     default:
         break;
     }
     ImGui::SameLine();
-    if (cancelButton())
+    if (cancelButton(bind))
         return;
-    if (bindState.phase == BindPhase::Detect)
-        drawDetect(report, now);
-    else if (bindState.phase == BindPhase::Release)
-        drawRelease(report, now);
+    if (bind.phase == BindPhase::Detect)
+        drawDetect(tab, report, now);
+    else if (bind.phase == BindPhase::Release)
+        drawRelease(bind, report, now);
     else
-        drawConfirm(report, now);
+        drawConfirm(tab, report, now);
 }
 } // namespace
 
-void drawCalibrationTab() {
+void drawCalibrationTab(Vantrix& plugin) {
     drawIntro();
-    if (lastReport.empty()) {
+    PadInput& input = plugin.input;
+    Report report;
+    if (!input.copyLastReport(report)) {
         dimText("Waiting for a PS4/PS5 RawInput report...");
         dimText("Tip: move a stick in-game once so the report stream starts.");
         return;
     }
-    const Report& report = lastReport;
+    SonyCalibration calibration = input.calibration();
+    const TabFrame tab{input, calibration, input.bind()};
     ImGui::TextDisabled("Report bytes: %d", static_cast<int>(report.size()));
     ImGui::Spacing();
-    drawRecordButtons();
+    drawRecordButtons(tab);
     ImGui::Spacing();
-    drawStatus();
-    drawRows(report.size());
-    if (bindState.active) {
-        drawBindBlock(report);
+    drawStatus(calibration);
+    drawRows(tab, report.size());
+    if (tab.bind.active) {
+        drawBindBlock(tab, report);
         if (!bindScrolledIntoView)
             ImGui::SetScrollHereY(1.0f);
         bindScrolledIntoView = true;
     } else {
         bindScrolledIntoView = false;
     }
-    revalidateCalibration(report.size());
+    revalidateCalibration(calibration, report.size());
+    input.setCalibration(calibration);
 }
 
 } // namespace vtx

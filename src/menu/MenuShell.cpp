@@ -117,7 +117,7 @@ void drawSelectedTab(Vantrix& plugin, bool overlayEnabled) {
         drawInputTab(plugin);
         break;
     case kTabCalibration:
-        drawCalibrationTab();
+        drawCalibrationTab(plugin);
         break;
     case kTabSkins:
         drawSkinsTab(plugin);

@@ -11,7 +11,7 @@ namespace vtx {
 void drawGeneralTab(Vantrix& plugin, bool overlayEnabled);
 void drawPositionTab(Vantrix& plugin);
 void drawInputTab(Vantrix& plugin);
-void drawCalibrationTab();
+void drawCalibrationTab(Vantrix& plugin);
 void drawSkinsTab(Vantrix& plugin);
 void drawSettingsTab(Vantrix& plugin);
 void drawPatreonTab(Vantrix& plugin);

@@ -4,8 +4,7 @@
 
 #include "Reports.h"
 #include "SonyVectors.h"
-#include "input/PollPad.h"
-#include "input/RawInputSink.h"
+#include "input/PadInput.h"
 #include "input/SonyDecode.h"
 #include "vtxhost/VirtualDevices.h"
 
@@ -47,29 +46,28 @@ void decodeKnownLayout(benchmark::State& state) {
 }
 BENCHMARK(decodeKnownLayout)->Args({0x09CC, 0})->Args({0x09CC, 1})->Args({0x0CE6, 0})->ArgNames({"product", "bt"});
 
-// The whole per-report path the sink runs: the process-wide calibration and
-// the clock, as decodeSonyReport reads them. With the built-in calibration and
+// The whole per-report decode the sink runs. With the built-in calibration and
 // a known product the known layout reads the report; a user's own calibration
 // (here the built-in one with Options bound) or an unknown product takes the older paths.
 void decodeSonyReport64(benchmark::State& state) {
     const auto report = vtxtest::hexReport(vtxtest::dualSenseCircleLeft);
     const auto product = static_cast<std::uint16_t>(state.range(1));
+    vtx::SonyCalibration calibration;
     switch (state.range(0)) {
     case 0:
-        vtx::sonyCalibration = vtx::clearedCalibration();
+        calibration = vtx::clearedCalibration();
         break;
     case 1:
-        vtx::sonyCalibration = vtx::defaultCalibration();
+        calibration = vtx::defaultCalibration();
         break;
     default:
-        vtx::sonyCalibration = vtx::defaultCalibration();
-        vtx::sonyCalibration.options_byte = 9;
-        vtx::sonyCalibration.options_mask = 0x20;
+        calibration = vtx::defaultCalibration();
+        calibration.options_byte = 9;
+        calibration.options_mask = 0x20;
     }
     vtx::RawPadSnapshot out;
     for (auto _ : state)
-        benchmark::DoNotOptimize(vtx::decodeSonyReport(report.data(), report.size(), out, product));
-    vtx::sonyCalibration = vtx::clearedCalibration();
+        benchmark::DoNotOptimize(vtx::decodeSonyReport(report.data(), report.size(), calibration, product, 1, out));
 }
 BENCHMARK(decodeSonyReport64)
     ->Args({1, 0x0CE6})
@@ -82,8 +80,9 @@ void pumpAndPollEightReports(benchmark::State& state) {
     auto& devices = vtxhost::devices();
     devices.setDeviceName(
         7, R"(\\?\HID#VID_054C&PID_0CE6&MI_03#8&2a1b3c4d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030})");
-    vtx::sonyCalibration = vtx::defaultCalibration();
-    vtx::createRawInputSink();
+    vtx::PadInput input;
+    input.setCalibration(vtx::defaultCalibration());
+    input.createSink();
     const auto report = vtxtest::hexReport(vtxtest::dualSenseCircleLeft);
     vtx::PadState pad;
     for (auto _ : state) {
@@ -91,10 +90,9 @@ void pumpAndPollEightReports(benchmark::State& state) {
         for (int i = 0; i < 8; ++i)
             devices.postHid({7, static_cast<std::uint32_t>(report.size()), 1, report});
         state.ResumeTiming();
-        vtx::pollPadState(pad, -1, 0.9f);
+        input.poll(pad, -1, 0.9f);
         benchmark::DoNotOptimize(pad);
     }
-    vtx::destroyRawInputSink();
 }
 BENCHMARK(pumpAndPollEightReports);
 

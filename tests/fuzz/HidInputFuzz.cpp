@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "input/RawInputSink.h"
 #include "input/SonyCalibration.h"
@@ -113,9 +114,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     (void)named;
 
-    vtx::sonyCalibration = calibrationFrom(data + 1, (data[0] & 2) != 0);
-    vtx::latestSonySnapshot = {};
-    vtx::lastReport.clear();
+    vtx::SonyCalibration calibration = calibrationFrom(data + 1, (data[0] & 2) != 0);
+    vtx::SonySource source;
 
     const std::uint32_t reportSize = data[35] | (data[36] << 8);
     std::uint32_t reportCount = data[37];
@@ -129,18 +129,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::uint8_t* body = static_cast<std::uint8_t*>(std::malloc(available ? available : 1));
     std::memcpy(body, data + headerSize, available);
     const std::uintptr_t device = (data[0] & 1) ? 1 + ((data[0] >> 2) & 7) : nonSony;
-    vtx::handleHidInput({device, reportSize, reportCount, body});
+    source.handleHidInput({device, reportSize, reportCount, body}, calibration, 1000);
     if (reportCount > 0)
         checkKnownLayout(body, reportSize);
     std::free(body);
 
-    const vtx::RawPadSnapshot& s = vtx::latestSonySnapshot;
+    const vtx::RawPadSnapshot s = source.selectedSnapshot();
+    std::vector<std::uint8_t> lastReport;
+    source.copyLastReport(lastReport);
     if (s.valid) {
         const float stick = 128 / 127.0f;
         check(inRange(s.lx, -stick, stick) && inRange(s.ly, -stick, stick) && inRange(s.rx, -stick, stick) &&
               inRange(s.ry, -stick, stick) && inRange(s.lt, 0, 1) && inRange(s.rt, 0, 1));
-        check(vtx::lastReport.size() == reportSize);
+        check(s.timestampMs == 1000 && lastReport.size() == reportSize);
     }
-    vtx::revalidateCalibration(vtx::lastReport.size());
+    vtx::revalidateCalibration(calibration, lastReport.size());
     return 0;
 }

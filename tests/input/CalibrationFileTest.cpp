@@ -22,37 +22,34 @@ protected:
         fs::remove_all(roaming);
         fs::create_directories(roaming);
         vtxhost::devices().roamingFolder = roaming;
-        sonyCalibration = vtxtest::unusualCalibration();
     }
-    void TearDown() override {
-        vtxhost::devices().roamingFolder.clear();
-        sonyCalibration = clearedCalibration();
-    }
+    void TearDown() override { vtxhost::devices().roamingFolder.clear(); }
     fs::path file() const { return roaming / "bakkesmod/bakkesmod/data/Vantrix/sony_calibration.ini"; }
     fs::path roaming;
+    SonyCalibration record = vtxtest::unusualCalibration();
 };
 
 } // namespace
 
 TEST_F(CalibrationFileTest, NoFileGivesTheDefaultThenSaveAndLoadRoundTrip) {
-    loadCalibration();
-    EXPECT_EQ(sonyCalibration, defaultCalibration());
+    loadCalibration(record);
+    EXPECT_EQ(record, defaultCalibration());
     EXPECT_FALSE(fs::exists(file())); // nothing written
-    sonyCalibration = vtxtest::unusualCalibration();
-    saveCalibration();
-    sonyCalibration = clearedCalibration();
-    loadCalibration();
-    EXPECT_EQ(sonyCalibration, vtxtest::unusualCalibration());
+    record = vtxtest::unusualCalibration();
+    saveCalibration(record);
+    record = clearedCalibration();
+    loadCalibration(record);
+    EXPECT_EQ(record, vtxtest::unusualCalibration());
 }
 
 TEST_F(CalibrationFileTest, CrLfFileWithMissingKeys) {
     fs::create_directories(file().parent_path());
     std::ofstream(file(), std::ios::binary) << "enabled=1\r\nlx_byte=3\r\nsquare_mask=300 \r\n";
-    loadCalibration();
-    EXPECT_TRUE(sonyCalibration.valid);
-    EXPECT_EQ(sonyCalibration.lx_byte, 3);
-    EXPECT_EQ(sonyCalibration.square_mask, 44);
-    EXPECT_EQ(sonyCalibration.cross_byte, -1);
+    loadCalibration(record);
+    EXPECT_TRUE(record.valid);
+    EXPECT_EQ(record.lx_byte, 3);
+    EXPECT_EQ(record.square_mask, 44);
+    EXPECT_EQ(record.cross_byte, -1);
 }
 
 TEST_F(CalibrationFileTest, NoRoamingFolderOrNoWayToCreateTheFolder) {
@@ -60,9 +57,9 @@ TEST_F(CalibrationFileTest, NoRoamingFolderOrNoWayToCreateTheFolder) {
     for (bool withRoaming : {false, true}) {
         vtxhost::devices().roamingFolder = withRoaming ? roaming : fs::path();
         EXPECT_TRUE(calibrationPath().empty());
-        loadCalibration();
-        saveCalibration();
-        EXPECT_EQ(sonyCalibration, vtxtest::unusualCalibration());
+        loadCalibration(record);
+        saveCalibration(record);
+        EXPECT_EQ(record, vtxtest::unusualCalibration());
     }
 }
 
@@ -77,8 +74,8 @@ std::string fileText(const fs::path& path) {
 
 TEST_F(CalibrationFileTest, SavedFilesWordForWord) {
     // "Reset to Default" writes the built-in DualSense USB mapping.
-    sonyCalibration = defaultCalibration();
-    saveCalibration();
+    record = defaultCalibration();
+    saveCalibration(record);
     EXPECT_EQ(fileText(file()), vtxtest::defaultCalibrationFile);
 
     // A wizard's DualShock 4 Bluetooth calibration, switched off, with a
@@ -117,8 +114,8 @@ TEST_F(CalibrationFileTest, SavedFilesWordForWord) {
     c.ry_invert = true;
     c.lt_byte = 23;
     c.rt_byte = -1;
-    sonyCalibration = c;
-    saveCalibration();
+    record = c;
+    saveCalibration(record);
     EXPECT_EQ(fileText(file()), "enabled=0\n"
                                 "valid=1\n"
                                 "square_byte=11\n"

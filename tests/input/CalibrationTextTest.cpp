@@ -42,15 +42,14 @@ TEST(CalibrationText, KeysAndLines) {
 }
 
 TEST(RevalidateCalibration, FollowsTheReportLength) {
-    sonyCalibration = defaultCalibration();
-    sonyCalibration.dpad_byte = 40;
-    sonyCalibration.options_byte = 100; // not needed
-    revalidateCalibration(40);
-    EXPECT_FALSE(sonyCalibration.enabled || sonyCalibration.valid);
-    revalidateCalibration(41);
-    EXPECT_TRUE(sonyCalibration.enabled && sonyCalibration.valid);
-    sonyCalibration.dpad_shift = 2;
-    revalidateCalibration(64);
-    EXPECT_FALSE(sonyCalibration.enabled);
-    sonyCalibration = clearedCalibration();
+    SonyCalibration c = defaultCalibration();
+    c.dpad_byte = 40;
+    c.options_byte = 100; // not needed
+    revalidateCalibration(c, 40);
+    EXPECT_FALSE(c.enabled || c.valid);
+    revalidateCalibration(c, 41);
+    EXPECT_TRUE(c.enabled && c.valid);
+    c.dpad_shift = 2;
+    revalidateCalibration(c, 64);
+    EXPECT_FALSE(c.enabled);
 }

@@ -1,11 +1,11 @@
-// How one WM_INPUT with a batch of reports reaches lastReport and
-// latestSonySnapshot, and what the device cache remembers.
+// How one WM_INPUT with a batch of reports reaches a device's state, which
+// Sony pad the overlay follows when several report, and what is remembered
+// about each device.
 #include <gtest/gtest.h>
 
 #include "Reports.h"
 #include "SonyVectors.h"
-#include "input/RawInputSink.h"
-#include "input/SonyCalibration.h"
+#include "input/PadInput.h"
 #include "vtxhost/VirtualDevices.h"
 
 using namespace vtx;
@@ -13,31 +13,47 @@ using vtxtest::hexReport;
 
 namespace {
 
-constexpr std::uintptr_t sonyBt = 0x101, xbox = 0x102, adapter = 0x103;
+constexpr std::uintptr_t sonyBt = 0x101, xbox = 0x102, adapter = 0x103, ds4Usb = 0x104, dualSenseUsb = 0x105;
+
+// DualShock 4 over USB holding Cross (V1 of the notes with bit 0x20 of the
+// hat byte), and the notes' idle DualSense over USB (V11).
+std::vector<std::uint8_t> ds4Cross() {
+    auto r = hexReport(vtxtest::vectors::v1);
+    r[5] = 0x28;
+    return r;
+}
 
 class SinkTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        lastReport.clear();
-        latestSonySnapshot = {};
-        sonyCalibration = clearedCalibration(); // the search, so DS4 reports decode
-        vtxhost::devices().setDeviceName(
-            sonyBt, R"(\\?\HID#{00001124-0000-1000-8000-00805f9b34fb}_VID&0002054c_PID&0ce6#8&56468dc&4&0000)");
-        vtxhost::devices().setDeviceName(xbox, R"(\\?\HID#VID_045E&PID_02FF&IG_00#7&2a1b3c4d&0&0000)");
-        vtxhost::devices().setDeviceName(adapter, "");
-        vtxhost::devices().setDeviceIds(adapter, {0x054C, 0x0BA0});
-        createRawInputSink();
+        input.setCalibration(clearedCalibration()); // the search, so DS4 reports of unknown pads decode
+        auto& d = vtxhost::devices();
+        d.setDeviceName(sonyBt,
+                        R"(\\?\HID#{00001124-0000-1000-8000-00805f9b34fb}_VID&0002054c_PID&0ce6#8&56468dc&4&0000)");
+        d.setDeviceName(xbox, R"(\\?\HID#VID_045E&PID_02FF&IG_00#7&2a1b3c4d&0&0000)");
+        d.setDeviceName(adapter, "");
+        d.setDeviceIds(adapter, {0x054C, 0x0BA0});
+        d.setDeviceName(ds4Usb, R"(\\?\HID#VID_054C&PID_09CC&MI_03#7&1f882a25&0&0000)");
+        d.setDeviceName(dualSenseUsb, R"(\\?\HID#VID_054C&PID_0CE6&MI_03#8&2a1b3c4d&0&0000)");
     }
-    void TearDown() override { destroyRawInputSink(); }
 
-    // One WM_INPUT with the reports back to back.
-    static void deliver(std::uintptr_t device, const std::vector<std::vector<std::uint8_t>>& reports) {
+    // One WM_INPUT with the reports back to back, at tick count `now`.
+    void deliver(std::uintptr_t device, const std::vector<std::vector<std::uint8_t>>& reports) {
         std::vector<std::uint8_t> bytes;
         for (const auto& r : reports)
             bytes.insert(bytes.end(), r.begin(), r.end());
-        handleHidInput({device, static_cast<std::uint32_t>(reports[0].size()),
-                        static_cast<std::uint32_t>(reports.size()), bytes.data()});
+        input.handleHidInput({device, static_cast<std::uint32_t>(reports[0].size()),
+                              static_cast<std::uint32_t>(reports.size()), bytes.data()},
+                             now);
     }
+    std::vector<std::uint8_t> lastReport() const {
+        std::vector<std::uint8_t> r;
+        input.copyLastReport(r);
+        return r;
+    }
+
+    PadInput input;
+    std::uint64_t now = 10'000;
 };
 
 } // namespace
@@ -48,56 +64,157 @@ TEST_F(SinkTest, BatchShowsTheNewestReportThatDecodes) {
     auto noPad = l1r3;
     noPad[31] |= 0x04; // the adapter has lost its pad
     deliver(adapter, {l1r3, idle, noPad});
-    EXPECT_EQ(lastReport, noPad); // the newest report, for the wizard
-    EXPECT_TRUE(latestSonySnapshot.valid);
-    EXPECT_FALSE(latestSonySnapshot.lb); // idle, not the older L1 + R3
+    EXPECT_EQ(lastReport(), noPad); // the newest report, for the wizard
+    EXPECT_TRUE(input.sonySnapshot().valid);
+    EXPECT_FALSE(input.sonySnapshot().lb); // idle, not the older L1 + R3
+    EXPECT_EQ(input.sonySnapshot().timestampMs, now);
 
-    latestSonySnapshot = {};
     deliver(adapter, {idle, l1r3});
-    EXPECT_TRUE(latestSonySnapshot.lb && latestSonySnapshot.r3);
+    EXPECT_TRUE(input.sonySnapshot().lb && input.sonySnapshot().r3);
+}
 
+TEST_F(SinkTest, AReportThatDoesNotDecodeIsKeptForTheWizardWhileNoPadIsFollowed) {
+    std::vector<std::uint8_t> none{1, 2};
+    EXPECT_FALSE(input.copyLastReport(none));
+    EXPECT_TRUE(none.empty());
     deliver(sonyBt, {hexReport("01 80 80 80 80 88 02 00 00")}); // 9 bytes: kept, not decoded
-    EXPECT_EQ(lastReport.size(), 9u);
-    EXPECT_TRUE(latestSonySnapshot.lb);
+    EXPECT_EQ(lastReport().size(), 9u);
+    EXPECT_FALSE(input.sonySnapshot().valid);
 }
 
 TEST_F(SinkTest, ProductFromTheDeviceInformationElseTheName) {
     // The built-in calibration is in force, as on a fresh install: only the
     // product tells a DualShock 4 (hat 8 at byte 5) from a DualSense (L2 at byte 5).
-    sonyCalibration = defaultCalibration();
+    input.setCalibration(defaultCalibration());
     deliver(adapter, {hexReport(vtxtest::vectors::v1)});
-    EXPECT_TRUE(latestSonySnapshot.valid);
-    EXPECT_FALSE(latestSonySnapshot.dpadUp);
-    EXPECT_EQ(sonyDevice(adapter).product, 0x0BA0);
-    EXPECT_EQ(sonyDevice(sonyBt).product, 0x0CE6); // from "PID&0ce6"
+    EXPECT_TRUE(input.sonySnapshot().valid);
+    EXPECT_FALSE(input.sonySnapshot().dpadUp);
+    EXPECT_EQ(input.sonyDevice(adapter).product, 0x0BA0);
+    EXPECT_EQ(input.sonyDevice(sonyBt).product, 0x0CE6); // from "PID&0ce6"
 
     // What a device is stays as first found until the sink goes.
     vtxhost::devices().setDeviceIds(adapter, {0x045E, 0x02FF});
-    EXPECT_EQ(sonyDevice(adapter).product, 0x0BA0);
-    destroyRawInputSink();
-    createRawInputSink();
-    EXPECT_FALSE(isSonyDevice(adapter));
+    EXPECT_EQ(input.sonyDevice(adapter).product, 0x0BA0);
+    input.createSink();
+    input.destroySink();
+    EXPECT_FALSE(input.sonyDevice(adapter).sony);
 }
 
 TEST_F(SinkTest, NonSonyDevicesChangeNothing) {
     deliver(xbox, {hexReport(vtxtest::ds4UsbHat3)});
-    EXPECT_TRUE(lastReport.empty());
-    EXPECT_FALSE(latestSonySnapshot.valid);
+    EXPECT_TRUE(lastReport().empty());
+    EXPECT_FALSE(input.sonySnapshot().valid);
 }
 
 TEST_F(SinkTest, VerdictsLastUntilTheSinkIsDestroyed) {
-    EXPECT_FALSE(isSonyDevice(0x999)); // no name yet
+    EXPECT_FALSE(input.sonyDevice(0x999).sony); // no name yet
     vtxhost::devices().setDeviceName(0x999, R"(\\?\HID#VID_054C&PID_0CE6)");
-    EXPECT_FALSE(isSonyDevice(0x999));
+    EXPECT_FALSE(input.sonyDevice(0x999).sony);
+    input.createSink();
     const int created = vtxhost::devices().sinksCreated();
-    createRawInputSink(); // a sink exists: no second one
+    input.createSink(); // a sink exists: no second one
+    PadInput other;
+    other.createSink();
     EXPECT_EQ(vtxhost::devices().sinksCreated(), created);
+    other.destroySink(); // not its sink
+    EXPECT_TRUE(vtxhost::devices().sinkExists());
 
-    latestSonySnapshot.valid = true;
-    lastReport = {1, 2, 3};
-    destroyRawInputSink();
+    deliver(dualSenseUsb, {hexReport(vtxtest::dualSenseCircleLeft)});
+    ASSERT_TRUE(input.sonySnapshot().valid);
+    input.destroySink();
     EXPECT_FALSE(vtxhost::devices().sinkExists());
-    EXPECT_FALSE(latestSonySnapshot.valid);
-    EXPECT_EQ(lastReport.size(), 3u); // kept for the wizard
-    EXPECT_TRUE(isSonyDevice(0x999));
+    EXPECT_FALSE(input.sonySnapshot().valid);
+    EXPECT_EQ(lastReport(), hexReport(vtxtest::dualSenseCircleLeft)); // kept for the wizard
+    EXPECT_TRUE(input.sonyDevice(0x999).sony);
+}
+
+TEST_F(SinkTest, TheSinkReachesOnlyTheObjectThatCreatedItAndNotOnceItIsGone) {
+    auto& d = vtxhost::devices();
+    const auto report = hexReport(vtxtest::dualSenseCircleLeft);
+    {
+        PadInput owner;
+        owner.createSink();
+        d.postHid({dualSenseUsb, static_cast<std::uint32_t>(report.size()), 1, report});
+        PadState pad;
+        input.poll(pad, -1, 0); // another object pumps: the report still goes to the owner
+        EXPECT_FALSE(input.sonySnapshot().valid);
+        EXPECT_TRUE(owner.sonySnapshot().b);
+    } // the owner takes its sink with it
+    EXPECT_FALSE(d.sinkExists());
+    input.createSink();
+    d.postHid({dualSenseUsb, static_cast<std::uint32_t>(report.size()), 1, report});
+    PadState pad;
+    input.poll(pad, -1, 0);
+    EXPECT_TRUE(pad.b);
+}
+
+// Two Sony pads reporting at once: the one last used is followed.
+TEST_F(SinkTest, AnIdlePadNeverTakesOverFromThePadInUse) {
+    const auto idle = hexReport(vtxtest::vectors::v11);
+    for (int frame = 0; frame < 6; ++frame) {
+        // Either order within a frame: the idle DualSense never hides Cross.
+        if (frame % 2 == 0) {
+            deliver(ds4Usb, {ds4Cross()});
+            deliver(dualSenseUsb, {idle});
+        } else {
+            deliver(dualSenseUsb, {idle});
+            deliver(ds4Usb, {ds4Cross()});
+        }
+        now += 16;
+        EXPECT_TRUE(input.sonySnapshot().a) << frame;
+        EXPECT_EQ(lastReport(), ds4Cross()) << frame; // the wizard watches the same pad
+    }
+    // Pressing R1 on the DualSense makes it the pad in use; the DS4 still
+    // holding Cross does not take it back.
+    deliver(dualSenseUsb, {hexReport(vtxtest::vectors::v13)});
+    deliver(ds4Usb, {ds4Cross()});
+    EXPECT_TRUE(input.sonySnapshot().rb);
+    EXPECT_FALSE(input.sonySnapshot().a);
+    // Letting go is use too: the DualSense stays followed, now released.
+    deliver(dualSenseUsb, {idle});
+    deliver(ds4Usb, {ds4Cross()});
+    EXPECT_EQ(input.sonySnapshot().rb || input.sonySnapshot().a, false);
+}
+
+TEST_F(SinkTest, APadThatStopsReportingHandsOverToOneThatStillDoes) {
+    const auto idle = hexReport(vtxtest::vectors::v11);
+    deliver(ds4Usb, {ds4Cross()});
+    deliver(dualSenseUsb, {idle});
+    EXPECT_TRUE(input.sonySnapshot().a);
+    now += 500; // the DS4's decode is exactly 500 ms old: still fresh
+    deliver(dualSenseUsb, {idle});
+    EXPECT_TRUE(input.sonySnapshot().a);
+    now += 1; // 501 ms: the DS4 is gone, the idle DualSense is what is there
+    deliver(dualSenseUsb, {idle});
+    EXPECT_TRUE(input.sonySnapshot().valid);
+    EXPECT_FALSE(input.sonySnapshot().a);
+    EXPECT_EQ(input.sonySnapshot().timestampMs, now);
+}
+
+TEST(PadUse, ButtonsAlwaysAxesAndTriggersBeyondTheDeadzone) {
+    const RawPadSnapshot rest;
+    RawPadSnapshot s;
+    EXPECT_FALSE(padUsed(rest, s));
+    for (bool RawPadSnapshot::*button :
+         {&RawPadSnapshot::a, &RawPadSnapshot::b, &RawPadSnapshot::x, &RawPadSnapshot::y, &RawPadSnapshot::dpadUp,
+          &RawPadSnapshot::dpadDown, &RawPadSnapshot::dpadLeft, &RawPadSnapshot::dpadRight, &RawPadSnapshot::lb,
+          &RawPadSnapshot::rb, &RawPadSnapshot::l3, &RawPadSnapshot::r3}) {
+        s = {};
+        s.*button = true;
+        EXPECT_TRUE(padUsed(rest, s));
+        EXPECT_TRUE(padUsed(s, rest)); // a release is use as well
+    }
+    for (float RawPadSnapshot::*axis : {&RawPadSnapshot::lt, &RawPadSnapshot::rt, &RawPadSnapshot::lx,
+                                        &RawPadSnapshot::ly, &RawPadSnapshot::rx, &RawPadSnapshot::ry}) {
+        s = {};
+        s.*axis = 12 / 127.0f; // a resting stick's jitter is a few counts: not use
+        EXPECT_FALSE(padUsed(rest, s));
+        s.*axis = -14 / 127.0f;
+        EXPECT_TRUE(padUsed(rest, s));
+    }
+    // Timestamps and validity are not the pad's state.
+    s = {};
+    s.timestampMs = 99;
+    s.valid = true;
+    EXPECT_FALSE(padUsed(rest, s));
 }

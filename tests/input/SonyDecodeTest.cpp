@@ -5,7 +5,6 @@
 #include "Reports.h"
 #include "SonyVectors.h"
 #include "input/SonyDecode.h"
-#include "platform/Platform.h"
 
 using namespace vtx;
 using vtxtest::hexReport;
@@ -108,22 +107,21 @@ TEST(CalibratedDecode, AxisExtremesInversionDiagonalsAndBindingsOutsideTheReport
 TEST(DecodeSonyReport, FollowsTheCalibrationAndRefusesShortReports) {
     auto r = hexReport(vtxtest::dualSenseIdle);
     RawPadSnapshot s;
-    sonyCalibration = defaultCalibration();
-    const std::uint64_t before = platform::tickCount64();
-    ASSERT_TRUE(decodeSonyReport(r.data(), r.size(), s));
-    EXPECT_TRUE(s.timestampMs >= before && s.timestampMs <= platform::tickCount64());
+    SonyCalibration c = defaultCalibration();
+    ASSERT_TRUE(decodeSonyReport(r.data(), r.size(), c, unknownProduct, 1234, s));
+    EXPECT_EQ(s.timestampMs, 1234u); // the clock it was given
     EXPECT_FALSE(s.dpadUp);
-    sonyCalibration.valid = false; // the search reads byte 5 (L2 at 0) as hat up
-    ASSERT_TRUE(decodeSonyReport(r.data(), r.size(), s));
+    c.valid = false; // the search reads byte 5 (L2 at 0) as hat up
+    ASSERT_TRUE(decodeSonyReport(r.data(), r.size(), c, unknownProduct, 1234, s));
     EXPECT_TRUE(s.dpadUp);
 
-    sonyCalibration = defaultCalibration();
+    c = defaultCalibration();
     RawPadSnapshot untouched;
     const auto shortDs4 = hexReport(vtxtest::vectors::v10);
-    EXPECT_FALSE(decodeSonyReport(shortDs4.data(), 9, untouched, 0x05C4));
-    EXPECT_FALSE(decodeSonyReport(r.data(), 9, untouched) || decodeSonyReport(nullptr, 64, untouched));
+    EXPECT_FALSE(decodeSonyReport(shortDs4.data(), 9, c, 0x05C4, 1, untouched));
+    EXPECT_FALSE(decodeSonyReport(r.data(), 9, c, unknownProduct, 1, untouched) ||
+                 decodeSonyReport(nullptr, 64, c, unknownProduct, 1, untouched));
     EXPECT_FALSE(untouched.valid);
-    sonyCalibration = clearedCalibration();
 }
 
 TEST(LayoutSnapshot, HatDirectionsSticksAndTriggers) {
@@ -168,13 +166,11 @@ namespace {
 // Decodes as the sink does, under the calibration given.
 RawPadSnapshot sinkDecode(const SonyCalibration& calibration, std::uint16_t product, const std::string& hex,
                           std::size_t padTo = 0, bool* decoded = nullptr) {
-    sonyCalibration = calibration;
     const auto r = hexReport(hex, padTo);
     RawPadSnapshot s;
-    const bool ok = decodeSonyReport(r.data(), r.size(), s, product);
+    const bool ok = decodeSonyReport(r.data(), r.size(), calibration, product, 7, s);
     if (decoded)
         *decoded = ok;
-    sonyCalibration = clearedCalibration();
     return s;
 }
 

@@ -1,0 +1,93 @@
+#include "input/PadInput.h"
+
+#include "input/CalibrationFile.h"
+#include "input/PadConvert.h"
+
+namespace vtx {
+namespace {
+
+// The platform's window procedure calls a plain function and has no object to
+// hand it, so the object whose sink it is can only be found here: set when
+// that object creates the sink, cleared when it destroys it. The one mutable
+// process-wide variable of the input code.
+PadInput* sinkOwner = nullptr;
+
+void onHidInput(const platform::HidInput& input) {
+    if (sinkOwner != nullptr)
+        sinkOwner->handleHidInput(input, platform::tickCount64());
+}
+
+} // namespace
+
+int XInputSource::poll(int padSetting) {
+    const auto query = [this](unsigned index) {
+        XInputPad& pad = pads_[index];
+        pad.gamepad = {};
+        pad.connected = platform::xinputGetState(index, pad.gamepad);
+        return pad.connected;
+    };
+    // Compared as unsigned, so -1 and every other value outside 0-3 scan all four.
+    const auto fixed = static_cast<unsigned>(padSetting);
+    if (fixed <= 3)
+        return query(fixed) ? static_cast<int>(fixed) : -1;
+    for (unsigned index = 0; index <= 3; ++index) {
+        if (query(index))
+            return static_cast<int>(index);
+    }
+    return -1;
+}
+
+PadSource choosePadSource(bool xinputConnected, const RawPadSnapshot& sony, std::uint64_t nowMs) {
+    if (xinputConnected)
+        return PadSource::xinput;
+    return sonySnapshotFresh(sony, nowMs) ? PadSource::sony : PadSource::none;
+}
+
+PadInput::~PadInput() { destroySink(); }
+
+void PadInput::createSink() {
+    if (platform::rawInputSinkExists())
+        return;
+    sinkOwner = this;
+    platform::createRawInputSink(&onHidInput);
+}
+
+void PadInput::destroySink() {
+    if (sinkOwner != this)
+        return;
+    platform::destroyRawInputSink();
+    sinkOwner = nullptr;
+    sony_.forgetDevices();
+}
+
+void PadInput::handleHidInput(const platform::HidInput& input, std::uint64_t nowMs) {
+    sony_.handleHidInput(input, calibration_, nowMs);
+}
+
+void PadInput::poll(PadState& pad, int padSetting, float smoothing) {
+    // Reports that arrived since the last frame are decoded before they are read.
+    if (platform::rawInputSinkExists())
+        platform::pumpRawInputSink();
+
+    const int index = xinput_.poll(padSetting);
+    const RawPadSnapshot sony = sony_.selectedSnapshot();
+    switch (choosePadSource(index >= 0, sony, platform::tickCount64())) {
+    case PadSource::xinput:
+        padFromXInput(xinput_.pad(static_cast<unsigned>(index)).gamepad, pad);
+        break;
+    case PadSource::sony:
+        padFromSony(sony, pad);
+        break;
+    case PadSource::none:
+        // No source: the drawn sticks snap to centre, without easing.
+        pad = PadState{};
+        return;
+    }
+    smoothSticks(pad, effectiveSmoothing(smoothing));
+}
+
+void PadInput::loadCalibration() { vtx::loadCalibration(calibration_); }
+
+bool PadInput::saveCalibration() const { return vtx::saveCalibration(calibration_); }
+
+} // namespace vtx
