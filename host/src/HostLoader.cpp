@@ -47,7 +47,8 @@ bool HostImpl::load(const std::filesystem::path& path, std::string* error) {
     loaded->deleteMe = deleteMe;
     loaded->owner = nextOwner_++;
     loaded->className = info->className ? info->className : "";
-    loaded->type = typeid(*loaded->plugin);
+    const BakkesModPlugin& object = *loaded->plugin;
+    loaded->type = typeid(object); // the plugin's own class, as the host names it
     liveOwners_.push_back(loaded->owner);
 
     BakkesModPlugin& plugin = *loaded->plugin;
