@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Vantrix.h"
+#include "core/Catalogue.h"
 #include "core/Log.h"
 #include "core/PositionCommands.h"
 #include "core/ResetAll.h"
@@ -17,9 +18,9 @@ using Args = std::vector<std::string>;
 
 void resetPosition(Vantrix& plugin) {
     CVarManagerWrapper& cvars = *plugin.cvarManager;
-    cvars.getCvar("vtx_x").setValue(20.0f);
-    cvars.getCvar("vtx_y").setValue(980.0f);
-    cvars.getCvar("vtx_scale").setValue(1.0f);
+    for (const CvarSpec* spec : {&cvar::kX, &cvar::kY, &cvar::kScale}) {
+        getCvar(cvars, *spec).setValue(defaultFloat(*spec));
+    }
     logLine(plugin.cvarManager, "reset position to defaults");
 }
 
@@ -30,7 +31,7 @@ void saveHostConfiguration(Vantrix& plugin) {
 }
 
 void toggleOverlay(Vantrix& plugin) {
-    CVarWrapper enabled = plugin.cvarManager->getCvar("vtx_enabled");
+    CVarWrapper enabled = getCvar(*plugin.cvarManager, cvar::kEnabled);
     enabled.setValue(enabled.getIntValue() == 0 ? 1 : 0);
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Vantrix.h"
+#include "core/Catalogue.h"
 #include "core/Log.h"
 #include "core/PositionFile.h"
 #include "platform/Platform.h"
@@ -22,7 +23,7 @@ bool moved(const OverlayPosition& now, const OverlayPosition& saved) {
 
 void autosaveStep(Vantrix& plugin, PositionAutosaveMemory& memory) {
     CVarManagerWrapper& cvars = *plugin.cvarManager;
-    if (cvars.getCvar("vtx_autosave").getIntValue() == 0) {
+    if (getCvar(cvars, cvar::kAutosave).getIntValue() == 0) {
         return;
     }
     const std::int64_t now = platform::steadyNowNs();
@@ -30,8 +31,8 @@ void autosaveStep(Vantrix& plugin, PositionAutosaveMemory& memory) {
         memory.started = true;
         memory.lastSaveNs = now;
     }
-    const OverlayPosition position{cvars.getCvar("vtx_x").getFloatValue(), cvars.getCvar("vtx_y").getFloatValue(),
-                                   cvars.getCvar("vtx_scale").getFloatValue()};
+    const OverlayPosition position{getCvar(cvars, cvar::kX).getFloatValue(), getCvar(cvars, cvar::kY).getFloatValue(),
+                                   getCvar(cvars, cvar::kScale).getFloatValue()};
     if (!moved(position, memory.lastSaved) || now - memory.lastSaveNs < kSpacingNs) {
         return;
     }

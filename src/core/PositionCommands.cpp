@@ -1,6 +1,7 @@
 #include "core/PositionCommands.h"
 
 #include "Vantrix.h"
+#include "core/Catalogue.h"
 #include "core/Log.h"
 #include "core/PositionFile.h"
 
@@ -12,14 +13,14 @@ namespace {
 constexpr float kOffscreenX = -200.0f;
 
 OverlayPosition consolePosition(CVarManagerWrapper& cvars) {
-    return {cvars.getCvar("vtx_x").getFloatValue(), cvars.getCvar("vtx_y").getFloatValue(),
-            cvars.getCvar("vtx_scale").getFloatValue()};
+    return {getCvar(cvars, cvar::kX).getFloatValue(), getCvar(cvars, cvar::kY).getFloatValue(),
+            getCvar(cvars, cvar::kScale).getFloatValue()};
 }
 
 void setConsolePosition(CVarManagerWrapper& cvars, const OverlayPosition& position) {
-    cvars.getCvar("vtx_x").setValue(position.x);
-    cvars.getCvar("vtx_y").setValue(position.y);
-    cvars.getCvar("vtx_scale").setValue(position.scale);
+    getCvar(cvars, cvar::kX).setValue(position.x);
+    getCvar(cvars, cvar::kY).setValue(position.y);
+    getCvar(cvars, cvar::kScale).setValue(position.scale);
 }
 
 FileResult noGame() { return FileResult{FileResult::Status::Failed, "the host gave no game wrapper"}; }
@@ -61,7 +62,7 @@ void loadPosition(Vantrix& plugin) {
 }
 
 void loadSavedPositionAtStart(Vantrix& plugin) {
-    if (plugin.cvarManager->getCvar("vtx_load_saved").getIntValue() == 0) {
+    if (getCvar(*plugin.cvarManager, cvar::kLoadSaved).getIntValue() == 0) {
         return;
     }
     try {

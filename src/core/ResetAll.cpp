@@ -12,14 +12,6 @@ namespace vtx {
 
 namespace {
 
-std::string_view resetValue(const ResetEntry& entry) {
-    if (!entry.value.empty()) {
-        return entry.value;
-    }
-    const CvarSpec* spec = findCvarSpec(entry.name);
-    return spec ? spec->defaultValue : std::string_view();
-}
-
 template <class Number> Number numberFrom(std::string_view text) {
     Number value{};
     std::from_chars(text.data(), text.data() + text.size(), value);
@@ -27,8 +19,8 @@ template <class Number> Number numberFrom(std::string_view text) {
 }
 
 void reset(CVarManagerWrapper& cvars, const ResetEntry& entry) {
-    CVarWrapper cvar = cvars.getCvar(std::string(entry.name));
-    const std::string_view value = resetValue(entry);
+    CVarWrapper cvar = getCvar(cvars, *entry.spec);
+    const std::string_view value = entry.value;
     switch (entry.as) {
     case ResetAs::Int:
         cvar.setValue(numberFrom<int>(value));
@@ -38,6 +30,8 @@ void reset(CVarManagerWrapper& cvars, const ResetEntry& entry) {
         break;
     case ResetAs::Text:
         cvar.setValue(std::string(value));
+        break;
+    case ResetAs::None:
         break;
     }
 }

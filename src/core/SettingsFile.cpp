@@ -18,9 +18,8 @@ bool settingsLoading = false;
 
 namespace {
 
-constexpr std::string_view kFontScaleCvar = "vtx_ui_font_scale";
-// The menu always starts at this font scale, whatever a file says.
-constexpr std::string_view kFontScaleOnLoad = "1.25";
+// The menu always starts at its default font scale, whatever a file says.
+constexpr const CvarSpec& kFontScale = cvar::kUiFontScale;
 
 // Clears settingsLoading however loadSettings ends.
 struct LoadingScope {
@@ -32,10 +31,10 @@ struct LoadingScope {
 
 std::string settingsText(CVarManagerWrapper& cvars) {
     std::string text;
-    for (std::string_view key : kSettingsFileKeys) {
-        CVarWrapper cvar = cvars.getCvar(std::string(key));
+    for (const CvarSpec* key : kSettingsFile) {
+        CVarWrapper cvar = getCvar(cvars, *key);
         if (cvar) {
-            text += keyValueLine(key, cvar.getStringValue());
+            text += keyValueLine(key->name, cvar.getStringValue());
         }
     }
     return text;
@@ -47,7 +46,7 @@ void applySettings(CVarManagerWrapper& cvars, std::string_view text) {
         if (!cvar) {
             continue;
         }
-        cvar.setValue(std::string(line.key == kFontScaleCvar ? kFontScaleOnLoad : line.value));
+        cvar.setValue(std::string(line.key == kFontScale.name ? kFontScale.defaultValue : line.value));
     }
 }
 
@@ -131,8 +130,8 @@ void autosaveSettings(const std::shared_ptr<GameWrapper>& game, const std::share
 void attachSettingsAutosave(Vantrix& plugin) {
     settingsReady = false;
     Vantrix* self = &plugin;
-    for (std::string_view key : kSettingsFileKeys) {
-        CVarWrapper cvar = plugin.cvarManager->getCvar(std::string(key));
+    for (const CvarSpec* key : kSettingsFile) {
+        CVarWrapper cvar = getCvar(*plugin.cvarManager, *key);
         if (cvar) {
             cvar.addOnValueChanged(
                 [self](std::string, CVarWrapper) { autosaveSettings(self->gameWrapper, self->cvarManager); });
@@ -141,7 +140,7 @@ void attachSettingsAutosave(Vantrix& plugin) {
 }
 
 void scheduleStartupSettingsLoad(Vantrix& plugin) {
-    if (plugin.cvarManager->getCvar("vtx_load_saved_settings").getIntValue() == 0) {
+    if (getCvar(*plugin.cvarManager, cvar::kLoadSavedSettings).getIntValue() == 0) {
         return;
     }
     Vantrix* self = &plugin;

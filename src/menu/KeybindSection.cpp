@@ -3,6 +3,7 @@
 #include <imgui.h>
 
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
+#include "core/Catalogue.h"
 #include "menu/KeyAssign.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
@@ -14,9 +15,9 @@ namespace {
 std::uint16_t readKey(int virtualKey) { return platform::asyncKeyState(virtualKey); }
 
 void writeBinding(CVarManagerWrapper& cvars, const HotkeyBinding& binding) {
-    cvars.getCvar("vtx_hotkey_vk").setValue(binding.vk);
-    cvars.getCvar("vtx_hotkey_mod1").setValue(binding.mod1);
-    cvars.getCvar("vtx_hotkey_mod2").setValue(binding.mod2);
+    getCvar(cvars, cvar::kHotkeyVk).setValue(binding.vk);
+    getCvar(cvars, cvar::kHotkeyMod1).setValue(binding.mod1);
+    getCvar(cvars, cvar::kHotkeyMod2).setValue(binding.mod2);
 }
 
 // The binding read at the start of the frame, so a new one shows from the next frame.
@@ -59,9 +60,9 @@ void drawKeybindSection(std::shared_ptr<CVarManagerWrapper> cvarManager) {
     ImGui::Separator();
     ImGui::TextUnformatted("Overlay Visibility Toggle Keybind");
     ImGui::TextUnformatted("Set a hotkey to show/hide the overlay. (Menu is always F9)");
-    const HotkeyBinding shown{cvars.getCvar("vtx_hotkey_vk").getIntValue(),
-                              cvars.getCvar("vtx_hotkey_mod1").getIntValue(),
-                              cvars.getCvar("vtx_hotkey_mod2").getIntValue()};
+    const HotkeyBinding shown{getCvar(cvars, cvar::kHotkeyVk).getIntValue(),
+                              getCvar(cvars, cvar::kHotkeyMod1).getIntValue(),
+                              getCvar(cvars, cvar::kHotkeyMod2).getIntValue()};
 
     ImGui::PushStyleVar(ImGuiStyleVar_FrameRounding, 6.0f);
     if (!keyAssign.active) {

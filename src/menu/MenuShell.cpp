@@ -6,6 +6,7 @@
 #include <imgui.h>
 
 #include "Vantrix.h"
+#include "core/Catalogue.h"
 #include "menu/GoldEgg.h"
 #include "menu/MenuState.h"
 #include "menu/SettingValue.h"
@@ -33,10 +34,9 @@ struct MenuColours {
 };
 
 MenuColours readColours(CVarManagerWrapper& cvars) {
-    return MenuColours{
-        ImVec4(readClamped(cvars, "vtx_ui_accent_r", 0.0f, 1.0f), readClamped(cvars, "vtx_ui_accent_g", 0.0f, 1.0f),
-               readClamped(cvars, "vtx_ui_accent_b", 0.0f, 1.0f), readClamped(cvars, "vtx_ui_accent_a", 0.0f, 1.0f)),
-        readClamped(cvars, "vtx_ui_menu_alpha", 0.30f, 1.00f)};
+    return MenuColours{ImVec4(readClamped(cvars, cvar::kUiAccentR), readClamped(cvars, cvar::kUiAccentG),
+                              readClamped(cvars, cvar::kUiAccentB), readClamped(cvars, cvar::kUiAccentA)),
+                       readClamped(cvars, cvar::kUiMenuAlpha)};
 }
 
 void askToClose(Vantrix& plugin) {
@@ -140,7 +140,7 @@ void drawContent(Vantrix& plugin, const ImVec4& vivid) {
     const bool accentText = selectedTab != kTabPatreon;
     if (accentText)
         ImGui::PushStyleColor(ImGuiCol_Text, ImVec4(vivid.x, vivid.y, vivid.z, 1.0f));
-    const bool overlayEnabled = plugin.cvarManager->getCvar("vtx_enabled").getBoolValue();
+    const bool overlayEnabled = getCvar(*plugin.cvarManager, cvar::kEnabled).getBoolValue();
     drawSelectedTab(plugin, overlayEnabled);
     if (accentText)
         ImGui::PopStyleColor();
@@ -179,7 +179,7 @@ void drawMenu(Vantrix& plugin) {
         return;
     }
     if (!fontScaleForced) {
-        plugin.cvarManager->getCvar("vtx_ui_font_scale").setValue("1.25");
+        getCvar(*plugin.cvarManager, cvar::kUiFontScale).setValue(std::string(cvar::kUiFontScale.defaultValue));
         fontScaleForced = true;
     }
     io.FontGlobalScale = kMenuFontScale;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
+#include "core/Catalogue.h"
 
 namespace vtx {
 
@@ -12,13 +13,13 @@ std::optional<float> settingToStore(float edited, float lo, float hi) {
     return clampSetting(edited, lo, hi);
 }
 
-float readClamped(CVarManagerWrapper& cvars, const std::string& name, float lo, float hi) {
-    return clampSetting(cvars.getCvar(name).getFloatValue(), lo, hi);
+float readClamped(CVarManagerWrapper& cvars, const CvarSpec& var) {
+    return clampSetting(getCvar(cvars, var).getFloatValue(), var.menu.clampMin, var.menu.clampMax);
 }
 
-void storeClamped(CVarManagerWrapper& cvars, const std::string& name, float edited, float lo, float hi) {
-    if (const std::optional<float> value = settingToStore(edited, lo, hi))
-        cvars.getCvar(name).setValue(*value);
+void storeClamped(CVarManagerWrapper& cvars, const CvarSpec& var, float edited) {
+    if (const std::optional<float> value = settingToStore(edited, var.menu.clampMin, var.menu.clampMax))
+        getCvar(cvars, var).setValue(*value);
 }
 
 } // namespace vtx

@@ -3,7 +3,6 @@
 // Whatever a field or slider produces (a huge number, an infinity, NaN) the
 // variable only ever receives a number inside its range, or nothing.
 #include <optional>
-#include <string>
 
 #include "core/Clamp.h"
 
@@ -11,13 +10,15 @@ class CVarManagerWrapper;
 
 namespace vtx {
 
+struct CvarSpec;
+
 // The value to store for an edit: clamped into the range, or none for NaN
 // (the value in force stays).
 std::optional<float> settingToStore(float edited, float lo, float hi);
 
-// The variable as a float, clamped into the range (the variable is not written).
-float readClamped(CVarManagerWrapper& cvars, const std::string& name, float lo, float hi);
+// The variable as a float, clamped into its menu clamp (the variable is not written).
+float readClamped(CVarManagerWrapper& cvars, const CvarSpec& var);
 // Writes an edit through the float form when settingToStore allows it.
-void storeClamped(CVarManagerWrapper& cvars, const std::string& name, float edited, float lo, float hi);
+void storeClamped(CVarManagerWrapper& cvars, const CvarSpec& var, float edited);
 
 } // namespace vtx

@@ -2,6 +2,7 @@
 #include <imgui.h>
 
 #include "Vantrix.h"
+#include "core/Catalogue.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
 
@@ -10,9 +11,9 @@ namespace vtx {
 void drawGeneralTab(Vantrix& plugin, bool overlayEnabled) {
     CVarManagerWrapper& cvars = *plugin.cvarManager;
     if (ImGui::Checkbox("Enable overlay", &overlayEnabled))
-        cvars.getCvar("vtx_enabled").setValue(overlayEnabled ? 1 : 0);
-    switchCheckbox(cvars, "Hide during goal replays", "vtx_hide_replays");
-    switchCheckbox(cvars, "Hide in menus", "vtx_hide_in_menus");
+        getCvar(cvars, cvar::kEnabled).setValue(overlayEnabled ? 1 : 0);
+    switchCheckbox(cvars, "Hide during goal replays", cvar::kHideReplays);
+    switchCheckbox(cvars, "Hide in menus", cvar::kHideInMenus);
     drawKeybindSection(plugin.cvarManager);
 }
 

@@ -2,6 +2,7 @@
 #include <imgui.h>
 
 #include "Vantrix.h"
+#include "core/Catalogue.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
 
@@ -9,11 +10,11 @@ namespace vtx {
 
 namespace {
 constexpr SliderRow kRows[] = {
-    {"vtx_deadzone", "Deadzone", 0.0f, 0.95f, "%.2f", "##vtx_deadzone_in", 0.0f, 0.95f},
-    {"vtx_stick_smooth", "Stick smoothing", 0.0f, 1.0f, "%.2f", "##vtx_stick_smooth_in", 0.0f, 1.0f},
-    {"vtx_stick_range", "Stick range", 0.0f, 100.0f, "%.0f", "##stick_range_exact", 0.0f, 100.0f},
+    {&cvar::kDeadzone, "Deadzone", "%.2f", "##vtx_deadzone_in"},
+    {&cvar::kStickSmooth, "Stick smoothing", "%.2f", "##vtx_stick_smooth_in"},
+    {&cvar::kStickRange, "Stick range", "%.0f", "##stick_range_exact"},
 };
-constexpr TextDefault kDefaults[] = {{"vtx_deadzone", "0.12"}, {"vtx_stick_range", "18"}, {"vtx_stick_smooth", "0.90"}};
+constexpr const CvarSpec* kDefaults[] = {&cvar::kDeadzone, &cvar::kStickRange, &cvar::kStickSmooth};
 } // namespace
 
 void drawInputTab(Vantrix& plugin) {

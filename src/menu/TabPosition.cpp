@@ -2,19 +2,19 @@
 #include <imgui.h>
 
 #include "Vantrix.h"
+#include "core/Catalogue.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
 
 namespace vtx {
 
 namespace {
-// The scale field accepts values down to 0.05, below the slider's lower end.
 constexpr SliderRow kRows[] = {
-    {"vtx_x", "X", 0.0f, 4000.0f, "%.0f", "##x_exact", 0.0f, 4000.0f},
-    {"vtx_y", "Y", 0.0f, 2000.0f, "%.0f", "##y_exact", 0.0f, 2000.0f},
-    {"vtx_scale", "Scale", 0.1f, 5.0f, "%.2f", "##scale_exact", 0.05f, 5.0f},
+    {&cvar::kX, "X", "%.0f", "##x_exact"},
+    {&cvar::kY, "Y", "%.0f", "##y_exact"},
+    {&cvar::kScale, "Scale", "%.2f", "##scale_exact"},
 };
-constexpr TextDefault kDefaults[] = {{"vtx_scale", "1.0"}, {"vtx_x", "20"}, {"vtx_y", "980"}};
+constexpr const CvarSpec* kDefaults[] = {&cvar::kScale, &cvar::kX, &cvar::kY};
 } // namespace
 
 void drawPositionTab(Vantrix& plugin) {

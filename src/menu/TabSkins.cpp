@@ -2,6 +2,7 @@
 #include <imgui.h>
 
 #include "Vantrix.h"
+#include "core/Catalogue.h"
 #include "core/Log.h"
 #include "menu/SkinsFolder.h"
 #include "menu/Tabs.h"
@@ -12,7 +13,7 @@ namespace vtx {
 
 namespace {
 void skinCombo(Vantrix& plugin) {
-    CVarWrapper skin = plugin.cvarManager->getCvar("vtx_skin");
+    CVarWrapper skin = getCvar(*plugin.cvarManager, cvar::kSkin);
     std::string preview = skin.getStringValue();
     if (preview.empty() && !plugin.skinNames.empty())
         preview = plugin.skinNames.front();

@@ -4,6 +4,7 @@
 #include <imgui_internal.h>
 
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
+#include "core/Catalogue.h"
 #include "menu/SettingValue.h"
 
 namespace vtx {
@@ -68,28 +69,28 @@ void keyChip(const char* label) {
 
 void dimText(const char* text) { ImGui::TextDisabled("%s", text); }
 
-void switchCheckbox(CVarManagerWrapper& cvars, const char* label, const std::string& name) {
-    bool on = cvars.getCvar(name).getBoolValue();
+void switchCheckbox(CVarManagerWrapper& cvars, const char* label, const CvarSpec& var) {
+    bool on = getCvar(cvars, var).getBoolValue();
     if (ImGui::Checkbox(label, &on))
-        cvars.getCvar(name).setValue(on ? 1 : 0);
+        getCvar(cvars, var).setValue(on ? 1 : 0);
 }
 
 void sliderRow(CVarManagerWrapper& cvars, const SliderRow& row) {
     // Shown as stored; clamping happens only when the user edits.
-    float value = cvars.getCvar(row.name).getFloatValue();
-    bool changed = ImGui::SliderFloat(row.label, &value, row.sliderMin, row.sliderMax, row.format);
+    float value = getCvar(cvars, *row.var).getFloatValue();
+    bool changed = ImGui::SliderFloat(row.label, &value, row.var->menu.sliderMin, row.var->menu.sliderMax, row.format);
     ImGui::SameLine();
     ImGui::SetNextItemWidth(120);
     changed |= ImGui::InputFloat(row.fieldId, &value, 0.0f, 0.0f, row.format, ImGuiInputTextFlags_CharsScientific);
     if (changed)
-        storeClamped(cvars, row.name, value, row.clampMin, row.clampMax);
+        storeClamped(cvars, *row.var, value);
 }
 
-void resetButton(CVarManagerWrapper& cvars, const char* label, std::span<const TextDefault> defaults) {
+void resetButton(CVarManagerWrapper& cvars, const char* label, std::span<const CvarSpec* const> vars) {
     if (!ImGui::Button(label))
         return;
-    for (const TextDefault& value : defaults)
-        cvars.getCvar(value.name).setValue(value.text);
+    for (const CvarSpec* var : vars)
+        getCvar(cvars, *var).setValue(std::string(var->defaultValue));
 }
 
 void beginDisabledLook() {

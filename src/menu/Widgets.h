@@ -7,6 +7,8 @@ class CVarManagerWrapper;
 
 namespace vtx {
 
+struct CvarSpec;
+
 // A full-width tab button of the sidebar, its label drawn faux-bold in the
 // sidebar's text colour. True when clicked this frame.
 bool sidebarTab(const char* label, bool selected);
@@ -21,27 +23,20 @@ void keyChip(const char* label);
 void dimText(const char* text);
 
 // A checkbox that shows an integer switch and writes 0 or 1 when clicked.
-void switchCheckbox(CVarManagerWrapper& cvars, const char* label, const std::string& name);
+void switchCheckbox(CVarManagerWrapper& cvars, const char* label, const CvarSpec& var);
 
 // One numeric setting as a slider and, beside it, a field for the exact value.
+// The slider's range and what may be stored are the variable's menu clamp.
 struct SliderRow {
-    const char* name;  // console variable
-    const char* label; // slider label
-    float sliderMin;   // slider range
-    float sliderMax;
+    const CvarSpec* var;
+    const char* label;   // slider label
     const char* format;  // display format of both
     const char* fieldId; // hidden id of the field
-    float clampMin;      // what may be stored
-    float clampMax;
 };
 void sliderRow(CVarManagerWrapper& cvars, const SliderRow& row);
 
-// A button that writes each variable's default text, in the order given.
-struct TextDefault {
-    const char* name;
-    const char* text;
-};
-void resetButton(CVarManagerWrapper& cvars, const char* label, std::span<const TextDefault> defaults);
+// A button that writes each variable's registered default as text, in the order given.
+void resetButton(CVarManagerWrapper& cvars, const char* label, std::span<const CvarSpec* const> vars);
 
 // Grey-out for controls that must not be used now: not clickable, half alpha.
 void beginDisabledLook();

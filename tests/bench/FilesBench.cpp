@@ -55,8 +55,8 @@ BENCHMARK(autosavePositionStill);
 
 void parseSettingsFileText(benchmark::State& state) {
     std::string text;
-    for (std::string_view key : vtx::kSettingsFileKeys) {
-        text += vtx::keyValueLine(key, "0.616");
+    for (const vtx::CvarSpec* key : vtx::kSettingsFile) {
+        text += vtx::keyValueLine(key->name, "0.616");
     }
     for (auto _ : state) {
         benchmark::DoNotOptimize(vtx::parseSettingsText(text));

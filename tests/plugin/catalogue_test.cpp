@@ -1,7 +1,9 @@
 // The variables the plugin registers are exactly its catalogue: names,
 // order, defaults, descriptions, ranges and flags; and the README agrees.
+#include <charconv>
 #include <fstream>
 #include <sstream>
+#include <string>
 #include <vector>
 
 #include "PluginHost.h"
@@ -86,6 +88,177 @@ TEST(Catalogue, KnownValuesSpelledOut) {
 
     EXPECT_EQ(vtx::layerOffsetName("DU", vtx::Axis::X), "vtx_off_DU_x");
     EXPECT_EQ(vtx::layerOffsetName("R3", vtx::Axis::Y), "vtx_off_R3_y");
+}
+
+// The lists derived from the rows, each against the order users and files rely on, spelled out.
+TEST(Catalogue, RegistrationOrderSpelledOut) {
+    vtxtest::PluginHost env;
+    env.load();
+    std::vector<std::string> registered;
+    for (const vtxhost::CVarInfo& info : pluginCvars(*env.host)) {
+        registered.push_back(info.name);
+    }
+    std::vector<std::string> want = {
+        // Before the start-up skin is chosen.
+        "vtx_version", "vtx_ui_accent_r", "vtx_ui_accent_g", "vtx_ui_accent_b", "vtx_ui_accent_a", "vtx_ui_menu_alpha",
+        "vtx_ui_font_scale", "vtx_patreon_bullet_r", "vtx_patreon_bullet_g", "vtx_patreon_bullet_b",
+        "vtx_patreon_bullet_a", "vtx_patreon_font_scale", "vtx_patreon_bullet_initialized",
+        "vtx_patreon_bullet_user_override", "vtx_enabled", "vtx_online_only", "vtx_show_freeplay_workshop",
+        "vtx_hide_in_menus", "vtx_hide_controller_menu", "vtx_hide_replays", "vtx_hide_postgame",
+        "vtx_require_local_car", "vtx_fade_enable", "vtx_fade_ms", "vtx_replay_failsafe_ms", "vtx_replay_hide_ms",
+        "vtx_replay_hide_s", "vtx_trigger_alpha_off_pct", "vtx_trigger_alpha_on_pct", "vtx_debug_state", "vtx_x",
+        "vtx_y", "vtx_scale", "vtx_layer_shift_x", "vtx_layer_shift_y", "vtx_sticks_always", "vtx_stick_range",
+        "vtx_deadzone", "vtx_stick_smooth", "vtx_trigger_thresh", "vtx_pad", "vtx_hotkey_vk", "vtx_hotkey_mod1",
+        "vtx_hotkey_mod2",
+        // After it.
+        "vtx_skin", "vtx_autosave", "vtx_load_saved", "vtx_load_saved_settings"};
+    for (const char* code : {"A", "B", "X", "Y", "DU", "DD", "DL", "DR", "LB", "RB", "LT", "RT", "L3", "R3"}) {
+        want.push_back(std::string("vtx_off_") + code + "_x");
+        want.push_back(std::string("vtx_off_") + code + "_y");
+    }
+    EXPECT_EQ(registered, want);
+    EXPECT_EQ(vtx::kEarlyCvars.size(), 44u);
+    EXPECT_EQ(vtx::kLateCvars.size(), 4u);
+}
+
+TEST(Catalogue, SettingsFileKeysSpelledOut) {
+    std::vector<std::string_view> keys;
+    for (const vtx::CvarSpec* spec : vtx::kSettingsFile) {
+        keys.push_back(spec->name);
+    }
+    const std::vector<std::string_view> want = {"vtx_enabled",
+                                                "vtx_online_only",
+                                                "vtx_show_freeplay_workshop",
+                                                "vtx_hide_in_menus",
+                                                "vtx_hide_controller_menu",
+                                                "vtx_hide_replays",
+                                                "vtx_hide_postgame",
+                                                "vtx_fade_enable",
+                                                "vtx_fade_ms",
+                                                "vtx_replay_failsafe_ms",
+                                                "vtx_replay_hide_s",
+                                                "vtx_replay_hide_ms",
+                                                "vtx_x",
+                                                "vtx_y",
+                                                "vtx_scale",
+                                                "vtx_layer_shift_x",
+                                                "vtx_layer_shift_y",
+                                                "vtx_sticks_always",
+                                                "vtx_stick_range",
+                                                "vtx_deadzone",
+                                                "vtx_stick_smooth",
+                                                "vtx_trigger_thresh",
+                                                "vtx_trigger_alpha_off_pct",
+                                                "vtx_trigger_alpha_on_pct",
+                                                "vtx_pad",
+                                                "vtx_hotkey_vk",
+                                                "vtx_hotkey_mod1",
+                                                "vtx_hotkey_mod2",
+                                                "vtx_skin",
+                                                "vtx_require_local_car",
+                                                "vtx_ui_accent_r",
+                                                "vtx_ui_accent_g",
+                                                "vtx_ui_accent_b",
+                                                "vtx_ui_accent_a",
+                                                "vtx_ui_menu_alpha",
+                                                "vtx_ui_font_scale",
+                                                "vtx_debug_state"};
+    EXPECT_EQ(keys, want);
+}
+
+// Each value as the form of setValue it goes through: an integer, a float or text.
+TEST(Catalogue, ResetListSpelledOut) {
+    using As = vtx::ResetAs;
+    struct Want {
+        std::string_view name;
+        As as;
+        double value; // Int and Float
+        std::string_view text = {};
+    };
+    const std::vector<Want> want = {
+        {"vtx_enabled", As::Int, 1},
+        {"vtx_online_only", As::Int, 1},
+        {"vtx_show_freeplay_workshop", As::Int, 1},
+        {"vtx_hide_in_menus", As::Int, 1},
+        {"vtx_hide_controller_menu", As::Int, 1},
+        {"vtx_hide_replays", As::Int, 1},
+        {"vtx_hide_postgame", As::Int, 1},
+        {"vtx_fade_enable", As::Int, 1},
+        {"vtx_fade_ms", As::Int, 180},
+        {"vtx_replay_failsafe_ms", As::Int, 2500},
+        {"vtx_x", As::Float, 20.0},
+        {"vtx_y", As::Float, 980.0},
+        {"vtx_scale", As::Float, 1.0},
+        {"vtx_layer_shift_x", As::Float, 0.0},
+        {"vtx_layer_shift_y", As::Float, 0.0},
+        {"vtx_sticks_always", As::Int, 1},
+        {"vtx_stick_range", As::Float, 18.0},
+        {"vtx_deadzone", As::Float, 0.12},
+        {"vtx_stick_smooth", As::Float, 0.9},
+        {"vtx_trigger_thresh", As::Float, 0.1},
+        {"vtx_trigger_alpha_off_pct", As::Float, 0.0},
+        {"vtx_trigger_alpha_on_pct", As::Float, 100.0},
+        {"vtx_pad", As::Int, -1},
+        {"vtx_hotkey_vk", As::Int, 120},
+        {"vtx_hotkey_mod1", As::Int, 0},
+        {"vtx_hotkey_mod2", As::Int, 0},
+        {"vtx_skin", As::Text, 0, "xbox"},
+    };
+    ASSERT_EQ(vtx::kResetEntries.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        const vtx::ResetEntry& entry = vtx::kResetEntries[i];
+        SCOPED_TRACE(want[i].name);
+        EXPECT_EQ(entry.spec->name, want[i].name);
+        EXPECT_EQ(entry.as, want[i].as);
+        const std::string_view text = entry.value;
+        if (want[i].as == As::Text) {
+            EXPECT_EQ(text, want[i].text);
+        } else if (want[i].as == As::Int) {
+            int value = 0;
+            EXPECT_EQ(std::from_chars(text.data(), text.data() + text.size(), value).ec, std::errc());
+            EXPECT_EQ(value, static_cast<int>(want[i].value));
+        } else {
+            float value = 0;
+            EXPECT_EQ(std::from_chars(text.data(), text.data() + text.size(), value).ec, std::errc());
+            EXPECT_FLOAT_EQ(value, static_cast<float>(want[i].value));
+        }
+    }
+}
+
+// The menu's sliders and clamps, and that nothing else carries one.
+TEST(Catalogue, MenuClampsSpelledOut) {
+    struct Want {
+        std::string_view name;
+        float sliderMin, sliderMax, clampMin, clampMax;
+    };
+    const std::vector<Want> want = {
+        {"vtx_ui_accent_r", 0, 1, 0, 1},
+        {"vtx_ui_accent_g", 0, 1, 0, 1},
+        {"vtx_ui_accent_b", 0, 1, 0, 1},
+        {"vtx_ui_accent_a", 0, 1, 0, 1},
+        {"vtx_ui_menu_alpha", 0.30f, 1.00f, 0.30f, 1.00f},
+        {"vtx_x", 0, 4000, 0, 4000},
+        {"vtx_y", 0, 2000, 0, 2000},
+        {"vtx_scale", 0.1f, 5.0f, 0.05f, 5.0f},
+        {"vtx_stick_range", 0, 100, 0, 100},
+        {"vtx_deadzone", 0, 0.95f, 0, 0.95f},
+        {"vtx_stick_smooth", 0, 1, 0, 1},
+    };
+    std::size_t clamped = 0;
+    for (const vtx::CvarSpec* spec : vtx::kAll) {
+        clamped += spec->menu.has ? 1 : 0;
+    }
+    EXPECT_EQ(clamped, want.size());
+    for (const Want& row : want) {
+        SCOPED_TRACE(row.name);
+        const vtx::CvarSpec* spec = vtx::findCvarSpec(row.name);
+        ASSERT_NE(spec, nullptr);
+        EXPECT_TRUE(spec->menu.has);
+        EXPECT_FLOAT_EQ(spec->menu.sliderMin, row.sliderMin);
+        EXPECT_FLOAT_EQ(spec->menu.sliderMax, row.sliderMax);
+        EXPECT_FLOAT_EQ(spec->menu.clampMin, row.clampMin);
+        EXPECT_FLOAT_EQ(spec->menu.clampMax, row.clampMax);
+    }
 }
 
 TEST(Catalogue, SkinDefaultsToEmptyWithoutSkinFolders) {
