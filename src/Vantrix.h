@@ -13,6 +13,7 @@
 #include "core/CvarHandles.h"
 #include "input/PadInput.h"
 #include "input/PadState.h"
+#include "menu/Menu.h"
 
 class Vantrix final : public BakkesMod::Plugin::BakkesModPlugin, public BakkesMod::Plugin::PluginWindow {
 public:
@@ -39,12 +40,11 @@ public:
     // The console variables the overlay reads, looked up on first use; each
     // read returns the variable's current value.
     const vtx::CvarHandles& settings();
+    // The menu window and its state.
+    vtx::Menu& menu() { return menuWindow; }
 
     std::vector<std::string> skinNames;
     bool skinListDirty = true;
-    std::uintptr_t imguiContext = 0;
-    bool menuOpen = false;
-    std::int64_t menuOpenedAt = 0;
     bool imagesLoaded = false;
     std::string startupSkin;
     std::string activeSkin;
@@ -64,6 +64,7 @@ private:
     void chooseSkin();
     void runOverlayFrame(CanvasWrapper& canvas);
 
+    vtx::Menu menuWindow;
     bool drawableScheduled = false;
     vtx::CvarHandles cvarHandles;
     bool cvarHandlesResolved = false;

@@ -4,8 +4,10 @@
 
 namespace vtx {
 
-ShakeState shakeState;
-GoldEgg goldEgg;
+EggState& processEgg() {
+    static EggState state;
+    return state;
+}
 
 namespace {
 // Mixed into the seed when the egg appears, so two processes started in the
@@ -112,14 +114,15 @@ const char* eggMessageText(int message) {
     }
 }
 
-void drawGoldEgg(float x, float y, float /*w*/, float h) {
+void drawGoldEgg(EggState& state, float x, float y, float /*w*/, float h) {
+    GoldEgg& goldEgg = state.egg;
     if (goldEgg.stage == kEggHidden)
         return;
     const ImVec2 c(x + 62, y + h - 72);
     ImGui::SetCursorScreenPos(ImVec2(c.x - 26, c.y - 32));
     ImGui::InvisibleButton("##vtx_gold_egg", ImVec2(52, 64));
     if (ImGui::IsItemHovered() && ImGui::GetIO().MouseDownDuration[0] == 0.0f)
-        clickEgg(goldEgg, shakeState);
+        clickEgg(goldEgg, state.shake);
 
     ImDrawList& draw = *ImGui::GetWindowDrawList();
     drawEggBody(draw, c, goldEgg.stage);

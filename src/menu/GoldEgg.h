@@ -25,8 +25,16 @@ struct GoldEgg {
     std::uint32_t seed = 0xA3C59AC3u;
 };
 
-extern ShakeState shakeState;
-extern GoldEgg goldEgg;
+struct EggState {
+    ShakeState shake;
+    GoldEgg egg;
+};
+
+// The egg of this process. Once hatched it stays hatched, and the shake stays
+// off, for as long as the module is loaded: unloading and loading the plugin
+// again builds a new plugin object but must not bring the egg back. So this
+// one piece of the menu's state lives outside the plugin object, here only.
+EggState& processEgg();
 
 inline constexpr float kShakeSpeed = 600.0f; // pixels per second
 inline constexpr int kCrackClicks = 30;
@@ -46,6 +54,6 @@ const char* eggMessageText(int message);
 
 // Draws the egg near the bottom of the sidebar at (x, y) of size (w, h) and
 // takes its clicks.
-void drawGoldEgg(float x, float y, float w, float h);
+void drawGoldEgg(EggState& state, float x, float y, float w, float h);
 
 } // namespace vtx

@@ -4,8 +4,6 @@
 
 namespace vtx {
 
-KeyAssignState keyAssign;
-
 namespace {
 bool held(KeyStateReader keys, int vk) { return (keys(vk) & 0x8000) != 0; }
 

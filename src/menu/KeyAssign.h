@@ -33,9 +33,6 @@ struct KeyAssignState {
     std::array<bool, 256> snapshot = {}; // keys held when the wait began
 };
 
-// The wait of the menu's keybind section; it outlives the tab and the menu.
-extern KeyAssignState keyAssign;
-
 // The name a key chip shows for a virtual-key code.
 std::string keyName(int virtualKey);
 // "Ctrl", "Shift", "Alt" for modifier codes 1-3, empty otherwise.

@@ -39,7 +39,7 @@ void drawBindingChips(CVarManagerWrapper& cvars, const HotkeyBinding& shown) {
 }
 
 // True when the section goes on to the chips this frame.
-bool drawWait(CVarManagerWrapper& cvars) {
+bool drawWait(CVarManagerWrapper& cvars, KeyAssignState& keyAssign) {
     ImGui::TextUnformatted("Press a key... (Esc to cancel)");
     HotkeyBinding binding;
     const KeyWait result =
@@ -52,7 +52,7 @@ bool drawWait(CVarManagerWrapper& cvars) {
 }
 } // namespace
 
-void drawKeybindSection(std::shared_ptr<CVarManagerWrapper> cvarManager) {
+void drawKeybindSection(std::shared_ptr<CVarManagerWrapper> cvarManager, KeyAssignState& keyAssign) {
     if (!cvarManager)
         return;
     CVarManagerWrapper& cvars = *cvarManager;
@@ -68,7 +68,7 @@ void drawKeybindSection(std::shared_ptr<CVarManagerWrapper> cvarManager) {
     if (!keyAssign.active) {
         if (ImGui::Button("Assign Key##overlaybind"))
             beginKeyAssign(keyAssign, platform::tickCount64(), &readKey);
-    } else if (!drawWait(cvars)) {
+    } else if (!drawWait(cvars, keyAssign)) {
         ImGui::PopStyleVar();
         return;
     }

@@ -17,16 +17,8 @@
 
 namespace vtx {
 
-bool focusOnNextRender = false;
-bool initBadgePending = true;
-bool menuDrawnOnce = false;
-int selectedTab = kTabGeneral;
-
 namespace {
 constexpr float kMenuFontScale = 1.25f;
-
-bool fontScaleForced = false;
-bool menuWasOpen = false;
 
 struct MenuColours {
     ImVec4 accent;
@@ -62,7 +54,7 @@ void beginChildScaled(const char* id, const ImVec2& size, bool border, ImGuiWind
 
 // The top bar: a drag handle over most of its width and the close button.
 // False when the close button was clicked (the top bar child is then ended).
-bool drawTopBar(const char* mainWindowName, const ImVec2& mainPos) {
+bool drawTopBar(EggState& egg, const char* mainWindowName, const ImVec2& mainPos) {
     beginChildScaled("vtx_topbar", ImVec2(0, 46), true,
                      ImGuiWindowFlags_NoScrollbar | ImGuiWindowFlags_NoScrollWithMouse);
     const ImVec2 barPos = ImGui::GetWindowPos();
@@ -70,7 +62,7 @@ bool drawTopBar(const char* mainWindowName, const ImVec2& mainPos) {
     const ImGuiIO& io = ImGui::GetIO();
     const bool inside = io.MousePos.x >= barPos.x && io.MousePos.x < barPos.x + barSize.x &&
                         io.MousePos.y >= barPos.y && io.MousePos.y < barPos.y + barSize.y;
-    trackShake(shakeState, goldEgg, inside, io.MouseDown[0], io.MousePos.x, static_cast<float>(ImGui::GetTime()),
+    trackShake(egg.shake, egg.egg, inside, io.MouseDown[0], io.MousePos.x, static_cast<float>(ImGui::GetTime()),
                platform::steadyNowNs(), platform::tickCount());
 
     ImGui::InvisibleButton("##vtx_drag", ImVec2(ImGui::GetContentRegionAvail().x - 34, 30));
@@ -88,7 +80,7 @@ bool drawTopBar(const char* mainWindowName, const ImVec2& mainPos) {
     return true;
 }
 
-void drawSidebar(float menuAlpha) {
+void drawSidebar(MenuState& state, EggState& egg, float menuAlpha) {
     ImGui::PushStyleColor(ImGuiCol_ChildBg, ImVec4(0.08f, 0.08f, 0.08f, menuAlpha));
     beginChildScaled("vtx_sidebar", ImVec2(220, 0), true);
     ImGui::PopStyleColor();
@@ -96,19 +88,19 @@ void drawSidebar(float menuAlpha) {
     drawCreditName(std::sin(2.0f * static_cast<float>(ImGui::GetTime())) * 0.5f + 0.5f);
     ImGui::Separator();
     for (int tab = 0; tab < static_cast<int>(std::size(kTabLabels)); ++tab) {
-        if (sidebarTab(kTabLabels[tab], selectedTab == tab))
-            selectedTab = tab;
+        if (sidebarTab(kTabLabels[tab], state.selectedTab == tab))
+            state.selectedTab = tab;
     }
     const ImVec2 pos = ImGui::GetWindowPos();
     const ImVec2 size = ImGui::GetWindowSize();
-    drawGoldEgg(pos.x, pos.y, size.x, size.y);
+    drawGoldEgg(egg, pos.x, pos.y, size.x, size.y);
     ImGui::EndChild();
 }
 
-void drawSelectedTab(Vantrix& plugin, bool overlayEnabled) {
-    switch (selectedTab) {
+void drawSelectedTab(Vantrix& plugin, MenuState& state, bool overlayEnabled) {
+    switch (state.selectedTab) {
     case kTabGeneral:
-        drawGeneralTab(plugin, overlayEnabled);
+        drawGeneralTab(plugin, overlayEnabled, state.keyAssign);
         break;
     case kTabPosition:
         drawPositionTab(plugin);
@@ -126,7 +118,7 @@ void drawSelectedTab(Vantrix& plugin, bool overlayEnabled) {
         drawSettingsTab(plugin);
         break;
     case kTabPatreon:
-        drawPatreonTab(plugin);
+        drawPatreonTab(state.credits);
         break;
     default:
         drawDebugTab(plugin);
@@ -134,27 +126,27 @@ void drawSelectedTab(Vantrix& plugin, bool overlayEnabled) {
     }
 }
 
-void drawContent(Vantrix& plugin, const ImVec4& vivid) {
+void drawContent(Vantrix& plugin, MenuState& state, const ImVec4& vivid) {
     beginChildScaled("vtx_content", ImVec2(0, 0), true);
     // The credits keep the theme's text colour; every other tab speaks in the accent.
-    const bool accentText = selectedTab != kTabPatreon;
+    const bool accentText = state.selectedTab != kTabPatreon;
     if (accentText)
         ImGui::PushStyleColor(ImGuiCol_Text, ImVec4(vivid.x, vivid.y, vivid.z, 1.0f));
     const bool overlayEnabled = getCvar(*plugin.cvarManager, cvar::kEnabled).getBoolValue();
-    drawSelectedTab(plugin, overlayEnabled);
+    drawSelectedTab(plugin, state, overlayEnabled);
     if (accentText)
         ImGui::PopStyleColor();
     ImGui::EndChild();
 }
 
-void noteOpenState(bool open) {
-    if (open && !menuWasOpen)
-        resetCreditsWrap();
-    menuWasOpen = open;
+void noteOpenState(MenuState& state, bool open) {
+    if (open && !state.menuWasOpen)
+        state.credits = CreditsWrap{};
+    state.menuWasOpen = open;
 }
 } // namespace
 
-void drawMenu(Vantrix& plugin) {
+void drawMenu(Vantrix& plugin, MenuState& state, EggState& egg) {
     if (!plugin.cvarManager)
         return;
     const MenuColours colours = readColours(*plugin.cvarManager);
@@ -165,9 +157,9 @@ void drawMenu(Vantrix& plugin) {
     ImGui::SetNextWindowSize(ImVec2(980, 620), ImGuiCond_FirstUseEver);
     ImGui::SetNextWindowSizeConstraints(ImVec2(display.x * 0.25f, display.y * 0.25f), display);
     bool open = true;
-    if (focusOnNextRender) {
+    if (state.focusOnNextRender) {
         ImGui::SetNextWindowFocus();
-        focusOnNextRender = false;
+        state.focusOnNextRender = false;
     }
     const std::string title = plugin.GetMenuTitle();
     const ImGuiWindowFlags flags = ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoScrollbar |
@@ -178,29 +170,29 @@ void drawMenu(Vantrix& plugin) {
         setup.finish();
         return;
     }
-    if (!fontScaleForced) {
+    if (!state.fontScaleForced) {
         getCvar(*plugin.cvarManager, cvar::kUiFontScale).setValue(std::string(cvar::kUiFontScale.defaultValue));
-        fontScaleForced = true;
+        state.fontScaleForced = true;
     }
     io.FontGlobalScale = kMenuFontScale;
     ImGui::SetWindowFontScale(kMenuFontScale);
-    menuDrawnOnce = true;
-    initBadgePending = false;
-    noteOpenState(open);
+    state.menuDrawnOnce = true;
+    state.initBadgePending = false;
+    noteOpenState(state, open);
     if (!open) {
         setup.finish();
         askToClose(plugin);
         return;
     }
-    if (!drawTopBar(title.c_str(), ImGui::GetWindowPos())) {
+    if (!drawTopBar(egg, title.c_str(), ImGui::GetWindowPos())) {
         setup.finish();
         askToClose(plugin);
         return;
     }
     beginChildScaled("vtx_body", ImVec2(0, 0), false);
-    drawSidebar(colours.menuAlpha);
+    drawSidebar(state, egg, colours.menuAlpha);
     ImGui::SameLine();
-    drawContent(plugin, vivid);
+    drawContent(plugin, state, vivid);
     ImGui::EndChild();
     setup.finish();
 }

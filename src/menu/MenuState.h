@@ -1,17 +1,13 @@
 #pragma once
-// Process-wide menu flags shared by the window operations and the menu body.
+// What the menu remembers between frames. One instance lives inside each
+// vtx::Menu; the drawing code is handed it by reference.
+#include <cstdint>
+
+#include "menu/KeyAssign.h"
 
 namespace vtx {
 
-// Set when the window opens; the next menu frame focuses the main window.
-extern bool focusOnNextRender;
-// True until the first menu frame whose main window was visible.
-extern bool initBadgePending;
-extern bool menuDrawnOnce;
-
-inline bool menuNeverDrawn() { return initBadgePending && !menuDrawnOnce; }
-
-// The tabs in sidebar order; selectedTab indexes this list.
+// The tabs in sidebar order; MenuState::selectedTab indexes this list.
 enum MenuTab {
     kTabGeneral = 0,
     kTabPosition = 1,
@@ -24,7 +20,30 @@ enum MenuTab {
 };
 inline constexpr const char* kTabLabels[] = {"General", "Position / Scale", "Input",   "Calibration",
                                              "Skins",   "Settings",         "Patreon", "Debug"};
-// The selected tab; survives closing and reopening the menu.
-extern int selectedTab;
+
+// The Patreon tab measures its wrap width once per opening of the menu.
+struct CreditsWrap {
+    bool ready = false;
+    float width = 0.0f;
+};
+
+struct MenuState {
+    // Set when the window opens; the next menu frame focuses the main window.
+    bool focusOnNextRender = false;
+    // True until the first menu frame whose main window was visible.
+    bool initBadgePending = true;
+    bool menuDrawnOnce = false;
+    // The selected tab; survives closing and reopening the menu.
+    int selectedTab = kTabGeneral;
+    // Set once "vtx_ui_font_scale" has been set to the menu's 1.25.
+    bool fontScaleForced = false;
+    // The main window's open flag of the previous frame.
+    bool menuWasOpen = false;
+    CreditsWrap credits;
+    // The keybind section's wait; it outlives the tab and the menu's closing.
+    KeyAssignState keyAssign;
+
+    bool neverDrawn() const { return initBadgePending && !menuDrawnOnce; }
+};
 
 } // namespace vtx

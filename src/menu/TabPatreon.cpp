@@ -2,16 +2,12 @@
 // name on it is invented for this project.
 #include <imgui.h>
 
-#include "Vantrix.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
 
 namespace vtx {
 
 namespace {
-bool creditsWrapReady = false;
-float creditsWrapWidth = 0.0f;
-
 constexpr const char* kCommunity = "Turbo Teapot Collective";
 constexpr const char* kHelper = "Orwin Plimwhistle";
 constexpr const char* kHelperPlugin = "Kickoff Kaleidoscope";
@@ -33,9 +29,9 @@ constexpr const char* kThanks[] = {
 // between. A line wider than the page would run past its right edge (text
 // after a same-line item does not wrap back to the left), so the name and the
 // rest then start a line of their own below the wrapped first part.
-void lineWithName(const char* before, const char* name, const char* after) {
+void lineWithName(float wrapWidth, const char* before, const char* name, const char* after) {
     const float width = ImGui::CalcTextSize(before).x + ImGui::CalcTextSize(name).x + ImGui::CalcTextSize(after).x;
-    if (width <= creditsWrapWidth) {
+    if (width <= wrapWidth) {
         ImGui::TextUnformatted(before);
         ImGui::SameLine(0.0f, 0.0f);
     } else {
@@ -47,28 +43,26 @@ void lineWithName(const char* before, const char* name, const char* after) {
 }
 } // namespace
 
-void resetCreditsWrap() {
-    creditsWrapReady = false;
-    creditsWrapWidth = 0.0f;
-}
-
-void drawPatreonTab(Vantrix& /*plugin*/) {
+void drawPatreonTab(CreditsWrap& wrap) {
     ImGui::TextUnformatted("Patreon");
     ImGui::Separator();
-    if (!creditsWrapReady) {
-        creditsWrapWidth = ImGui::GetContentRegionAvail().x;
-        creditsWrapReady = true;
+    if (!wrap.ready) {
+        wrap.width = ImGui::GetContentRegionAvail().x;
+        wrap.ready = true;
     }
+    const float creditsWrapWidth = wrap.width;
     ImGui::PushTextWrapPos(ImGui::GetCursorPosX() + creditsWrapWidth);
     ImGui::TextWrapped("I am incredibly excited to announce that Vantrix is officially released!");
     ImGui::NewLine();
-    lineWithName("I wanted to dedicate this milestone to all of you and the ", kCommunity, " community.");
+    lineWithName(creditsWrapWidth, "I wanted to dedicate this milestone to all of you and the ", kCommunity,
+                 " community.");
     for (const char* paragraph : kThanks)
         ImGui::TextWrapped("%s", paragraph);
     ImGui::NewLine();
-    lineWithName("Huge thanks to ", kHelper, " for helping with this project!");
+    lineWithName(creditsWrapWidth, "Huge thanks to ", kHelper, " for helping with this project!");
     ImGui::TextWrapped("His role allowed this plugin to be approved and available to the coummunity!");
-    lineWithName("Please check out his plugin ", kHelperPlugin, " on BakkesMod website as it's an amazing plugin.");
+    lineWithName(creditsWrapWidth, "Please check out his plugin ", kHelperPlugin,
+                 " on BakkesMod website as it's an amazing plugin.");
     ImGui::NewLine();
     boldText("Alpha Testers");
     ImGui::NewLine();

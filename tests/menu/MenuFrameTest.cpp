@@ -10,7 +10,7 @@
 #include "Vantrix.h"
 #include "core/Catalogue.h"
 #include "menu/GoldEgg.h"
-#include "menu/MenuState.h"
+#include "menu/Menu.h"
 
 namespace {
 
@@ -50,7 +50,10 @@ struct MenuFrame : ::testing::Test {
     }
     void renderFrame(const char* where) {
         beginFrame();
-        plugin.Render();
+        if (ownMenu != nullptr)
+            ownMenu->render(plugin);
+        else
+            plugin.Render();
         expectBalanced(where);
         endFrame();
     }
@@ -75,13 +78,15 @@ struct MenuFrame : ::testing::Test {
 
     vtxtest::PluginHost env;
     Vantrix plugin;
+    // A menu of the test's own, drawn instead of the plugin's when set.
+    vtx::Menu* ownMenu = nullptr;
     ImGuiContext* context = nullptr;
 };
 
-// Runs first: the badge shows only while no menu frame was ever drawn.
+// The badge shows only while no menu frame was ever drawn.
 TEST_F(MenuFrame, StartupBadgeIsDrawnOnlyInsideAFrameAndOnlyBeforeTheFirstMenuFrame) {
     plugin.SetImGuiContext(reinterpret_cast<std::uintptr_t>(context));
-    ASSERT_TRUE(vtx::menuNeverDrawn());
+    ASSERT_TRUE(plugin.menu().neverDrawn());
 
     // Closed between frames: Dear ImGui takes no window then; nothing is drawn.
     ImGui::SetCurrentContext(context);
@@ -107,7 +112,7 @@ TEST_F(MenuFrame, StartupBadgeIsDrawnOnlyInsideAFrameAndOnlyBeforeTheFirstMenuFr
     // After one visible menu frame closing shows nothing.
     plugin.OnOpen();
     renderFrame("first menu frame");
-    EXPECT_FALSE(vtx::menuNeverDrawn());
+    EXPECT_FALSE(plugin.menu().neverDrawn());
     beginFrame();
     plugin.OnClose();
     EXPECT_FALSE(windowDrawnLastFrame("##vtx_init_badge"));
@@ -119,7 +124,7 @@ TEST_F(MenuFrame, EveryTabLeavesTheStylesBalancedAndTheFontScaleAsFound) {
     plugin.cvarManager->getCvar("vtx_ui_font_scale").setValue("0.9");
     plugin.OnOpen();
     for (int tab = 0; tab < 8; ++tab) {
-        vtx::selectedTab = tab;
+        plugin.menu().selectTab(tab);
         renderFrame(vtx::kTabLabels[tab]);
         renderFrame(vtx::kTabLabels[tab]);
         EXPECT_TRUE(windowDrawnLastFrame("Vantrix")) << vtx::kTabLabels[tab];
@@ -136,9 +141,14 @@ TEST_F(MenuFrame, EveryTabLeavesTheStylesBalancedAndTheFontScaleAsFound) {
     endFrame();
 }
 
+// The egg outlives plugin objects, so this menu is handed an egg of its own.
 TEST_F(MenuFrame, ShakingTheTopBarShowsTheEggAndClicksCrackAndHatchIt) {
-    plugin.SetImGuiContext(reinterpret_cast<std::uintptr_t>(context));
-    plugin.OnOpen();
+    vtx::EggState eggState;
+    vtx::Menu menu(eggState);
+    ownMenu = &menu;
+    const vtx::GoldEgg& shown = menu.eggState().egg;
+    menu.setContext(reinterpret_cast<std::uintptr_t>(context));
+    menu.open();
     renderFrame("first");
     renderFrame("second");
     ImGuiWindow* bar = childWindow("vtx_topbar");
@@ -151,10 +161,10 @@ TEST_F(MenuFrame, ShakingTheTopBarShowsTheEggAndClicksCrackAndHatchIt) {
         at.x += dx;
         mouseFrame(at, true);
     }
-    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggHidden);
+    EXPECT_EQ(shown.stage, vtx::kEggHidden);
     at.x -= 20.0f;
     mouseFrame(at, true);
-    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggWhole);
+    EXPECT_EQ(shown.stage, vtx::kEggWhole);
     mouseFrame(at, false);
 
     ImGuiWindow* sidebar = childWindow("vtx_sidebar");
@@ -165,22 +175,47 @@ TEST_F(MenuFrame, ShakingTheTopBarShowsTheEggAndClicksCrackAndHatchIt) {
     for (int i = 0; i < 5; ++i)
         mouseFrame(egg, true);
     mouseFrame(egg, false);
-    EXPECT_EQ(vtx::goldEgg.clicks, 1);
+    EXPECT_EQ(shown.clicks, 1);
     for (int i = 1; i < 29; ++i) {
         mouseFrame(egg, true);
         mouseFrame(egg, false);
     }
-    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggWhole);
+    EXPECT_EQ(shown.stage, vtx::kEggWhole);
     mouseFrame(egg, true);
     mouseFrame(egg, false);
-    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggCracked);
+    EXPECT_EQ(shown.stage, vtx::kEggCracked);
     for (int i = 30; i < 60; ++i) {
         mouseFrame(egg, true);
         mouseFrame(egg, false);
     }
-    EXPECT_EQ(vtx::goldEgg.stage, vtx::kEggHatched);
-    EXPECT_TRUE(vtx::goldEgg.revealed);
-    EXPECT_FALSE(vtx::shakeState.enabled);
+    EXPECT_EQ(shown.stage, vtx::kEggHatched);
+    EXPECT_TRUE(shown.revealed);
+    EXPECT_FALSE(menu.eggState().shake.enabled);
+    EXPECT_EQ(vtx::processEgg().egg.stage, vtx::kEggHidden) << "the plugin's own egg";
+}
+
+// Each plugin object's menu keeps its own state: a second one (a reload's new
+// object, or a second window) neither sees the first one's frames nor its tab.
+TEST_F(MenuFrame, TwoPluginObjectsDoNotShareTheirMenuState) {
+    Vantrix second;
+    second.cvarManager = plugin.cvarManager;
+    plugin.SetImGuiContext(reinterpret_cast<std::uintptr_t>(context));
+    second.SetImGuiContext(reinterpret_cast<std::uintptr_t>(context));
+    plugin.menu().selectTab(vtx::kTabPatreon);
+    plugin.OnOpen();
+    renderFrame("first object");
+    ASSERT_FALSE(plugin.menu().neverDrawn());
+
+    EXPECT_TRUE(second.menu().neverDrawn());
+    EXPECT_EQ(second.menu().selectedTab(), vtx::kTabGeneral);
+    EXPECT_FALSE(second.ShouldBlockInput()) << "the second window was never opened";
+    // Closed inside a frame before its first menu frame: its own badge.
+    beginFrame();
+    second.OnOpen();
+    second.OnClose();
+    EXPECT_TRUE(windowDrawnLastFrame("##vtx_init_badge"));
+    endFrame();
+    EXPECT_EQ(plugin.menu().selectedTab(), vtx::kTabPatreon);
 }
 
 TEST_F(MenuFrame, InputIsBlockedFor200msAfterOpeningThenOnlyWhenDearImGuiWantsIt) {

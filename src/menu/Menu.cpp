@@ -1,12 +1,13 @@
 // The plugin's host window "vtx_menu": its open/closed state, its closing
 // paths (Escape, no context) and the start-up badge.
+#include "menu/Menu.h"
+
 #include <imgui.h>
 #include <imgui_internal.h>
 
 #include "Vantrix.h"
 #include "core/Commands.h"
 #include "menu/MenuShell.h"
-#include "menu/MenuState.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -38,65 +39,77 @@ void drawStartupBadge() {
 }
 } // namespace
 
-void Vantrix::Render() {
-    const std::int64_t now = vtx::platform::steadyNowNs();
-    const bool escapePressed = (vtx::platform::asyncKeyState(kVirtualKeyEscape) & 0x0001) != 0;
+namespace vtx {
+
+void Menu::render(Vantrix& plugin) {
+    const std::int64_t now = platform::steadyNowNs();
+    const bool escapePressed = (platform::asyncKeyState(kVirtualKeyEscape) & 0x0001) != 0;
     if (!escapePressed) {
         if (imguiContext != 0) {
             makeCurrent(imguiContext);
             ImGui::GetIO().MouseDrawCursor = true;
-            if (vtx::focusOnNextRender) {
+            if (state.focusOnNextRender) {
                 ImGui::SetNextWindowFocus();
-                vtx::focusOnNextRender = false;
+                state.focusOnNextRender = false;
             }
-            vtx::drawMenu(*this);
+            drawMenu(plugin, state, *egg);
             return;
         }
         if ((now - menuOpenedAt) / kNsPerMs <= kNoContextCloseMs) {
             return;
         }
     }
-    if (cvarManager) {
-        cvarManager->executeCommand(std::string(vtx::kToggleMenuCommand), false);
+    if (plugin.cvarManager) {
+        plugin.cvarManager->executeCommand(std::string(kToggleMenuCommand), false);
     }
 }
 
-std::string Vantrix::GetMenuName() { return "vtx_menu"; }
-
-std::string Vantrix::GetMenuTitle() { return "Vantrix"; }
-
-void Vantrix::SetImGuiContext(std::uintptr_t ctx) { imguiContext = ctx; }
-
-bool Vantrix::ShouldBlockInput() {
+bool Menu::blocksInput() {
     if (!menuOpen || imguiContext == 0) {
         return false;
     }
     makeCurrent(imguiContext);
     const ImGuiIO& io = ImGui::GetIO();
-    return vtx::platform::steadyNowNs() - menuOpenedAt < kBlockInputAfterOpenNs || io.WantCaptureMouse ||
+    return platform::steadyNowNs() - menuOpenedAt < kBlockInputAfterOpenNs || io.WantCaptureMouse ||
            io.WantCaptureKeyboard;
 }
 
-bool Vantrix::IsActiveOverlay() { return true; }
-
-void Vantrix::OnOpen() {
+void Menu::open() {
     menuOpen = true;
-    menuOpenedAt = vtx::platform::steadyNowNs();
-    vtx::focusOnNextRender = true;
+    menuOpenedAt = platform::steadyNowNs();
+    state.focusOnNextRender = true;
     if (imguiContext != 0) {
         makeCurrent(imguiContext);
         ImGui::GetIO().MouseDrawCursor = true;
     }
 }
 
-void Vantrix::OnClose() {
+void Menu::close() {
     menuOpen = false;
     if (imguiContext == 0) {
         return;
     }
     makeCurrent(imguiContext);
-    if (vtx::menuNeverDrawn() && frameInProgress()) {
+    if (state.neverDrawn() && frameInProgress()) {
         drawStartupBadge();
     }
     ImGui::GetIO().MouseDrawCursor = false;
 }
+
+} // namespace vtx
+
+void Vantrix::Render() { menuWindow.render(*this); }
+
+std::string Vantrix::GetMenuName() { return "vtx_menu"; }
+
+std::string Vantrix::GetMenuTitle() { return "Vantrix"; }
+
+void Vantrix::SetImGuiContext(std::uintptr_t ctx) { menuWindow.setContext(ctx); }
+
+bool Vantrix::ShouldBlockInput() { return menuWindow.blocksInput(); }
+
+bool Vantrix::IsActiveOverlay() { return true; }
+
+void Vantrix::OnOpen() { menuWindow.open(); }
+
+void Vantrix::OnClose() { menuWindow.close(); }
