@@ -4,13 +4,9 @@
 #include "Vantrix.h"
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 #include "core/Commands.h"
+#include "menu/KeyAssign.h"
 #include "menu/Menu.h"
 #include "platform/Platform.h"
-
-namespace {
-constexpr int kVirtualKeyF9 = 120;
-constexpr int kVirtualKeyEscape = 27;
-} // namespace
 
 void Vantrix::onViewportTick(const std::string& /*eventName*/) { menuWindow.tickKeys(cvarManager.get()); }
 
