@@ -11,7 +11,6 @@
 #include "platform/Platform.h"
 
 namespace {
-constexpr int kVirtualKeyEscape = 27;
 constexpr std::int64_t kNsPerMs = 1'000'000;
 constexpr std::int64_t kNoContextCloseMs = 2000;
 constexpr std::int64_t kBlockInputAfterOpenNs = 200'000'000;
