@@ -216,6 +216,8 @@ TEST_F(MenuFrame, TwoPluginObjectsDoNotShareTheirMenuState) {
     EXPECT_TRUE(windowDrawnLastFrame("##vtx_init_badge"));
     endFrame();
     EXPECT_EQ(plugin.menu().selectedTab(), vtx::kTabPatreon);
+    // Except the egg: once hatched it stays hatched across reloads.
+    EXPECT_EQ(&second.menu().eggState(), &plugin.menu().eggState());
 }
 
 TEST_F(MenuFrame, InputIsBlockedFor200msAfterOpeningThenOnlyWhenDearImGuiWantsIt) {
