@@ -44,6 +44,7 @@ constexpr Named kNamed[] = {
     {&CvarHandles::hotkeyVk, &cvar::kHotkeyVk},
     {&CvarHandles::hotkeyMod1, &cvar::kHotkeyMod1},
     {&CvarHandles::hotkeyMod2, &cvar::kHotkeyMod2},
+    {&CvarHandles::positionAutosave, &cvar::kAutosave},
 };
 
 Setting lookUp(CVarManagerWrapper* cvars, const std::string& name, std::string_view defaultText) {

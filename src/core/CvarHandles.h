@@ -39,6 +39,7 @@ struct CvarHandles {
     Setting triggerAlphaOffPct, triggerAlphaOnPct, x, y, scale, layerShiftX, layerShiftY;
     Setting sticksAlways, stickRange, deadzone, stickSmooth, triggerThresh, pad;
     Setting hotkeyVk, hotkeyMod1, hotkeyMod2;
+    Setting positionAutosave;
     // Per drawn layer, in kLayerCodes order: the X offset, then the Y offset.
     std::array<std::array<Setting, 2>, kLayerCodes.size()> offsets;
 };

@@ -22,8 +22,9 @@ bool moved(const OverlayPosition& now, const OverlayPosition& saved) {
 }
 
 void autosaveStep(Vantrix& plugin, PositionAutosaveMemory& memory) {
-    CVarManagerWrapper& cvars = *plugin.cvarManager;
-    if (getCvar(cvars, cvar::kAutosave).getIntValue() == 0) {
+    // Cached handles: a name lookup makes a wrapper, and so an allocation, every frame.
+    const CvarHandles& cvars = plugin.settings();
+    if (!cvars.positionAutosave.on()) {
         return;
     }
     const std::int64_t now = platform::steadyNowNs();
@@ -31,8 +32,7 @@ void autosaveStep(Vantrix& plugin, PositionAutosaveMemory& memory) {
         memory.started = true;
         memory.lastSaveNs = now;
     }
-    const OverlayPosition position{getCvar(cvars, cvar::kX).getFloatValue(), getCvar(cvars, cvar::kY).getFloatValue(),
-                                   getCvar(cvars, cvar::kScale).getFloatValue()};
+    const OverlayPosition position{cvars.x.asFloat(), cvars.y.asFloat(), cvars.scale.asFloat()};
     if (!moved(position, memory.lastSaved) || now - memory.lastSaveNs < kSpacingNs) {
         return;
     }
