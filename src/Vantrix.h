@@ -1,7 +1,7 @@
 #pragma once
 // The plugin object: the host's plugin and window in one, holding the host
-// handles, the skin pictures, the menu state, the pad state and the
-// match-phase fields.
+// handles, the skin pictures, the menu state, the hotkey capture, the
+// settings file's autosave state, the pad state and the match-phase fields.
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -11,9 +11,12 @@
 #include "bakkesmod/plugin/bakkesmodplugin.h"
 #include "bakkesmod/plugin/pluginwindow.h"
 #include "core/CvarHandles.h"
+#include "core/SettingsFile.h"
 #include "input/PadInput.h"
 #include "input/PadState.h"
 #include "menu/Menu.h"
+#include "overlay/Hotkey.h"
+#include "overlay/Visibility.h"
 
 class Vantrix final : public BakkesMod::Plugin::BakkesModPlugin, public BakkesMod::Plugin::PluginWindow {
 public:
@@ -42,6 +45,12 @@ public:
     const vtx::CvarHandles& settings();
     // The menu window and its state.
     vtx::Menu& menu() { return menuWindow; }
+    // The console's hotkey capture, run by the frame while armed.
+    vtx::HotkeyCapture& hotkeyCapture() { return capture; }
+    // Whether the settings file's autosave may write now.
+    vtx::SettingsFileState& settingsFile() { return settingsFileState; }
+    // The overlay's opacity: the process's own (see processFade).
+    vtx::Fade& fade() { return *fadeState; }
 
     std::vector<std::string> skinNames;
     bool skinListDirty = true;
@@ -65,6 +74,9 @@ private:
     void runOverlayFrame(CanvasWrapper& canvas);
 
     vtx::Menu menuWindow;
+    vtx::HotkeyCapture capture;
+    vtx::SettingsFileState settingsFileState;
+    vtx::Fade* fadeState = &vtx::processFade();
     bool drawableScheduled = false;
     vtx::CvarHandles cvarHandles;
     bool cvarHandlesResolved = false;

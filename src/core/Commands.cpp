@@ -36,7 +36,7 @@ void toggleOverlay(Vantrix& plugin) {
 }
 
 void loadSettingsCommand(Vantrix& plugin) {
-    loadSettings(plugin.gameWrapper, plugin.cvarManager);
+    loadSettings(plugin.gameWrapper, plugin.cvarManager, plugin.settingsFile());
     plugin.imagesLoaded = false;
 }
 

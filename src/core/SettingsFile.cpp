@@ -13,21 +13,10 @@
 
 namespace vtx {
 
-bool settingsReady = false;
-bool settingsLoading = false;
-
 namespace {
 
 // The menu always starts at its default font scale, whatever a file says.
 constexpr const CvarSpec& kFontScale = cvar::kUiFontScale;
-
-// Clears settingsLoading however loadSettings ends.
-struct LoadingScope {
-    LoadingScope() { settingsLoading = true; }
-    ~LoadingScope() { settingsLoading = false; }
-    LoadingScope(const LoadingScope&) = delete;
-    LoadingScope& operator=(const LoadingScope&) = delete;
-};
 
 std::string settingsText(CVarManagerWrapper& cvars) {
     std::string text;
@@ -103,11 +92,12 @@ void saveSettings(const std::shared_ptr<GameWrapper>& game, const std::shared_pt
     }
 }
 
-void loadSettings(const std::shared_ptr<GameWrapper>& game, const std::shared_ptr<CVarManagerWrapper>& cvars) {
+void loadSettings(const std::shared_ptr<GameWrapper>& game, const std::shared_ptr<CVarManagerWrapper>& cvars,
+                  SettingsFileState& state) {
     if (!game || !cvars) {
         return;
     }
-    LoadingScope loading;
+    SettingsLoadingScope loading(state);
     try {
         load(*game, cvars);
     } catch (...) {
@@ -115,8 +105,9 @@ void loadSettings(const std::shared_ptr<GameWrapper>& game, const std::shared_pt
     }
 }
 
-void autosaveSettings(const std::shared_ptr<GameWrapper>& game, const std::shared_ptr<CVarManagerWrapper>& cvars) {
-    if (!game || !cvars || !settingsReady || settingsLoading) {
+void autosaveSettings(const std::shared_ptr<GameWrapper>& game, const std::shared_ptr<CVarManagerWrapper>& cvars,
+                      const SettingsFileState& state) {
+    if (!game || !cvars || !state.autosaveAllowed()) {
         return;
     }
     saveSettings(game, cvars);
@@ -128,13 +119,14 @@ void autosaveSettings(const std::shared_ptr<GameWrapper>& game, const std::share
 }
 
 void attachSettingsAutosave(Vantrix& plugin) {
-    settingsReady = false;
+    plugin.settingsFile().setReady(false);
     Vantrix* self = &plugin;
     for (const CvarSpec* key : kSettingsFile) {
         CVarWrapper cvar = getCvar(*plugin.cvarManager, *key);
         if (cvar) {
-            cvar.addOnValueChanged(
-                [self](std::string, CVarWrapper) { autosaveSettings(self->gameWrapper, self->cvarManager); });
+            cvar.addOnValueChanged([self](std::string, CVarWrapper) {
+                autosaveSettings(self->gameWrapper, self->cvarManager, self->settingsFile());
+            });
         }
     }
 }
@@ -146,9 +138,9 @@ void scheduleStartupSettingsLoad(Vantrix& plugin) {
     Vantrix* self = &plugin;
     plugin.gameWrapper->SetTimeout(
         [self](GameWrapper*) {
-            loadSettings(self->gameWrapper, self->cvarManager);
+            loadSettings(self->gameWrapper, self->cvarManager, self->settingsFile());
             self->imagesLoaded = false;
-            settingsReady = true;
+            self->settingsFile().setReady(true);
             saveSettings(self->gameWrapper, self->cvarManager);
         },
         1.0f);

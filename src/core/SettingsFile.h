@@ -12,11 +12,32 @@ class Vantrix;
 
 namespace vtx {
 
-// Process-wide. Autosave runs only while `settingsReady` is true (set by the
-// deferred start-up load) and `settingsLoading` is false (loadSettings
-// applying the file).
-extern bool settingsReady;
-extern bool settingsLoading;
+// When the plugin's autosave may write: only once the deferred start-up
+// load has run (ready) and never while loadSettings applies the file
+// (loading). The plugin object holds one.
+class SettingsFileState {
+public:
+    bool autosaveAllowed() const { return ready && !loading; }
+    void setReady(bool value) { ready = value; }
+    bool isLoading() const { return loading; }
+
+private:
+    friend class SettingsLoadingScope;
+    bool ready = false;
+    bool loading = false;
+};
+
+// Marks `state` loading for its own lifetime, however the load ends.
+class SettingsLoadingScope {
+public:
+    explicit SettingsLoadingScope(SettingsFileState& owner) : state(owner) { state.loading = true; }
+    ~SettingsLoadingScope() { state.loading = false; }
+    SettingsLoadingScope(const SettingsLoadingScope&) = delete;
+    SettingsLoadingScope& operator=(const SettingsLoadingScope&) = delete;
+
+private:
+    SettingsFileState& state;
+};
 
 // <data folder>/Vantrix/vtx_saved_settings.ini, creating the folder. Empty
 // with the reason in `error` when that fails.
@@ -26,13 +47,15 @@ std::filesystem::path settingsPath(GameWrapper& game, std::string& error);
 // Writes every existing variable of the file's key list as name=value.
 void saveSettings(const std::shared_ptr<GameWrapper>& game, const std::shared_ptr<CVarManagerWrapper>& cvars);
 // Sets every existing console variable that the file names (in file order;
-// the menu font scale always to 1.25), with `settingsLoading` set meanwhile.
-void loadSettings(const std::shared_ptr<GameWrapper>& game, const std::shared_ptr<CVarManagerWrapper>& cvars);
+// the menu font scale always to 1.25), with `state` loading meanwhile.
+void loadSettings(const std::shared_ptr<GameWrapper>& game, const std::shared_ptr<CVarManagerWrapper>& cvars,
+                  SettingsFileState& state);
 // The change handler of the key-list variables: saves the file and the host's
-// plugin configuration, when autosave is allowed.
-void autosaveSettings(const std::shared_ptr<GameWrapper>& game, const std::shared_ptr<CVarManagerWrapper>& cvars);
+// plugin configuration, when `state` allows autosave.
+void autosaveSettings(const std::shared_ptr<GameWrapper>& game, const std::shared_ptr<CVarManagerWrapper>& cvars,
+                      const SettingsFileState& state);
 
-// Start-up: clears `settingsReady` and attaches autosaveSettings to each
+// Start-up: withdraws the plugin's autosave permission and attaches autosaveSettings to each
 // key-list variable that exists.
 void attachSettingsAutosave(Vantrix& plugin);
 // Start-up, when vtx_load_saved_settings is on: one second later load the

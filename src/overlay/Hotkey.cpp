@@ -9,8 +9,6 @@
 
 namespace vtx {
 
-HotkeyCapture hotkeyCapture;
-
 namespace {
 
 constexpr int kVkShift = 16, kVkControl = 17, kVkAlt = 18, kVkEscape = 27;
@@ -34,9 +32,14 @@ bool combinationDown(int key, int mod1Key, int mod2Key) {
     return modsDown && platform::keyHeld(key);
 }
 
-// Scans 1..255 for a key that went down since it was last seen; returns it,
-// or 0 when only modifiers (or nothing) went down.
-int newlyPressedKey(std::array<std::uint8_t, 256>& keyPrev) {
+void endCapture(Vantrix& plugin, std::string_view message) {
+    plugin.hotkeyCapture().stop();
+    logLine(plugin.cvarManager, message);
+}
+
+} // namespace
+
+int HotkeyCapture::newlyPressedKey() {
     for (int key = 1; key <= kLastVirtualKey; ++key) {
         const bool down = platform::keyHeld(key);
         if (down && keyPrev[key] == 0) {
@@ -50,13 +53,6 @@ int newlyPressedKey(std::array<std::uint8_t, 256>& keyPrev) {
     }
     return 0;
 }
-
-void endCapture(Vantrix& plugin, std::string_view message) {
-    hotkeyCapture.active = false;
-    logLine(plugin.cvarManager, message);
-}
-
-} // namespace
 
 int modifierKey(int code) {
     switch (code) {
@@ -109,14 +105,13 @@ void runHotkeyToggle(Vantrix& plugin) {
 }
 
 void startHotkeyCapture(Vantrix& plugin) {
-    hotkeyCapture.active = true;
-    hotkeyCapture.startNs = platform::steadyNowNs();
-    hotkeyCapture.keyPrev.fill(0);
+    plugin.hotkeyCapture().start(platform::steadyNowNs());
     logLine(plugin.cvarManager, "Hotkey capture started: press desired key or key-combo now (ESC cancels).");
 }
 
 void runHotkeyCapture(Vantrix& plugin) {
-    const std::int64_t elapsedMs = (platform::steadyNowNs() - hotkeyCapture.startNs) / 1'000'000;
+    HotkeyCapture& capture = plugin.hotkeyCapture();
+    const std::int64_t elapsedMs = capture.elapsedMs(platform::steadyNowNs());
     if (platform::keyHeld(kVkEscape)) {
         endCapture(plugin, "Hotkey capture cancelled (ESC).");
         return;
@@ -125,7 +120,7 @@ void runHotkeyCapture(Vantrix& plugin) {
         endCapture(plugin, "Hotkey capture timed out.");
         return;
     }
-    const int key = newlyPressedKey(hotkeyCapture.keyPrev);
+    const int key = capture.newlyPressedKey();
     if (key == 0) {
         return;
     }

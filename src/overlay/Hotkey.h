@@ -8,13 +8,29 @@ class Vantrix;
 
 namespace vtx {
 
-// Process-wide: one capture at a time, whichever plugin object started it.
-struct HotkeyCapture {
-    bool active = false;
+// A capture armed from the console, waiting for its key; the plugin object
+// holds one.
+class HotkeyCapture {
+public:
+    bool active() const { return armed; }
+    // Arms (or restarts) the capture at `nowNs`, every key unseen.
+    void start(std::int64_t nowNs) {
+        armed = true;
+        startNs = nowNs;
+        keyPrev.fill(0);
+    }
+    void stop() { armed = false; }
+    // Whole milliseconds since start.
+    std::int64_t elapsedMs(std::int64_t nowNs) const { return (nowNs - startNs) / 1'000'000; }
+    // The first non-modifier key that went down since last seen (scanning
+    // 1..255), or 0; records every key's state on the way.
+    int newlyPressedKey();
+
+private:
+    bool armed = false;
     std::int64_t startNs = 0;
     std::array<std::uint8_t, 256> keyPrev{}; // 1 while a key was seen down
 };
-extern HotkeyCapture hotkeyCapture;
 
 // The virtual key tested for a modifier code (1 CTRL, 2 SHIFT, 3 ALT); 0 for
 // None and for any other code.

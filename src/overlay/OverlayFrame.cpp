@@ -19,7 +19,7 @@ void Vantrix::renderOverlay(CanvasWrapper canvas) {
 
 void Vantrix::runOverlayFrame(CanvasWrapper& canvas) {
     // While a capture waits for its key, the overlay does nothing else.
-    if (vtx::hotkeyCapture.active) {
+    if (capture.active()) {
         vtx::runHotkeyCapture(*this);
         return;
     }
@@ -48,7 +48,7 @@ void Vantrix::runOverlayFrame(CanvasWrapper& canvas) {
     if (!imagesLoaded || !baseImage) {
         return;
     }
-    const vtx::Layout layout = vtx::readLayout(settings(), vtx::fadeAlpha);
+    const vtx::Layout layout = vtx::readLayout(settings(), fade().alpha());
     vtx::drawPad(vtx::LayerPainter{canvas, layout, settings(), layerImages}, baseImage.get(), pad);
     vtx::autosavePosition(*this);
 }

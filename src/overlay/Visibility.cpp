@@ -11,8 +11,6 @@
 
 namespace vtx {
 
-float fadeAlpha = 1.0f;
-
 namespace {
 
 constexpr std::int64_t kDebugLogSpacingNs = 501'000'000;
@@ -105,6 +103,13 @@ float stepFade(float alpha, float target, float step) {
     return alpha;
 }
 
+void Fade::step(float target, float step) { value = stepFade(value, target, step); }
+
+Fade& processFade() {
+    static Fade fade;
+    return fade;
+}
+
 bool applyFade(Vantrix& plugin, bool hide, float dtSeconds) {
     const CvarHandles& cvars = plugin.settings();
     if (!cvars.fadeEnable.on()) {
@@ -112,12 +117,12 @@ bool applyFade(Vantrix& plugin, bool hide, float dtSeconds) {
         if (hide && !freeplayOrWorkshop(plugin.gameWrapper.get())) {
             return false;
         }
-        fadeAlpha = 1.0f;
+        plugin.fade().show();
         return true;
     }
     const float rate = fadeRate(cvars.fadeMs.asFloat());
-    fadeAlpha = stepFade(fadeAlpha, hide ? 0.0f : 1.0f, rate * dtSeconds);
-    return fadeAlpha > kInvisibleAlpha;
+    plugin.fade().step(hide ? 0.0f : 1.0f, rate * dtSeconds);
+    return plugin.fade().alpha() > kInvisibleAlpha;
 }
 
 } // namespace vtx

@@ -9,9 +9,21 @@ class Vantrix;
 
 namespace vtx {
 
-// Process-wide opacity of the overlay, 0..1; kept across frames and hidden
-// periods so a fade resumes from where it stopped.
-extern float fadeAlpha;
+// The overlay's opacity, 0..1; kept across frames and hidden periods so a
+// fade resumes from where it stopped.
+class Fade {
+public:
+    float alpha() const { return value; }
+    void show() { value = 1.0f; }
+    // One frame towards target (0 or 1) at `step` per frame, clamped to 0..1.
+    void step(float target, float step);
+
+private:
+    float value = 1.0f;
+};
+// The process's fade. It outlives a plugin object: one loaded again in the
+// same process resumes the fade where the previous one left it.
+Fade& processFade();
 
 // The map name holds "workshop" in any letter case.
 bool isWorkshopMapName(std::string_view map);
@@ -35,7 +47,7 @@ float frameSeconds(std::int64_t nowNs);
 float fadeRate(float fadeMs);
 // One frame of fading towards target (0 or 1), clamped to 0..1.
 float stepFade(float alpha, float target, float step);
-// Moves fadeAlpha for this frame; false when nothing is to be drawn.
+// Moves the plugin's fade for this frame; false when nothing is to be drawn.
 bool applyFade(Vantrix& plugin, bool hide, float dtSeconds);
 
 } // namespace vtx
