@@ -17,6 +17,8 @@ constexpr const char* kViewportTickEvent = "Function TAGame.GameViewportClient.T
 // getPlugin, deleteMe and the exported record, as every plugin of the host defines them.
 BAKKESMOD_PLUGIN(Vantrix, "Vantrix", vtx::kVersion, PLUGINTYPE_FREEPLAY)
 
+void Vantrix::onViewportTick(const std::string& /*eventName*/) { menuWindow.tickKeys(cvarManager.get()); }
+
 void Vantrix::onLoad() {
     gameWrapper->HookEvent(kViewportTickEvent, [this](std::string eventName) { onViewportTick(eventName); });
     input.createSink(); // keeps an existing sink

@@ -7,14 +7,14 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/VirtualKeys.h"
+
 namespace vtx {
 
 // GetAsyncKeyState's answer for a virtual-key code: 0x8000 held, 0x0001
 // pressed since the previous query (the query clears it).
 using KeyStateReader = std::uint16_t (*)(int virtualKey);
 
-inline constexpr int kVirtualKeyEscape = 27;
-inline constexpr int kVirtualKeyF9 = 120;
 inline constexpr std::uint64_t kKeyAssignArmingMs = 250;
 
 // Modifier codes of vtx_hotkey_mod1/2.

@@ -9,6 +9,7 @@
 #include "core/Commands.h"
 #include "menu/MenuShell.h"
 #include "platform/Platform.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 constexpr std::int64_t kNsPerMs = 1'000'000;
@@ -61,6 +62,22 @@ void Menu::render(Vantrix& plugin) {
     if (plugin.cvarManager) {
         plugin.cvarManager->executeCommand(std::string(kToggleMenuCommand), false);
     }
+}
+
+// F9 opens and closes the menu, Escape closes it, on rising edges seen by the
+// viewport tick. The host's own F9 binding runs the same command; the host
+// counts the two requests of one frame once.
+void Menu::tickKeys(CVarManagerWrapper* cvars) {
+    const bool f9Down = platform::keyHeld(kVirtualKeyF9);
+    const bool escDown = platform::keyHeld(kVirtualKeyEscape);
+    if (f9Down && !lastF9Down && cvars) {
+        cvars->executeCommand(std::string(kToggleMenuCommand), false);
+    }
+    if (menuOpen && escDown && !lastEscDown && cvars) {
+        cvars->executeCommand(std::string(kToggleMenuCommand), false);
+    }
+    lastF9Down = f9Down;
+    lastEscDown = escDown;
 }
 
 bool Menu::blocksInput() {

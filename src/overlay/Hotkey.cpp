@@ -6,14 +6,12 @@
 #include "Vantrix.h"
 #include "core/Log.h"
 #include "platform/Platform.h"
+#include "platform/VirtualKeys.h"
 
 namespace vtx {
 
 namespace {
 
-constexpr int kVkShift = 16, kVkControl = 17, kVkAlt = 18, kVkEscape = 27;
-constexpr int kVkLeftShift = 160, kVkRightShift = 161, kVkLeftControl = 162, kVkRightControl = 163;
-constexpr int kVkLeftAlt = 164, kVkRightAlt = 165;
 constexpr std::int64_t kCaptureTimeoutMs = 6000;
 constexpr int kLastVirtualKey = 255;
 
@@ -57,19 +55,19 @@ int HotkeyCapture::newlyPressedKey() {
 int modifierKey(int code) {
     switch (code) {
     case 1:
-        return kVkControl;
+        return kVirtualKeyControl;
     case 2:
-        return kVkShift;
+        return kVirtualKeyShift;
     case 3:
-        return kVkAlt;
+        return kVirtualKeyAlt;
     default:
         return 0;
     }
 }
 
 bool isModifierKey(int virtualKey) {
-    return (virtualKey >= kVkShift && virtualKey <= kVkAlt) ||
-           (virtualKey >= kVkLeftShift && virtualKey <= kVkRightAlt);
+    return (virtualKey >= kVirtualKeyShift && virtualKey <= kVirtualKeyAlt) ||
+           (virtualKey >= kVirtualKeyLeftShift && virtualKey <= kVirtualKeyRightAlt);
 }
 
 Modifiers modifiersFor(bool ctrl, bool shift, bool alt) {
@@ -112,7 +110,7 @@ void startHotkeyCapture(Vantrix& plugin) {
 void runHotkeyCapture(Vantrix& plugin) {
     HotkeyCapture& capture = plugin.hotkeyCapture();
     const std::int64_t elapsedMs = capture.elapsedMs(platform::steadyNowNs());
-    if (platform::keyHeld(kVkEscape)) {
+    if (platform::keyHeld(kVirtualKeyEscape)) {
         endCapture(plugin, "Hotkey capture cancelled (ESC).");
         return;
     }
@@ -124,9 +122,9 @@ void runHotkeyCapture(Vantrix& plugin) {
     if (key == 0) {
         return;
     }
-    const Modifiers mods =
-        modifiersFor(anyHeld(kVkControl, kVkLeftControl, kVkRightControl),
-                     anyHeld(kVkShift, kVkLeftShift, kVkRightShift), anyHeld(kVkAlt, kVkLeftAlt, kVkRightAlt));
+    const Modifiers mods = modifiersFor(anyHeld(kVirtualKeyControl, kVirtualKeyLeftControl, kVirtualKeyRightControl),
+                                        anyHeld(kVirtualKeyShift, kVirtualKeyLeftShift, kVirtualKeyRightShift),
+                                        anyHeld(kVirtualKeyAlt, kVirtualKeyLeftAlt, kVirtualKeyRightAlt));
     const CvarHandles& cvars = plugin.settings();
     cvars.hotkeyVk.set(key);
     cvars.hotkeyMod1.set(mods.mod1);
