@@ -71,4 +71,12 @@ void resolveCvarHandles(CVarManagerWrapper* cvars, CvarHandles& out) {
     }
 }
 
+const CvarHandles& CvarCache::get() {
+    if (!resolved_) {
+        resolveCvarHandles(host_.cvars.get(), handles_);
+        resolved_ = host_.cvars != nullptr;
+    }
+    return handles_;
+}
+
 } // namespace vtx

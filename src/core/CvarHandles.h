@@ -8,6 +8,7 @@
 
 #include "bakkesmod/wrappers/cvarwrapper.h"
 #include "core/Catalogue.h"
+#include "core/HostView.h"
 
 class CVarManagerWrapper;
 
@@ -47,5 +48,21 @@ struct CvarHandles {
 // Looks every variable up in `cvars`; without a manager every setting reads
 // its default.
 void resolveCvarHandles(CVarManagerWrapper* cvars, CvarHandles& out);
+
+// The handles of one plugin object, looked up on first use once the host's
+// console exists. Start-up registers variables after some handles may have
+// been read, so it asks for a fresh lookup once everything is registered.
+class CvarCache {
+public:
+    explicit CvarCache(HostView host) : host_(host) {}
+    // Every setting reads its catalogue default until the host gives a console.
+    const CvarHandles& get();
+    void lookUpAgain() { resolved_ = false; }
+
+private:
+    HostView host_;
+    CvarHandles handles_;
+    bool resolved_ = false;
+};
 
 } // namespace vtx

@@ -7,7 +7,6 @@
 
 #include <imgui.h>
 
-#include "Vantrix.h"
 #include "input/CalibrationWizard.h"
 #include "input/PadInput.h"
 #include "input/SonyCalibration.h"
@@ -20,10 +19,6 @@ namespace vtx {
 namespace {
 constexpr float kBindingColumn = 220.0f;
 constexpr float kButtonColumn = 420.0f;
-
-// The bind block sits below the sixteen rows, usually out of view: the first
-// frame of each bind scrolls down to it, later frames leave the scroll alone.
-bool bindScrolledIntoView = false;
 
 void drawIntro() {
     ImGui::Spacing();
@@ -158,9 +153,10 @@ void drawBindBlock(const TabFrame& tab, const Report& report) {
 }
 } // namespace
 
-void drawCalibrationTab(Vantrix& plugin) {
+void drawCalibrationTab(const TabContext& context) {
     drawIntro();
-    PadInput& input = plugin.input;
+    PadInput& input = context.input;
+    bool& bindScrolledIntoView = context.state.bindScrolledIntoView;
     Report report;
     if (!input.copyLastReport(report)) {
         dimText("Waiting for a PS4/PS5 RawInput report...");

@@ -4,11 +4,6 @@
 
 namespace vtx {
 
-EggState& processEgg() {
-    static EggState state;
-    return state;
-}
-
 namespace {
 // Mixed into the seed when the egg appears, so two processes started in the
 // same tick still differ from a plain clock reading.

@@ -30,12 +30,6 @@ struct EggState {
     GoldEgg egg;
 };
 
-// The egg of this process. Once hatched it stays hatched, and the shake stays
-// off, for as long as the module is loaded: unloading and loading the plugin
-// again builds a new plugin object but must not bring the egg back. So this
-// one piece of the menu's state lives outside the plugin object, here only.
-EggState& processEgg();
-
 inline constexpr float kShakeSpeed = 600.0f; // pixels per second
 inline constexpr int kCrackClicks = 30;
 inline constexpr int kHatchClicks = 60;

@@ -5,8 +5,7 @@
 #include <imgui.h>
 #include <imgui_internal.h>
 
-#include "Vantrix.h"
-#include "core/Commands.h"
+#include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 #include "menu/MenuShell.h"
 #include "platform/Platform.h"
 #include "platform/VirtualKeys.h"
@@ -41,7 +40,7 @@ void drawStartupBadge() {
 
 namespace vtx {
 
-void Menu::render(Vantrix& plugin) {
+void Menu::render() {
     const std::int64_t now = platform::steadyNowNs();
     const bool escapePressed = (platform::asyncKeyState(kVirtualKeyEscape) & 0x0001) != 0;
     if (!escapePressed) {
@@ -52,15 +51,15 @@ void Menu::render(Vantrix& plugin) {
                 ImGui::SetNextWindowFocus();
                 state.focusOnNextRender = false;
             }
-            drawMenu(plugin, state, *egg);
+            drawMenu(MenuFrame{host_.cvars, parts_.skins, parts_.input, state, parts_.egg});
             return;
         }
         if ((now - menuOpenedAt) / kNsPerMs <= kNoContextCloseMs) {
             return;
         }
     }
-    if (plugin.cvarManager) {
-        plugin.cvarManager->executeCommand(std::string(kToggleMenuCommand), false);
+    if (host_.cvars) {
+        host_.cvars->executeCommand(std::string(kToggleMenuCommand), false);
     }
 }
 
@@ -113,19 +112,3 @@ void Menu::close() {
 }
 
 } // namespace vtx
-
-void Vantrix::Render() { menuWindow.render(*this); }
-
-std::string Vantrix::GetMenuName() { return "vtx_menu"; }
-
-std::string Vantrix::GetMenuTitle() { return "Vantrix"; }
-
-void Vantrix::SetImGuiContext(std::uintptr_t ctx) { menuWindow.setContext(ctx); }
-
-bool Vantrix::ShouldBlockInput() { return menuWindow.blocksInput(); }
-
-bool Vantrix::IsActiveOverlay() { return true; }
-
-void Vantrix::OnOpen() { menuWindow.open(); }
-
-void Vantrix::OnClose() { menuWindow.close(); }

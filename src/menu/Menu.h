@@ -4,25 +4,38 @@
 // body, the keybind wait and the F9/Escape edges of the viewport tick. The
 // plugin object holds one and forwards its window operations to it.
 #include <cstdint>
+#include <string_view>
 
+#include "core/HostView.h"
+#include "input/PadInput.h"
 #include "menu/GoldEgg.h"
 #include "menu/MenuState.h"
+#include "overlay/Skins.h"
 
 class CVarManagerWrapper;
-class Vantrix;
 
 namespace vtx {
 
+// The host's command that opens and closes the window.
+inline constexpr std::string_view kToggleMenuCommand = "togglemenu vtx_menu";
+inline constexpr const char* kMenuWindowName = "vtx_menu";
+inline constexpr const char* kMenuTitle = "Vantrix";
+
+// What the menu shows and edits besides the console. The egg outlives plugin
+// objects, so it is handed in.
+struct MenuParts {
+    SkinLibrary& skins;
+    PadInput& input;
+    EggState& egg;
+};
+
 class Menu {
 public:
-    // The egg is the process's own (see processEgg); a test may hand in its own.
-    Menu() : egg(&processEgg()) {}
-    explicit Menu(EggState& eggState) : egg(&eggState) {}
+    Menu(HostView host, MenuParts parts) : host_(host), parts_(parts) {}
 
     // Draws the menu, or asks the host to close the window (Escape, or no
-    // context 2000 ms after opening). `plugin` gives the console and the tabs'
-    // data.
-    void render(Vantrix& plugin);
+    // context 2000 ms after opening).
+    void render();
     void setContext(std::uintptr_t context) { imguiContext = context; }
     bool blocksInput();
     void open();
@@ -37,14 +50,15 @@ public:
     void selectTab(int tab) { state.selectedTab = tab; }
     // True until a menu frame has shown the main window.
     bool neverDrawn() const { return state.neverDrawn(); }
-    const EggState& eggState() const { return *egg; }
+    const EggState& eggState() const { return parts_.egg; }
 
 private:
+    HostView host_;
+    MenuParts parts_;
     std::uintptr_t imguiContext = 0;
     bool menuOpen = false;
     std::int64_t menuOpenedAt = 0; // steady clock, ns, of the last opening
     MenuState state;
-    EggState* egg;
     bool lastF9Down = false;
     bool lastEscDown = false;
 };

@@ -5,9 +5,10 @@
 
 #include <imgui.h>
 
-#include "Vantrix.h"
+#include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 #include "core/Catalogue.h"
 #include "menu/GoldEgg.h"
+#include "menu/Menu.h"
 #include "menu/MenuState.h"
 #include "menu/SettingValue.h"
 #include "menu/Tabs.h"
@@ -31,10 +32,7 @@ MenuColours readColours(CVarManagerWrapper& cvars) {
                        readClamped(cvars, cvar::kUiMenuAlpha)};
 }
 
-void askToClose(Vantrix& plugin) {
-    if (plugin.cvarManager)
-        plugin.cvarManager->executeCommand("vtx_togglemenu", false);
-}
+void askToClose(CVarManagerWrapper& cvars) { cvars.executeCommand("vtx_togglemenu", false); }
 
 // Undoes what the frame set up around the main window: its end, the theme
 // and the global font scale.
@@ -97,43 +95,44 @@ void drawSidebar(MenuState& state, EggState& egg, float menuAlpha) {
     ImGui::EndChild();
 }
 
-void drawSelectedTab(Vantrix& plugin, MenuState& state, bool overlayEnabled) {
-    switch (state.selectedTab) {
+void drawSelectedTab(const TabContext& tab, bool overlayEnabled) {
+    switch (tab.state.selectedTab) {
     case kTabGeneral:
-        drawGeneralTab(plugin, overlayEnabled, state.keyAssign);
+        drawGeneralTab(tab, overlayEnabled);
         break;
     case kTabPosition:
-        drawPositionTab(plugin);
+        drawPositionTab(tab);
         break;
     case kTabInput:
-        drawInputTab(plugin);
+        drawInputTab(tab);
         break;
     case kTabCalibration:
-        drawCalibrationTab(plugin);
+        drawCalibrationTab(tab);
         break;
     case kTabSkins:
-        drawSkinsTab(plugin);
+        drawSkinsTab(tab);
         break;
     case kTabSettings:
-        drawSettingsTab(plugin);
+        drawSettingsTab(tab);
         break;
     case kTabPatreon:
-        drawPatreonTab(state.credits);
+        drawPatreonTab(tab.state.credits);
         break;
     default:
-        drawDebugTab(plugin);
+        drawDebugTab(tab);
         break;
     }
 }
 
-void drawContent(Vantrix& plugin, MenuState& state, const ImVec4& vivid) {
+void drawContent(const TabContext& tab, const ImVec4& vivid) {
+    MenuState& state = tab.state;
     beginChildScaled("vtx_content", ImVec2(0, 0), true);
     // The credits keep the theme's text colour; every other tab speaks in the accent.
     const bool accentText = state.selectedTab != kTabPatreon;
     if (accentText)
         ImGui::PushStyleColor(ImGuiCol_Text, ImVec4(vivid.x, vivid.y, vivid.z, 1.0f));
-    const bool overlayEnabled = getCvar(*plugin.cvarManager, cvar::kEnabled).getBoolValue();
-    drawSelectedTab(plugin, state, overlayEnabled);
+    const bool overlayEnabled = getCvar(tab.cvars, cvar::kEnabled).getBoolValue();
+    drawSelectedTab(tab, overlayEnabled);
     if (accentText)
         ImGui::PopStyleColor();
     ImGui::EndChild();
@@ -146,10 +145,13 @@ void noteOpenState(MenuState& state, bool open) {
 }
 } // namespace
 
-void drawMenu(Vantrix& plugin, MenuState& state, EggState& egg) {
-    if (!plugin.cvarManager)
+void drawMenu(const MenuFrame& frame) {
+    if (!frame.console)
         return;
-    const MenuColours colours = readColours(*plugin.cvarManager);
+    CVarManagerWrapper& cvars = *frame.console;
+    MenuState& state = frame.state;
+    EggState& egg = frame.egg;
+    const MenuColours colours = readColours(cvars);
     const ImVec4 vivid = vividAccent(ImVec4(colours.accent.x, colours.accent.y, colours.accent.z, 1.0f));
     applyMenuTheme(colours.accent, colours.menuAlpha);
 
@@ -161,7 +163,7 @@ void drawMenu(Vantrix& plugin, MenuState& state, EggState& egg) {
         ImGui::SetNextWindowFocus();
         state.focusOnNextRender = false;
     }
-    const std::string title = plugin.GetMenuTitle();
+    const std::string title = kMenuTitle;
     const ImGuiWindowFlags flags = ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoScrollbar |
                                    ImGuiWindowFlags_NoScrollWithMouse | ImGuiWindowFlags_NoCollapse;
     ImGuiIO& io = ImGui::GetIO();
@@ -171,7 +173,7 @@ void drawMenu(Vantrix& plugin, MenuState& state, EggState& egg) {
         return;
     }
     if (!state.fontScaleForced) {
-        getCvar(*plugin.cvarManager, cvar::kUiFontScale).setValue(std::string(cvar::kUiFontScale.defaultValue));
+        getCvar(cvars, cvar::kUiFontScale).setValue(std::string(cvar::kUiFontScale.defaultValue));
         state.fontScaleForced = true;
     }
     io.FontGlobalScale = kMenuFontScale;
@@ -181,18 +183,18 @@ void drawMenu(Vantrix& plugin, MenuState& state, EggState& egg) {
     noteOpenState(state, open);
     if (!open) {
         setup.finish();
-        askToClose(plugin);
+        askToClose(cvars);
         return;
     }
     if (!drawTopBar(egg, title.c_str(), ImGui::GetWindowPos())) {
         setup.finish();
-        askToClose(plugin);
+        askToClose(cvars);
         return;
     }
     beginChildScaled("vtx_body", ImVec2(0, 0), false);
     drawSidebar(state, egg, colours.menuAlpha);
     ImGui::SameLine();
-    drawContent(plugin, state, vivid);
+    drawContent(TabContext{frame.console, cvars, frame.skins, frame.input, state}, vivid);
     ImGui::EndChild();
     setup.finish();
 }

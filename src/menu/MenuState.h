@@ -40,6 +40,10 @@ struct MenuState {
     // The main window's open flag of the previous frame.
     bool menuWasOpen = false;
     CreditsWrap credits;
+    // The wizard's bind block sits below the sixteen rows, usually out of
+    // view: the first frame of each bind scrolls down to it, later frames
+    // leave the scroll alone.
+    bool bindScrolledIntoView = false;
     // The keybind section's wait; it outlives the tab and the menu's closing.
     KeyAssignState keyAssign;
 

@@ -1,7 +1,6 @@
 // Input: how the sticks are read and drawn.
 #include <imgui.h>
 
-#include "Vantrix.h"
 #include "core/Catalogue.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
@@ -17,8 +16,8 @@ constexpr SliderRow kRows[] = {
 constexpr const CvarSpec* kDefaults[] = {&cvar::kDeadzone, &cvar::kStickRange, &cvar::kStickSmooth};
 } // namespace
 
-void drawInputTab(Vantrix& plugin) {
-    CVarManagerWrapper& cvars = *plugin.cvarManager;
+void drawInputTab(const TabContext& tab) {
+    CVarManagerWrapper& cvars = tab.cvars;
     resetButton(cvars, "Reset Input Defaults", kDefaults);
     ImGui::SameLine();
     dimText("Resets this tab to defaults.");

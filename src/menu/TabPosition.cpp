@@ -1,7 +1,6 @@
 // Position / Scale: where the overlay sits and how large it is drawn.
 #include <imgui.h>
 
-#include "Vantrix.h"
 #include "core/Catalogue.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
@@ -17,8 +16,8 @@ constexpr SliderRow kRows[] = {
 constexpr const CvarSpec* kDefaults[] = {&cvar::kScale, &cvar::kX, &cvar::kY};
 } // namespace
 
-void drawPositionTab(Vantrix& plugin) {
-    CVarManagerWrapper& cvars = *plugin.cvarManager;
+void drawPositionTab(const TabContext& tab) {
+    CVarManagerWrapper& cvars = tab.cvars;
     resetButton(cvars, "Reset Position Defaults", kDefaults);
     ImGui::SameLine();
     if (ImGui::Button("Save All Settings"))

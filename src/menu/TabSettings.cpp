@@ -1,7 +1,6 @@
 // Settings: the menu's own look.
 #include <imgui.h>
 
-#include "Vantrix.h"
 #include "core/Catalogue.h"
 #include "menu/SettingValue.h"
 #include "menu/Tabs.h"
@@ -34,8 +33,8 @@ void transparencySlider(CVarManagerWrapper& cvars) {
 }
 } // namespace
 
-void drawSettingsTab(Vantrix& plugin) {
-    CVarManagerWrapper& cvars = *plugin.cvarManager;
+void drawSettingsTab(const TabContext& tab) {
+    CVarManagerWrapper& cvars = tab.cvars;
     accentEditor(cvars);
     transparencySlider(cvars);
     ImGui::Separator();

@@ -1,7 +1,6 @@
 // Skins: which skin folder the overlay draws, and the way to the folders.
 #include <imgui.h>
 
-#include "Vantrix.h"
 #include "core/Catalogue.h"
 #include "core/Log.h"
 #include "menu/SkinsFolder.h"
@@ -12,23 +11,23 @@
 namespace vtx {
 
 namespace {
-void skinCombo(Vantrix& plugin) {
-    CVarWrapper skin = getCvar(*plugin.cvarManager, cvar::kSkin);
+void skinCombo(const TabContext& tab) {
+    CVarWrapper skin = getCvar(tab.cvars, cvar::kSkin);
+    // Copied: picking a skin runs the skin's change handler, which may rescan the list.
+    const std::vector<std::string> names = tab.skins.names();
     std::string preview = skin.getStringValue();
-    if (preview.empty() && !plugin.skinNames.empty())
-        preview = plugin.skinNames.front();
+    if (preview.empty() && !names.empty())
+        preview = names.front();
     if (!ImGui::BeginCombo("Skin folder", preview.c_str()))
         return;
-    // Copied: picking a skin runs the skin's change handler, which may rescan the list.
-    const std::vector<std::string> names = plugin.skinNames;
     for (const std::string& name : names) {
         const bool selected = sameSkinName(name, preview);
         if (ImGui::Selectable(name.c_str(), selected)) {
             skin.setValue(name);
             // vtx_skin may already hold this name (a folder added since it was
             // typed), and a host may then run no change handler.
-            selectSkin(plugin, name);
-            plugin.imagesLoaded = false;
+            tab.skins.select(name);
+            tab.skins.reloadPictures();
         }
         if (selected)
             ImGui::SetItemDefaultFocus();
@@ -36,29 +35,27 @@ void skinCombo(Vantrix& plugin) {
     ImGui::EndCombo();
 }
 
-void openSkinsFolder(Vantrix& plugin) {
+void openSkinsFolder(const TabContext& tab) {
     const std::filesystem::path roaming = platform::roamingAppDataFolder();
     if (roaming.empty())
         return;
     const std::filesystem::path folder = prepareSkinsFolder(roaming);
     if (folder.empty()) {
-        logLine(plugin.cvarManager, "could not create the skins folder; nothing opened");
+        logLine(tab.console, "could not create the skins folder; nothing opened");
         return;
     }
     platform::openFolderInShell(folder);
 }
 } // namespace
 
-void drawSkinsTab(Vantrix& plugin) {
-    if (plugin.skinListDirty)
-        scanSkins(plugin);
-    skinCombo(plugin);
+void drawSkinsTab(const TabContext& tab) {
+    skinCombo(tab);
     if (ImGui::Button("Refresh skin list")) {
-        plugin.skinListDirty = true;
-        scanSkins(plugin);
+        tab.skins.rescanSoon();
+        tab.skins.names();
     }
     if (ImGui::Button("Open skins folder"))
-        openSkinsFolder(plugin);
+        openSkinsFolder(tab);
 }
 
 } // namespace vtx

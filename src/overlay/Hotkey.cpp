@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "Vantrix.h"
 #include "core/Log.h"
 #include "platform/Platform.h"
 #include "platform/VirtualKeys.h"
@@ -28,11 +27,6 @@ bool combinationDown(int key, int mod1Key, int mod2Key) {
         modsDown = modsDown && platform::keyHeld(mod2Key);
     }
     return modsDown && platform::keyHeld(key);
-}
-
-void endCapture(Vantrix& plugin, std::string_view message) {
-    plugin.hotkeyCapture().stop();
-    logLine(plugin.cvarManager, message);
 }
 
 } // namespace
@@ -88,49 +82,51 @@ Modifiers modifiersFor(bool ctrl, bool shift, bool alt) {
     return mods;
 }
 
-void runHotkeyToggle(Vantrix& plugin) {
-    const CvarHandles& cvars = plugin.settings();
+void Hotkey::endCapture(std::string_view message) {
+    capture_.stop();
+    logLine(host_.cvars, message);
+}
+
+void Hotkey::runToggle(const CvarHandles& cvars) {
     const int key = std::min(cvars.hotkeyVk.asInt(), kLastVirtualKey);
     const int mod1Key = modifierKey(cvars.hotkeyMod1.asInt());
     const int mod2Key = modifierKey(cvars.hotkeyMod2.asInt());
     // 0, the registered default and the menu's "Unassigned", is no key: read
     // as virtual key 1 it would make every left click flip the overlay.
     const bool down = key > 0 && combinationDown(key, mod1Key, mod2Key);
-    if (down && !plugin.hotkeyWasDown) {
+    if (down && !wasDown_) {
         cvars.enabled.set(cvars.enabled.asInt() == 0 ? 1 : 0);
     }
-    plugin.hotkeyWasDown = down;
+    wasDown_ = down;
 }
 
-void startHotkeyCapture(Vantrix& plugin) {
-    plugin.hotkeyCapture().start(platform::steadyNowNs());
-    logLine(plugin.cvarManager, "Hotkey capture started: press desired key or key-combo now (ESC cancels).");
+void Hotkey::startCapture() {
+    capture_.start(platform::steadyNowNs());
+    logLine(host_.cvars, "Hotkey capture started: press desired key or key-combo now (ESC cancels).");
 }
 
-void runHotkeyCapture(Vantrix& plugin) {
-    HotkeyCapture& capture = plugin.hotkeyCapture();
-    const std::int64_t elapsedMs = capture.elapsedMs(platform::steadyNowNs());
+void Hotkey::runCapture(const CvarHandles& cvars) {
+    const std::int64_t elapsedMs = capture_.elapsedMs(platform::steadyNowNs());
     if (platform::keyHeld(kVirtualKeyEscape)) {
-        endCapture(plugin, "Hotkey capture cancelled (ESC).");
+        endCapture("Hotkey capture cancelled (ESC).");
         return;
     }
     if (elapsedMs > kCaptureTimeoutMs) {
-        endCapture(plugin, "Hotkey capture timed out.");
+        endCapture("Hotkey capture timed out.");
         return;
     }
-    const int key = capture.newlyPressedKey();
+    const int key = capture_.newlyPressedKey();
     if (key == 0) {
         return;
     }
     const Modifiers mods = modifiersFor(anyHeld(kVirtualKeyControl, kVirtualKeyLeftControl, kVirtualKeyRightControl),
                                         anyHeld(kVirtualKeyShift, kVirtualKeyLeftShift, kVirtualKeyRightShift),
                                         anyHeld(kVirtualKeyAlt, kVirtualKeyLeftAlt, kVirtualKeyRightAlt));
-    const CvarHandles& cvars = plugin.settings();
     cvars.hotkeyVk.set(key);
     cvars.hotkeyMod1.set(mods.mod1);
     cvars.hotkeyMod2.set(mods.mod2);
-    endCapture(plugin, "Hotkey captured: VK=" + std::to_string(key) + " mod1=" + std::to_string(mods.mod1) +
-                           " mod2=" + std::to_string(mods.mod2));
+    endCapture("Hotkey captured: VK=" + std::to_string(key) + " mod1=" + std::to_string(mods.mod1) +
+               " mod2=" + std::to_string(mods.mod2));
 }
 
 } // namespace vtx

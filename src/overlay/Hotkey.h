@@ -3,13 +3,14 @@
 // capture started from the console records the next key pressed.
 #include <array>
 #include <cstdint>
+#include <string_view>
 
-class Vantrix;
+#include "core/CvarHandles.h"
+#include "core/HostView.h"
 
 namespace vtx {
 
-// A capture armed from the console, waiting for its key; the plugin object
-// holds one.
+// A capture armed from the console, waiting for its key.
 class HotkeyCapture {
 public:
     bool active() const { return armed; }
@@ -46,13 +47,28 @@ struct Modifiers {
 // SHIFT, then ALT, while places are free (so CTRL+SHIFT+ALT drops ALT).
 Modifiers modifiersFor(bool ctrl, bool shift, bool alt);
 
-// Frame step: flips vtx_enabled on the frame the combination goes down.
-// A key code of 0 or below is no key, and toggles nothing.
-void runHotkeyToggle(Vantrix& plugin);
-// The console command: arms (or restarts) the capture.
-void startHotkeyCapture(Vantrix& plugin);
-// Frame step while a capture is armed: Escape cancels, six seconds time it
-// out, the first non-modifier key pressed is recorded with the modifiers held.
-void runHotkeyCapture(Vantrix& plugin);
+// The hotkey of one plugin object: the capture and the combination's state
+// of the previous frame.
+class Hotkey {
+public:
+    explicit Hotkey(HostView host) : host_(host) {}
+
+    // The console command: arms (or restarts) the capture.
+    void startCapture();
+    bool capturing() const { return capture_.active(); }
+    // Frame step while a capture is armed: Escape cancels, six seconds time it
+    // out, the first non-modifier key pressed is recorded with the modifiers held.
+    void runCapture(const CvarHandles& cvars);
+    // Frame step: flips vtx_enabled on the frame the combination goes down.
+    // A key code of 0 or below is no key, and toggles nothing.
+    void runToggle(const CvarHandles& cvars);
+
+private:
+    void endCapture(std::string_view message);
+
+    HostView host_;
+    HotkeyCapture capture_;
+    bool wasDown_ = false;
+};
 
 } // namespace vtx

@@ -2,10 +2,7 @@
 
 #include <system_error>
 
-#include "Vantrix.h"
 #include "core/Paths.h"
-#include "overlay/SkinLayers.h"
-#include "overlay/Skins.h"
 
 namespace vtx {
 
@@ -43,26 +40,6 @@ std::shared_ptr<ImageWrapper> loadFirstSkinImage(std::string_view dataFolder, st
         }
     }
     return nullptr;
-}
-
-void loadSkinImages(Vantrix& plugin) {
-    if (plugin.imagesLoaded) {
-        return;
-    }
-    // Without a data folder or a skin the paths would name folders above the
-    // skins (an empty skin name reads the skins folder itself): load nothing.
-    const std::string dataFolder = dataFolderText(plugin);
-    const bool usable = !dataFolder.empty() && !plugin.activeSkin.empty();
-    plugin.baseImage = usable ? loadSkinImage(dataFolder, plugin.activeSkin, kBaseFile) : nullptr;
-    try {
-        for (const SkinLayer& layer : kSkinLayers) {
-            plugin.layerImages[std::string(layer.key)] =
-                usable ? loadFirstSkinImage(dataFolder, plugin.activeSkin, layer.files) : nullptr;
-        }
-    } catch (...) {
-        plugin.layerImages.clear();
-    }
-    plugin.imagesLoaded = true;
 }
 
 } // namespace vtx

@@ -1,13 +1,11 @@
 #pragma once
-// Loading the active skin's pictures into the plugin object.
+// Where a skin's pictures are and how one is read.
 #include <array>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "bakkesmod/wrappers/ImageWrapper.h"
-
-class Vantrix;
 
 namespace vtx {
 
@@ -18,8 +16,4 @@ std::shared_ptr<ImageWrapper> loadSkinImage(std::string_view dataFolder, std::st
 // The first candidate file that exists; empty candidates are skipped.
 std::shared_ptr<ImageWrapper> loadFirstSkinImage(std::string_view dataFolder, std::string_view skin,
                                                  const std::array<std::string_view, 4>& files);
-// While imagesLoaded is false: loads the base and every layer of activeSkin,
-// replacing what the previous skin left (an absent layer by an empty entry).
-void loadSkinImages(Vantrix& plugin);
-
 } // namespace vtx

@@ -4,10 +4,12 @@
 #include <fstream>
 #include <system_error>
 
-#include "Vantrix.h"
+#include "bakkesmod/wrappers/GameWrapper.h"
 #include "core/DataFolder.h"
 #include "core/Paths.h"
 #include "core/TextFile.h"
+#include "overlay/SkinImages.h"
+#include "overlay/SkinLayers.h"
 
 namespace vtx {
 namespace {
@@ -24,19 +26,7 @@ std::string_view trimTrailing(std::string_view name) {
     return name;
 }
 
-std::filesystem::path pluginFolder(Vantrix& plugin) {
-    if (!plugin.gameWrapper) {
-        return {};
-    }
-    const std::filesystem::path data = plugin.gameWrapper->GetDataFolder();
-    return data.empty() ? data : data / "Vantrix";
-}
-
 } // namespace
-
-std::string dataFolderText(Vantrix& plugin) {
-    return plugin.gameWrapper ? utf8FromPath(plugin.gameWrapper->GetDataFolder()) : std::string();
-}
 
 std::vector<std::string> listSkinFolders(const std::filesystem::path& skinsFolder) {
     std::vector<std::string> names;
@@ -66,15 +56,6 @@ std::vector<std::string> listSkinFolders(const std::filesystem::path& skinsFolde
     return names;
 }
 
-void scanSkins(Vantrix& plugin) {
-    plugin.skinNames.clear();
-    plugin.skinListDirty = false;
-    const std::filesystem::path folder = pluginFolder(plugin);
-    if (!folder.empty()) {
-        plugin.skinNames = listSkinFolders(folder / "skins");
-    }
-}
-
 std::string_view trimSkinName(std::string_view name) {
     name = trimTrailing(name);
     while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) {
@@ -100,18 +81,39 @@ std::string matchSkinName(const std::vector<std::string>& names, std::string_vie
     return {};
 }
 
-std::string findSkin(const Vantrix& plugin, std::string_view name) {
-    return matchSkinName(plugin.skinNames, trimSkinName(name));
+std::filesystem::path SkinLibrary::pluginFolder() const {
+    if (!host_.game) {
+        return {};
+    }
+    const std::filesystem::path data = host_.game->GetDataFolder();
+    return data.empty() ? data : data / "Vantrix";
 }
 
-std::filesystem::path savedSkinPath(Vantrix& plugin) {
-    const std::filesystem::path folder = pluginFolder(plugin);
+void SkinLibrary::scan() {
+    names_.clear();
+    listStale_ = false;
+    const std::filesystem::path folder = pluginFolder();
+    if (!folder.empty()) {
+        names_ = listSkinFolders(folder / "skins");
+    }
+}
+
+const std::vector<std::string>& SkinLibrary::names() {
+    if (listStale_) {
+        scan();
+    }
+    return names_;
+}
+
+std::filesystem::path SkinLibrary::savedSkinPath() const {
+    const std::filesystem::path folder = pluginFolder();
     return folder.empty() ? folder : folder / kSavedSkinFile;
 }
 
-std::string loadSavedSkin(Vantrix& plugin) {
+// The remembered name, its ASCII letters lowered; empty when there is none.
+std::string SkinLibrary::loadSaved() const {
     try {
-        const std::filesystem::path path = savedSkinPath(plugin);
+        const std::filesystem::path path = savedSkinPath();
         if (path.empty()) {
             return {};
         }
@@ -128,12 +130,12 @@ std::string loadSavedSkin(Vantrix& plugin) {
     }
 }
 
-void saveSelectedSkin(Vantrix& plugin, std::string_view name) {
-    if (!plugin.gameWrapper) {
+void SkinLibrary::save(std::string_view name) const {
+    if (!host_.game) {
         return;
     }
     std::string error;
-    const std::filesystem::path path = vantrixDataFile(*plugin.gameWrapper, kSavedSkinFile, error);
+    const std::filesystem::path path = vantrixDataFile(*host_.game, kSavedSkinFile, error);
     // A skin folder's name holds no line break, so text mode writes its bytes
     // unchanged; the shared writer never leaves a half-written file behind. A
     // failed write only loses the memory of the choice, not the choice itself.
@@ -142,30 +144,50 @@ void saveSelectedSkin(Vantrix& plugin, std::string_view name) {
     }
 }
 
-std::string chooseStartupSkin(Vantrix& plugin) {
-    plugin.skinListDirty = true;
-    scanSkins(plugin);
-    std::string skin = findSkin(plugin, loadSavedSkin(plugin));
-    if (skin.empty() && !plugin.skinNames.empty()) {
-        skin = plugin.skinNames.front();
+std::string SkinLibrary::chooseAtStartup() {
+    scan();
+    std::string skin = matchSkinName(names_, trimSkinName(loadSaved()));
+    if (skin.empty() && !names_.empty()) {
+        skin = names_.front();
     }
     return skin;
 }
 
-void onSkinChanged(Vantrix& plugin, CVarWrapper skin) { selectSkin(plugin, skin.getStringValue()); }
-
-void selectSkin(Vantrix& plugin, std::string_view value) {
-    if (plugin.skinListDirty) {
-        scanSkins(plugin);
-    }
+void SkinLibrary::select(std::string_view value) {
     // Untrimmed: a value with blanks around it names no folder.
-    std::string match = matchSkinName(plugin.skinNames, value);
+    std::string match = matchSkinName(names(), value);
     if (match.empty()) {
         return;
     }
-    plugin.activeSkin = std::move(match);
-    plugin.imagesLoaded = false;
-    saveSelectedSkin(plugin, plugin.activeSkin);
+    active_ = std::move(match);
+    picturesLoaded_ = false;
+    save(active_);
+}
+
+bool SkinLibrary::preparePictures() {
+    if (!picturesLoaded_) {
+        // Without a data folder or a skin the paths would name folders above the
+        // skins (an empty skin name reads the skins folder itself): load nothing.
+        const std::string dataFolder = host_.game ? utf8FromPath(host_.game->GetDataFolder()) : std::string();
+        const bool usable = !dataFolder.empty() && !active_.empty();
+        base_ = usable ? loadSkinImage(dataFolder, active_, kBaseFile) : nullptr;
+        try {
+            for (const SkinLayer& layer : kSkinLayers) {
+                layers_[std::string(layer.key)] =
+                    usable ? loadFirstSkinImage(dataFolder, active_, layer.files) : nullptr;
+            }
+        } catch (...) {
+            layers_.clear();
+        }
+        picturesLoaded_ = true;
+    }
+    return base_ != nullptr;
+}
+
+void SkinLibrary::releasePictures() {
+    picturesLoaded_ = false;
+    base_.reset();
+    layers_.clear();
 }
 
 } // namespace vtx

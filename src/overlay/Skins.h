@@ -1,25 +1,23 @@
 #pragma once
 // The installed skins: the folders under <data>/Vantrix/skins, the choice
-// remembered in <data>/Vantrix/saved_skin.txt, and the vtx_skin handler.
+// remembered in <data>/Vantrix/saved_skin.txt, and the active skin's pictures.
 // Names are UTF-8 text, whatever the file system's own encoding.
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class CVarWrapper;
-class Vantrix;
+#include "core/HostView.h"
+
+class ImageWrapper;
 
 namespace vtx {
-
-// The data folder of the host as UTF-8 text; empty without a game wrapper.
-std::string dataFolderText(Vantrix& plugin);
 
 // Folder names in `skinsFolder` that do not begin with ".", sorted byte-wise;
 // empty when the folder is missing or cannot be read.
 std::vector<std::string> listSkinFolders(const std::filesystem::path& skinsFolder);
-// Refills skinNames from the data folder and clears skinListDirty.
-void scanSkins(Vantrix& plugin);
 
 // Trailing CR, LF, spaces and tabs, then leading spaces and tabs, removed.
 std::string_view trimSkinName(std::string_view name);
@@ -27,23 +25,60 @@ std::string_view trimSkinName(std::string_view name);
 bool sameSkinName(std::string_view a, std::string_view b);
 // The entry of `names` equal to `name` ignoring ASCII case, or empty text.
 std::string matchSkinName(const std::vector<std::string>& names, std::string_view name);
-// matchSkinName of the trimmed name against skinNames.
-std::string findSkin(const Vantrix& plugin, std::string_view name);
 
-std::filesystem::path savedSkinPath(Vantrix& plugin);
-// The remembered name, its ASCII letters lowered; empty when there is none.
-std::string loadSavedSkin(Vantrix& plugin);
-// Writes the name's bytes, nothing else; failures are silent.
-void saveSelectedSkin(Vantrix& plugin, std::string_view name);
+// Each drawn layer's picture by layer key; an absent layer maps to nothing.
+using LayerImages = std::map<std::string, std::shared_ptr<ImageWrapper>>;
 
-// The skin chosen at load: the remembered one if it is installed, else the
-// first installed one, else none.
-std::string chooseStartupSkin(Vantrix& plugin);
-// A value naming an installed skin (ignoring case) makes it active and
-// remembered; any other value changes nothing. Callers that set vtx_skin call
-// this too: a host may run no change handler when the value stays the same.
-void selectSkin(Vantrix& plugin, std::string_view value);
-// vtx_skin's change handler: selectSkin of its value.
-void onSkinChanged(Vantrix& plugin, CVarWrapper skin);
+// The skins of one plugin object: the installed names, the active skin and
+// its pictures. The pictures are loaded on the first frame that needs them
+// after the skin changes, never per frame.
+class SkinLibrary {
+public:
+    explicit SkinLibrary(HostView host) : host_(host) {}
+
+    // The installed names as last scanned, scanning first when asked to.
+    const std::vector<std::string>& names();
+    // Reads the skins folder again on the next look at the names.
+    void rescanSoon() { listStale_ = true; }
+
+    // The skin chosen at load: the remembered one if it is installed, else the
+    // first installed one, else none. Rescans.
+    std::string chooseAtStartup();
+    // A value naming an installed skin (ignoring case) makes it active and
+    // remembered in saved_skin.txt; any other value changes nothing. Callers
+    // that set vtx_skin call this too: a host may run no change handler when
+    // the value stays the same.
+    void select(std::string_view value);
+    const std::string& active() const { return active_; }
+
+    // The pictures are read again on the next frame (a reset, a settings load).
+    void reloadPictures() { picturesLoaded_ = false; }
+    // Loads the active skin's base and layers unless loaded: what the previous
+    // skin left is replaced (an absent layer by an empty entry). False when
+    // there is no base picture to draw.
+    bool preparePictures();
+    bool picturesLoaded() const { return picturesLoaded_; }
+    ImageWrapper* base() const { return base_.get(); }
+    const LayerImages& layers() const { return layers_; }
+    // Drops the pictures (the plugin unloads).
+    void releasePictures();
+
+    // <data>/Vantrix/saved_skin.txt; empty without a data folder.
+    std::filesystem::path savedSkinPath() const;
+
+private:
+    void scan();
+    std::filesystem::path pluginFolder() const;
+    std::string loadSaved() const;
+    void save(std::string_view name) const;
+
+    HostView host_;
+    std::vector<std::string> names_;
+    bool listStale_ = true;
+    std::string active_;
+    bool picturesLoaded_ = false;
+    std::shared_ptr<ImageWrapper> base_;
+    LayerImages layers_;
+};
 
 } // namespace vtx

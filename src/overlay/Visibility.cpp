@@ -5,9 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "Vantrix.h"
-#include "core/Log.h"
-#include "core/MatchPhase.h"
+#include "bakkesmod/wrappers/GameWrapper.h"
 
 namespace vtx {
 
@@ -15,9 +13,6 @@ namespace {
 
 constexpr std::int64_t kDebugLogSpacingNs = 501'000'000;
 constexpr float kInvisibleAlpha = 0.01f;
-
-std::optional<std::int64_t> lastDebugLogTime;
-std::optional<std::int64_t> lastFrameTime;
 
 char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -34,23 +29,19 @@ bool isWorkshopMapName(std::string_view map) {
 
 bool isWorkshopMap(GameWrapper* game) { return game && isWorkshopMapName(game->GetCurrentMap()); }
 
-bool passModeGate(Vantrix& plugin) {
-    const CvarHandles& cvars = plugin.settings();
-    GameWrapper* game = plugin.gameWrapper.get();
+bool passModeGate(GameWrapper* game, const CvarHandles& cvars, MatchPhase& phase) {
     bool modeOk = game && game->IsInOnlineGame();
     if (!modeOk && cvars.showFreeplayWorkshop.on()) {
         modeOk = freeplayOrWorkshop(game);
     }
     if (cvars.onlineOnly.on() && !modeOk) {
-        clearMatchPhase(plugin);
+        phase.clear();
         return false;
     }
     return true;
 }
 
-bool decideHide(Vantrix& plugin) {
-    const CvarHandles& cvars = plugin.settings();
-    GameWrapper* game = plugin.gameWrapper.get();
+bool decideHide(GameWrapper* game, const CvarHandles& cvars, const MatchPhase& phase) {
     bool hide = false;
     if (cvars.requireLocalCar.on()) {
         hide = !(game && game->GetLocalCar());
@@ -58,33 +49,29 @@ bool decideHide(Vantrix& plugin) {
     if (cvars.hideInMenus.on() && game && game->IsPaused()) {
         hide = true;
     }
-    if (!hide && cvars.hideReplays.on() && plugin.inReplay) {
+    if (!hide && cvars.hideReplays.on() && phase.inReplay()) {
         hide = true;
     }
-    if (!hide && cvars.hidePostgame.on() && plugin.inPostGame) {
+    if (!hide && cvars.hidePostgame.on() && phase.inPostGame()) {
         hide = true;
     }
     return hide;
 }
 
-void logDebugState(Vantrix& plugin, bool hide, std::int64_t nowNs) {
-    if (!plugin.settings().debugState.on()) {
-        return;
+bool DebugLogPacer::due(std::int64_t nowNs) {
+    if (!last_) {
+        last_ = nowNs;
     }
-    if (!lastDebugLogTime) {
-        lastDebugLogTime = nowNs;
+    if (nowNs - *last_ < kDebugLogSpacingNs) {
+        return false;
     }
-    if (nowNs - *lastDebugLogTime < kDebugLogSpacingNs) {
-        return;
-    }
-    lastDebugLogTime = nowNs;
-    logLine(plugin.cvarManager, "inReplay=" + std::to_string(int{plugin.inReplay}) + " inPostGame=" +
-                                    std::to_string(int{plugin.inPostGame}) + " hide=" + std::to_string(int{hide}));
+    last_ = nowNs;
+    return true;
 }
 
-float frameSeconds(std::int64_t nowNs) {
-    const std::int64_t previous = lastFrameTime.value_or(nowNs);
-    lastFrameTime = nowNs;
+float FrameClock::secondsSincePrevious(std::int64_t nowNs) {
+    const std::int64_t previous = previous_.value_or(nowNs);
+    previous_ = nowNs;
     return static_cast<float>(nowNs - previous) / 1e9f;
 }
 
@@ -105,24 +92,18 @@ float stepFade(float alpha, float target, float step) {
 
 void Fade::step(float target, float step) { value = stepFade(value, target, step); }
 
-Fade& processFade() {
-    static Fade fade;
-    return fade;
-}
-
-bool applyFade(Vantrix& plugin, bool hide, float dtSeconds) {
-    const CvarHandles& cvars = plugin.settings();
+bool applyFade(GameWrapper* game, const CvarHandles& cvars, Fade& fade, bool hide, float dtSeconds) {
     if (!cvars.fadeEnable.on()) {
         // Without the fade the hide rules give way in freeplay and on workshop maps.
-        if (hide && !freeplayOrWorkshop(plugin.gameWrapper.get())) {
+        if (hide && !freeplayOrWorkshop(game)) {
             return false;
         }
-        plugin.fade().show();
+        fade.show();
         return true;
     }
     const float rate = fadeRate(cvars.fadeMs.asFloat());
-    plugin.fade().step(hide ? 0.0f : 1.0f, rate * dtSeconds);
-    return plugin.fade().alpha() > kInvisibleAlpha;
+    fade.step(hide ? 0.0f : 1.0f, rate * dtSeconds);
+    return fade.alpha() > kInvisibleAlpha;
 }
 
 } // namespace vtx

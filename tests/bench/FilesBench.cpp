@@ -6,12 +6,13 @@
 
 #include <filesystem>
 
-#include "Vantrix.h"
+#include "bakkesmod/wrappers/GameWrapper.h"
+#include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 #include "core/Catalogue.h"
 #include "core/KeyValueLines.h"
-#include "core/PositionAutosave.h"
-#include "core/SettingsFile.h"
 #include "core/SettingsText.h"
+#include "plugin/PositionAutosave.h"
+#include "plugin/SettingsFile.h"
 #include "vtxhost/Host.h"
 
 namespace {
@@ -22,33 +23,36 @@ struct BenchHost {
         options.dataFolder = std::filesystem::temp_directory_path() / "vtx-files-bench";
         std::filesystem::remove_all(options.dataFolder);
         host = std::make_unique<vtxhost::Host>(options);
-        plugin.cvarManager = host->cvarManager();
-        plugin.gameWrapper = host->gameWrapper();
-        vtx::registerCvars(*plugin.cvarManager, vtx::kEarlyCvars);
-        vtx::registerCvars(*plugin.cvarManager, vtx::kLateCvars);
+        cvars = host->cvarManager();
+        game = host->gameWrapper();
+        vtx::registerCvars(*cvars, vtx::kEarlyCvars);
+        vtx::registerCvars(*cvars, vtx::kLateCvars);
     }
     std::unique_ptr<vtxhost::Host> host;
-    Vantrix plugin;
+    std::shared_ptr<GameWrapper> game;
+    std::shared_ptr<CVarManagerWrapper> cvars;
+    vtx::HostView view{game, cvars};
+    vtx::CvarCache settings{view};
 };
 
 void saveSettingsFile(benchmark::State& state) {
     BenchHost bench;
     for (auto _ : state) {
-        vtx::saveSettings(bench.plugin.gameWrapper, bench.plugin.cvarManager);
+        vtx::saveSettings(bench.game, bench.cvars);
     }
 }
 BENCHMARK(saveSettingsFile);
 
 void autosavePositionStill(benchmark::State& state) {
     BenchHost bench;
-    bench.plugin.cvarManager->getCvar("vtx_autosave").setValue(1);
+    bench.cvars->getCvar("vtx_autosave").setValue(1);
     vtx::PositionAutosaveMemory memory;
     bench.host->advance(1'000'000'000);
-    vtx::autosavePosition(bench.plugin, memory); // starts the clock
+    vtx::autosavePosition(bench.view, bench.settings.get(), memory); // starts the clock
     bench.host->advance(1'000'000'000);
-    vtx::autosavePosition(bench.plugin, memory); // the one write
+    vtx::autosavePosition(bench.view, bench.settings.get(), memory); // the one write
     for (auto _ : state) {
-        vtx::autosavePosition(bench.plugin, memory);
+        vtx::autosavePosition(bench.view, bench.settings.get(), memory);
     }
 }
 BENCHMARK(autosavePositionStill);

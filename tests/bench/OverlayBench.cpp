@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <new>
 
-#include "Vantrix.h"
+#include "plugin/Vantrix.h"
 #include "vtxhost/Host.h"
 #include "vtxhost/VirtualDevices.h"
 

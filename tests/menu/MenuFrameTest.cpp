@@ -7,10 +7,11 @@
 
 #include "PluginHost.h"
 #include "TestGuiContext.h"
-#include "Vantrix.h"
 #include "core/Catalogue.h"
 #include "menu/GoldEgg.h"
 #include "menu/Menu.h"
+#include "plugin/ProcessState.h"
+#include "plugin/Vantrix.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ struct MenuFrame : ::testing::Test {
     void renderFrame(const char* where) {
         beginFrame();
         if (ownMenu != nullptr)
-            ownMenu->render(plugin);
+            ownMenu->render();
         else
             plugin.Render();
         expectBalanced(where);
@@ -78,6 +79,9 @@ struct MenuFrame : ::testing::Test {
 
     vtxtest::PluginHost env;
     Vantrix plugin;
+    // What a menu of the test's own works through: the same console.
+    std::shared_ptr<GameWrapper> noGame;
+    vtx::HostView host{noGame, plugin.cvarManager};
     // A menu of the test's own, drawn instead of the plugin's when set.
     vtx::Menu* ownMenu = nullptr;
     ImGuiContext* context = nullptr;
@@ -144,7 +148,9 @@ TEST_F(MenuFrame, EveryTabLeavesTheStylesBalancedAndTheFontScaleAsFound) {
 // The egg outlives plugin objects, so this menu is handed an egg of its own.
 TEST_F(MenuFrame, ShakingTheTopBarShowsTheEggAndClicksCrackAndHatchIt) {
     vtx::EggState eggState;
-    vtx::Menu menu(eggState);
+    vtx::SkinLibrary skins{host};
+    vtx::PadInput input;
+    vtx::Menu menu(host, {skins, input, eggState});
     ownMenu = &menu;
     const vtx::GoldEgg& shown = menu.eggState().egg;
     menu.setContext(reinterpret_cast<std::uintptr_t>(context));
@@ -191,7 +197,7 @@ TEST_F(MenuFrame, ShakingTheTopBarShowsTheEggAndClicksCrackAndHatchIt) {
     EXPECT_EQ(shown.stage, vtx::kEggHatched);
     EXPECT_TRUE(shown.revealed);
     EXPECT_FALSE(menu.eggState().shake.enabled);
-    EXPECT_EQ(vtx::processEgg().egg.stage, vtx::kEggHidden) << "the plugin's own egg";
+    EXPECT_EQ(vtx::processState().egg.egg.stage, vtx::kEggHidden) << "the plugin's own egg";
 }
 
 // Each plugin object's menu keeps its own state: a second one (a reload's new

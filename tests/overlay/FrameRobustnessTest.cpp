@@ -1,14 +1,15 @@
-// The frame and the event handlers of a plugin object whose host handles or
-// console variables are missing: nothing crashes or throws, and the settings
-// read as their catalogue defaults.
+// The overlay, built alone, and the match phase's handlers when the host's
+// handles or console variables are missing: nothing crashes or throws, and
+// the settings read as their catalogue defaults.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "TestPicture.h"
-#include "Vantrix.h"
+#include "bakkesmod/wrappers/GameWrapper.h"
 #include "core/Catalogue.h"
-#include "core/MatchPhase.h"
+#include "overlay/MatchPhase.h"
+#include "overlay/Overlay.h"
 #include "platform/Platform.h"
 #include "vtxhost/Host.h"
 
@@ -25,7 +26,6 @@ struct Robustness : ::testing::Test {
         host = std::make_unique<vtxhost::Host>(options);
         host->game().online = true;
         host->game().car = true;
-        plugin.activeSkin = "Solo";
     }
     void TearDown() override { std::filesystem::remove_all(data); }
 
@@ -34,37 +34,48 @@ struct Robustness : ::testing::Test {
         for (int i = 0; i < 3; ++i) {
             record = {};
             host->advance(1'000'000'000);
-            plugin.renderOverlay(CanvasWrapper(reinterpret_cast<std::uintptr_t>(&record)));
+            CanvasWrapper canvas(reinterpret_cast<std::uintptr_t>(&record));
+            overlay.frame(canvas);
         }
         return record;
     }
 
     std::filesystem::path data;
     std::unique_ptr<vtxhost::Host> host;
-    Vantrix plugin;
+    std::shared_ptr<GameWrapper> game;
+    std::shared_ptr<CVarManagerWrapper> cvars;
+    vtx::HostView view{game, cvars};
+    vtx::CvarCache settings{view};
+    vtx::PadInput input;
+    vtx::SkinLibrary skins{view};
+    vtx::MatchPhase phase;
+    vtx::Hotkey hotkey{view};
+    vtx::Fade fade;
+    vtx::Overlay overlay{view, settings, {input, skins, phase, hotkey, fade}};
     vtxhost::CanvasRecord record;
 };
 
 TEST_F(Robustness, WithoutAnyHandleNothingIsDrawn) {
     EXPECT_TRUE(frames().ops.empty());
-    EXPECT_FALSE(plugin.imagesLoaded);
+    EXPECT_FALSE(skins.picturesLoaded());
 }
 
 TEST_F(Robustness, WithoutAGameTheModeGateStaysClosed) {
-    plugin.cvarManager = host->cvarManager();
-    vtx::registerCvars(*plugin.cvarManager, vtx::kEarlyCvars);
+    cvars = host->cvarManager();
+    vtx::registerCvars(*cvars, vtx::kEarlyCvars);
     EXPECT_TRUE(frames().ops.empty());
 
     // With the gate opened by hand, no game means no car and no data folder.
     host->executeCommand("vtx_online_only 0");
     host->executeCommand("vtx_require_local_car 0");
     EXPECT_TRUE(frames().ops.empty());
-    EXPECT_TRUE(plugin.imagesLoaded);
-    EXPECT_EQ(plugin.baseImage, nullptr);
+    EXPECT_TRUE(skins.picturesLoaded());
+    EXPECT_EQ(skins.base(), nullptr);
 }
 
 TEST_F(Robustness, WithoutConsoleVariablesTheDefaultsApply) {
-    plugin.gameWrapper = host->gameWrapper();
+    game = host->gameWrapper();
+    skins.select("Solo");
     const auto& canvas = frames();
     ASSERT_EQ(canvas.draws.size(), 1u);
     EXPECT_EQ(canvas.draws[0].image.filename(), "Base.png");
@@ -74,20 +85,18 @@ TEST_F(Robustness, WithoutConsoleVariablesTheDefaultsApply) {
     EXPECT_EQ(canvas.draws[0].a, 255);
 
     // Registered but empty-handed: a manager that knows none of the variables.
-    plugin.cvarManager = host->cvarManager();
+    cvars = host->cvarManager();
+    settings.lookUpAgain();
     EXPECT_EQ(frames().draws.size(), 1u);
 }
 
 TEST_F(Robustness, EventsWithoutVariablesUseTheDefaults) {
-    const std::int64_t before = vtx::platform::steadyNowNs();
-    vtx::onGoalScored(plugin); // vtx_hide_replays 1, vtx_replay_hide_ms 12000
-    const std::int64_t after = vtx::platform::steadyNowNs();
-    EXPECT_TRUE(plugin.inReplay);
-    EXPECT_GE(plugin.replayDeadline, before + 12'000'000'000);
-    EXPECT_LE(plugin.replayDeadline, after + 12'000'000'000);
-    vtx::onReplayCleared(plugin);
-    vtx::pollGameReplay(plugin, after); // no game: nothing to ask
-    EXPECT_FALSE(plugin.inReplay);
+    const std::int64_t now = vtx::platform::steadyNowNs();
+    phase.onGoalScored(settings.get(), now); // vtx_hide_replays 1, vtx_replay_hide_ms 12000
+    EXPECT_TRUE(phase.inReplay());
+    EXPECT_EQ(phase.replayDeadline(), now + 12'000'000'000);
+    phase.onReplayCleared(settings.get(), now);
+    EXPECT_FALSE(phase.inReplay());
 }
 
 } // namespace

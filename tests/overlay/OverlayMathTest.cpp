@@ -9,8 +9,8 @@
 #include <limits>
 
 #include "core/CvarHandles.h"
-#include "core/MatchPhase.h"
 #include "overlay/LayerDrawing.h"
+#include "overlay/MatchPhase.h"
 
 using namespace vtx;
 

@@ -2,40 +2,36 @@
 // shares: a reload's new object, or a second one, starts with its own hotkey
 // capture and its own settings autosave gate, but resumes the process's fade.
 #include "PluginHost.h"
-#include "Vantrix.h"
-#include "core/SettingsFile.h"
-#include "overlay/Hotkey.h"
+#include "plugin/ProcessState.h"
+#include "plugin/SettingsFile.h"
+#include "plugin/Vantrix.h"
 
 namespace {
 
 struct PluginState : ::testing::Test {
-    void SetUp() override {
-        first.cvarManager = env.host->cvarManager();
-        second.cvarManager = env.host->cvarManager();
-    }
+    void SetUp() override { env.load(); }
+    Vantrix& loaded() const { return *static_cast<Vantrix*>(env.host->plugin()); }
 
     vtxtest::PluginHost env;
-    Vantrix first;
-    Vantrix second;
 };
 
 TEST_F(PluginState, ACaptureBelongsToThePluginThatArmedIt) {
-    vtx::startHotkeyCapture(first);
-    EXPECT_TRUE(first.hotkeyCapture().active());
-    EXPECT_FALSE(second.hotkeyCapture().active());
-    first.hotkeyCapture().stop();
-    vtx::startHotkeyCapture(second);
-    EXPECT_TRUE(second.hotkeyCapture().active());
-    EXPECT_FALSE(first.hotkeyCapture().active());
+    Vantrix other;
+    env.host->executeCommand("vtx_hotkey_capture");
+    EXPECT_TRUE(loaded().hotkey().capturing());
+    EXPECT_FALSE(other.hotkey().capturing());
 }
 
 TEST_F(PluginState, AutosaveWaitsForEachPluginsOwnStartUpLoad) {
-    EXPECT_FALSE(first.settingsFile().autosaveAllowed()); // before the deferred load
-    first.settingsFile().setReady(true);
+    EXPECT_FALSE(loaded().settingsFile().autosaveAllowed()); // before the deferred load
+    env.settle();
+    EXPECT_TRUE(loaded().settingsFile().autosaveAllowed());
     // A second object's start-up withdraws only its own permission.
-    vtx::attachSettingsAutosave(second);
-    EXPECT_TRUE(first.settingsFile().autosaveAllowed());
+    Vantrix second;
+    second.gameWrapper = env.host->gameWrapper();
+    second.cvarManager = env.host->cvarManager();
     EXPECT_FALSE(second.settingsFile().autosaveAllowed());
+    EXPECT_TRUE(loaded().settingsFile().autosaveAllowed());
 }
 
 TEST_F(PluginState, NoAutosaveWhileTheFileIsBeingApplied) {
@@ -48,6 +44,12 @@ TEST_F(PluginState, NoAutosaveWhileTheFileIsBeingApplied) {
     EXPECT_TRUE(state.autosaveAllowed());
 }
 
-TEST_F(PluginState, TheFadeIsTheProcesssOwnSoAReloadResumesIt) { EXPECT_EQ(&first.fade(), &second.fade()); }
+// Two objects of this program (the loaded library keeps a process state of its own).
+TEST_F(PluginState, TheFadeIsTheProcesssOwnSoAReloadResumesIt) {
+    Vantrix first;
+    Vantrix second;
+    EXPECT_EQ(&first.overlay().fade(), &second.overlay().fade());
+    EXPECT_EQ(&second.overlay().fade(), &vtx::processState().fade);
+}
 
 } // namespace

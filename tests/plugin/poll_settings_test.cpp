@@ -1,7 +1,7 @@
 // The plugin's poll reads its two settings from the console on every call.
 #include "PluginHost.h"
-#include "Vantrix.h"
 #include "core/Catalogue.h"
+#include "plugin/Vantrix.h"
 
 namespace {
 
@@ -23,21 +23,21 @@ struct PollSettings : ::testing::Test {
 
 TEST_F(PollSettings, FixedPadIndexIsReadEachPoll) {
     set("vtx_pad", "2");
-    plugin.pollPad();
-    EXPECT_FALSE(plugin.pad.a);
+    plugin.overlay().pollPad();
+    EXPECT_FALSE(plugin.overlay().pad().a);
     set("vtx_pad", "-1");
-    plugin.pollPad();
-    EXPECT_TRUE(plugin.pad.a);
+    plugin.overlay().pollPad();
+    EXPECT_TRUE(plugin.overlay().pad().a);
 }
 
 TEST_F(PollSettings, SmoothingThatIsNotANumberFollowsTheStick) {
     set("vtx_stick_smooth", "nan");
-    plugin.pollPad();
-    EXPECT_EQ(plugin.pad.lxSmooth, 1.0f);
+    plugin.overlay().pollPad();
+    EXPECT_EQ(plugin.overlay().pad().lxSmooth, 1.0f);
     set("vtx_stick_smooth", "0.5");
     vtxhost::devices().xinput[0].thumbLX = 0;
-    plugin.pollPad();
-    EXPECT_FLOAT_EQ(plugin.pad.lxSmooth, 0.5f);
+    plugin.overlay().pollPad();
+    EXPECT_FLOAT_EQ(plugin.overlay().pad().lxSmooth, 0.5f);
 }
 
 } // namespace

@@ -5,9 +5,11 @@
 #include <iterator>
 
 #include "PluginHost.h"
-#include "Vantrix.h"
+#include "bakkesmod/wrappers/GameWrapper.h"
+#include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 #include "core/Catalogue.h"
-#include "core/PositionAutosave.h"
+#include "core/CvarHandles.h"
+#include "plugin/PositionAutosave.h"
 
 namespace fs = std::filesystem;
 
@@ -57,22 +59,22 @@ struct PositionAutosave : ::testing::Test {
         if (!VTX_STANDIN_PLATFORM) {
             GTEST_SKIP() << "the plugin reads the real clock in this build";
         }
-        plugin.cvarManager = env.host->cvarManager();
-        plugin.gameWrapper = env.host->gameWrapper();
-        vtx::registerCvars(*plugin.cvarManager, vtx::kEarlyCvars);
-        vtx::registerCvars(*plugin.cvarManager, vtx::kLateCvars);
+        cvars = env.host->cvarManager();
+        game = env.host->gameWrapper();
+        vtx::registerCvars(*cvars, vtx::kEarlyCvars);
+        vtx::registerCvars(*cvars, vtx::kLateCvars);
         set("vtx_autosave", "1");
         set("vtx_x", "0");
         set("vtx_y", "0");
     }
-    void set(const char* name, const char* value) { plugin.cvarManager->getCvar(name).setValue(value); }
+    void set(const char* name, const char* value) { cvars->getCvar(name).setValue(value); }
     fs::path file() const { return env.host->dataFolder() / "Vantrix" / "vtx_saved_pos.ini"; }
     // Runs the step after `ms` more milliseconds; true when it wrote the file.
     bool stepAfter(int ms) {
         env.host->advance(std::int64_t{ms} * 1'000'000);
         std::error_code ec;
         fs::remove(file(), ec);
-        vtx::autosavePosition(plugin, memory);
+        vtx::autosavePosition(view, settings.get(), memory);
         return fs::exists(file());
     }
     // The first step starts the clock; the write of the starting position follows.
@@ -82,7 +84,10 @@ struct PositionAutosave : ::testing::Test {
     }
 
     vtxtest::PluginHost env;
-    Vantrix plugin;
+    std::shared_ptr<GameWrapper> game;
+    std::shared_ptr<CVarManagerWrapper> cvars;
+    vtx::HostView view{game, cvars};
+    vtx::CvarCache settings{view};
     vtx::PositionAutosaveMemory memory;
 };
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "PluginHost.h"
-#include "Vantrix.h"
+#include "plugin/Vantrix.h"
 
 namespace fs = std::filesystem;
 
@@ -77,7 +77,10 @@ TEST_F(SettingsFile, ALineBreakInAValueCannotSetAnotherVariable) {
 }
 
 TEST_F(SettingsFile, ResetAllSetsItsVariablesInOrderAndSavesAfterEachChange) {
+    env.host->game().online = true; // so frames draw and load the skin's pictures
+    env.host->game().car = true;
     env.settle();
+    ASSERT_TRUE(plugin().skins().picturesLoaded());
     // Give every variable that the reset touches another value first.
     const std::vector<std::string> order = {"vtx_enabled",
                                             "vtx_online_only",
@@ -125,8 +128,9 @@ TEST_F(SettingsFile, ResetAllSetsItsVariablesInOrderAndSavesAfterEachChange) {
         env.host->cvarManager()->getCvar(info.name).addOnValueChanged(
             [&changed](std::string, CVarWrapper cvar) { changed.push_back(cvar.getCVarName()); });
     }
-    plugin().inReplay = plugin().inPostGame = plugin().gameReplaySeen = plugin().imagesLoaded = true;
-    plugin().replayDeadline = 77;
+    env.host->fireEvent("Function TAGame.GameEvent_TA.EventMatchEnded");
+    env.host->fireEvent("Function TAGame.GFxHUD_Replay_TA.Init");
+    ASSERT_TRUE(plugin().matchPhase().inReplay() && plugin().matchPhase().inPostGame());
     const std::size_t savesBefore = logged("Saved settings to: ");
 
     env.host->executeCommand("vtx_reset_all");
@@ -146,8 +150,9 @@ TEST_F(SettingsFile, ResetAllSetsItsVariablesInOrderAndSavesAfterEachChange) {
     EXPECT_EQ(env.cvar("vtx_off_R3_y"), "0");
     EXPECT_EQ(env.cvar("vtx_replay_hide_s"), "0.5");
     EXPECT_EQ(env.cvar("vtx_ui_menu_alpha"), "0.5");
-    EXPECT_FALSE(plugin().inReplay || plugin().inPostGame || plugin().gameReplaySeen || plugin().imagesLoaded);
-    EXPECT_EQ(plugin().replayDeadline, 0);
+    EXPECT_FALSE(plugin().matchPhase().inReplay() || plugin().matchPhase().inPostGame());
+    EXPECT_EQ(plugin().matchPhase().replayDeadline(), 0);
+    EXPECT_FALSE(plugin().skins().picturesLoaded()); // read again on the next frame
 }
 
 TEST_F(SettingsFile, FailuresSayWhatFailedInOneLineAndChangeNothing) {

@@ -1,6 +1,8 @@
 #pragma once
 // "vtx_reset_all": the overlay's settings back to their defaults.
-class Vantrix;
+#include "core/HostView.h"
+#include "overlay/MatchPhase.h"
+#include "overlay/Skins.h"
 
 namespace vtx {
 
@@ -8,6 +10,6 @@ namespace vtx {
 // per-layer offset to 0, then clears the match phase and reloads the skin
 // pictures. Each change runs its handlers at once (the autosave among them);
 // the reset writes no file itself.
-void resetAllSettings(Vantrix& plugin);
+void resetAllSettings(HostView host, MatchPhase& phase, SkinLibrary& skins);
 
 } // namespace vtx

@@ -1,12 +1,10 @@
-#include "core/ResetAll.h"
+#include "plugin/ResetAll.h"
 
 #include <charconv>
 #include <string>
 
-#include "Vantrix.h"
 #include "core/Catalogue.h"
 #include "core/Log.h"
-#include "core/MatchPhase.h"
 
 namespace vtx {
 
@@ -38,8 +36,8 @@ void reset(CVarManagerWrapper& cvars, const ResetEntry& entry) {
 
 } // namespace
 
-void resetAllSettings(Vantrix& plugin) {
-    CVarManagerWrapper& cvars = *plugin.cvarManager;
+void resetAllSettings(HostView host, MatchPhase& phase, SkinLibrary& skins) {
+    CVarManagerWrapper& cvars = *host.cvars;
     for (const ResetEntry& entry : kResetEntries) {
         reset(cvars, entry);
     }
@@ -48,9 +46,9 @@ void resetAllSettings(Vantrix& plugin) {
             cvars.getCvar(layerOffsetName(code, axis)).setValue(0.0f);
         }
     }
-    clearMatchPhase(plugin);
-    plugin.imagesLoaded = false;
-    logLine(plugin.cvarManager, "Reset ALL settings to defaults.");
+    phase.clear();
+    skins.reloadPictures();
+    logLine(host.cvars, "Reset ALL settings to defaults.");
 }
 
 } // namespace vtx

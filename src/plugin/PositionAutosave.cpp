@@ -1,8 +1,7 @@
-#include "core/PositionAutosave.h"
+#include "plugin/PositionAutosave.h"
 
 #include <cmath>
 
-#include "Vantrix.h"
 #include "core/Catalogue.h"
 #include "core/Log.h"
 #include "core/PositionFile.h"
@@ -21,9 +20,8 @@ bool moved(const OverlayPosition& now, const OverlayPosition& saved) {
            std::fabs(now.scale - saved.scale) > kScaleThreshold;
 }
 
-void autosaveStep(Vantrix& plugin, PositionAutosaveMemory& memory) {
-    // Cached handles: a name lookup makes a wrapper, and so an allocation, every frame.
-    const CvarHandles& cvars = plugin.settings();
+// Cached handles: a name lookup makes a wrapper, and so an allocation, every frame.
+void autosaveStep(HostView host, const CvarHandles& cvars, PositionAutosaveMemory& memory) {
     if (!cvars.positionAutosave.on()) {
         return;
     }
@@ -36,31 +34,24 @@ void autosaveStep(Vantrix& plugin, PositionAutosaveMemory& memory) {
     if (!moved(position, memory.lastSaved) || now - memory.lastSaveNs < kSpacingNs) {
         return;
     }
-    const FileResult written = writePositionFile(*plugin.gameWrapper, position);
+    const FileResult written = writePositionFile(*host.game, position);
     // Remembered either way: a folder that cannot be written is not retried every frame.
     memory.lastSaveNs = now;
     memory.lastSaved = position;
     if (!written.ok() && !memory.failing) {
-        logLine(plugin.cvarManager, "could not autosave overlay position: " + written.error);
+        logLine(host.cvars, "could not autosave overlay position: " + written.error);
     }
     memory.failing = !written.ok();
 }
 
 } // namespace
 
-PositionAutosaveMemory& positionAutosaveMemory() {
-    static PositionAutosaveMemory memory;
-    return memory;
-}
-
-void autosavePosition(Vantrix& plugin) { autosavePosition(plugin, positionAutosaveMemory()); }
-
-void autosavePosition(Vantrix& plugin, PositionAutosaveMemory& memory) {
-    if (!plugin.cvarManager || !plugin.gameWrapper) {
+void autosavePosition(HostView host, const CvarHandles& cvars, PositionAutosaveMemory& memory) {
+    if (!host.cvars || !host.game) {
         return;
     }
     try {
-        autosaveStep(plugin, memory);
+        autosaveStep(host, cvars, memory);
     } catch (...) {
         // Out of memory inside the frame: the next frame tries again.
     }

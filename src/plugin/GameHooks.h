@@ -1,13 +1,16 @@
 #pragma once
 // The game events that drive the match phase, hooked by their script names.
 #include <array>
+#include <cstdint>
 #include <string_view>
 
-class Vantrix;
+#include "core/CvarHandles.h"
+#include "core/HostView.h"
+#include "overlay/MatchPhase.h"
 
 namespace vtx {
 
-using EventHandler = void (*)(Vantrix&);
+using EventHandler = void (MatchPhase::*)(const CvarHandles&, std::int64_t nowNs);
 
 struct GameHook {
     std::string_view event;
@@ -18,6 +21,6 @@ struct GameHook {
 // its own handler; the host runs every one of them.
 extern const std::array<GameHook, 29> kGameHooks;
 
-void registerGameHooks(Vantrix& plugin);
+void registerGameHooks(HostView host, MatchPhase& phase, CvarCache& settings);
 
 } // namespace vtx

@@ -3,9 +3,9 @@
 // the overlay as it is moved, at most about four times a second.
 #include <cstdint>
 
+#include "core/CvarHandles.h"
+#include "core/HostView.h"
 #include "core/PositionText.h"
-
-class Vantrix;
 
 namespace vtx {
 
@@ -17,14 +17,10 @@ struct PositionAutosaveMemory {
     bool failing = false;        // the last write failed and was logged
 };
 
-// The memory of this process, kept across loads of the plugin.
-PositionAutosaveMemory& positionAutosaveMemory();
-
 // Run at the end of every drawn frame. When vtx_autosave is on and x or y
 // moved by more than 0.01 or the scale by more than 0.0005 since the last
 // write, and 251 ms have passed since it (or since the first run), writes
 // the position as it is. A failed write is logged once until one succeeds.
-void autosavePosition(Vantrix& plugin);
-void autosavePosition(Vantrix& plugin, PositionAutosaveMemory& memory);
+void autosavePosition(HostView host, const CvarHandles& cvars, PositionAutosaveMemory& memory);
 
 } // namespace vtx

@@ -1,8 +1,8 @@
-#include "core/SettingsFile.h"
+#include "plugin/SettingsFile.h"
 
 #include <string_view>
 
-#include "Vantrix.h"
+#include "bakkesmod/wrappers/GameWrapper.h"
 #include "core/Catalogue.h"
 #include "core/DataFolder.h"
 #include "core/KeyValueLines.h"
@@ -118,30 +118,27 @@ void autosaveSettings(const std::shared_ptr<GameWrapper>& game, const std::share
     }
 }
 
-void attachSettingsAutosave(Vantrix& plugin) {
-    plugin.settingsFile().setReady(false);
-    Vantrix* self = &plugin;
+void attachSettingsAutosave(HostView host, SettingsFileState& state) {
+    state.setReady(false);
     for (const CvarSpec* key : kSettingsFile) {
-        CVarWrapper cvar = getCvar(*plugin.cvarManager, *key);
+        CVarWrapper cvar = getCvar(*host.cvars, *key);
         if (cvar) {
-            cvar.addOnValueChanged([self](std::string, CVarWrapper) {
-                autosaveSettings(self->gameWrapper, self->cvarManager, self->settingsFile());
-            });
+            cvar.addOnValueChanged(
+                [host, &state](std::string, CVarWrapper) { autosaveSettings(host.game, host.cvars, state); });
         }
     }
 }
 
-void scheduleStartupSettingsLoad(Vantrix& plugin) {
-    if (getCvar(*plugin.cvarManager, cvar::kLoadSavedSettings).getIntValue() == 0) {
+void scheduleStartupSettingsLoad(HostView host, SettingsFileState& state, SkinLibrary& skins) {
+    if (getCvar(*host.cvars, cvar::kLoadSavedSettings).getIntValue() == 0) {
         return;
     }
-    Vantrix* self = &plugin;
-    plugin.gameWrapper->SetTimeout(
-        [self](GameWrapper*) {
-            loadSettings(self->gameWrapper, self->cvarManager, self->settingsFile());
-            self->imagesLoaded = false;
-            self->settingsFile().setReady(true);
-            saveSettings(self->gameWrapper, self->cvarManager);
+    host.game->SetTimeout(
+        [host, &state, &skins](GameWrapper*) {
+            loadSettings(host.game, host.cvars, state);
+            skins.reloadPictures();
+            state.setReady(true);
+            saveSettings(host.game, host.cvars);
         },
         1.0f);
 }

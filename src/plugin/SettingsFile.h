@@ -6,15 +6,17 @@
 #include <memory>
 #include <string>
 
+#include "core/HostView.h"
+#include "overlay/Skins.h"
+
 class CVarManagerWrapper;
 class GameWrapper;
-class Vantrix;
 
 namespace vtx {
 
 // When the plugin's autosave may write: only once the deferred start-up
 // load has run (ready) and never while loadSettings applies the file
-// (loading). The plugin object holds one.
+// (loading). Each plugin object has its own.
 class SettingsFileState {
 public:
     bool autosaveAllowed() const { return ready && !loading; }
@@ -57,9 +59,9 @@ void autosaveSettings(const std::shared_ptr<GameWrapper>& game, const std::share
 
 // Start-up: withdraws the plugin's autosave permission and attaches autosaveSettings to each
 // key-list variable that exists.
-void attachSettingsAutosave(Vantrix& plugin);
+void attachSettingsAutosave(HostView host, SettingsFileState& state);
 // Start-up, when vtx_load_saved_settings is on: one second later load the
 // file, reload the skin pictures, allow autosave and write the file back.
-void scheduleStartupSettingsLoad(Vantrix& plugin);
+void scheduleStartupSettingsLoad(HostView host, SettingsFileState& state, SkinLibrary& skins);
 
 } // namespace vtx

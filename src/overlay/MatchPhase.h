@@ -1,0 +1,55 @@
+#pragma once
+// The match phase the overlay hides for: goal replays and the end of the
+// match. Game events arm and clear it; the frame lets a hide lapse and
+// follows the game's own replay report.
+#include <cstdint>
+
+#include "core/CvarHandles.h"
+
+namespace vtx {
+
+// The hide length of the goal and timed replay-start events: vtx_replay_hide_ms,
+// or vtx_replay_failsafe_ms when that is below 1.
+int hideLengthMs(int replayHideMs, int replayFailsafeMs);
+// now + ms, for ms of 1 or more; 0 ("no deadline") otherwise.
+std::int64_t deadlineFrom(std::int64_t nowNs, int ms);
+// The hide length when the game reports a replay the events missed:
+// vtx_replay_hide_s clamped to 0..30 s (not a number counts as 0), in whole
+// milliseconds rounded half away from zero; the failsafe when that is 0.
+int replayPollLengthMs(float replayHideSeconds, int replayFailsafeMs);
+
+class MatchPhase {
+public:
+    bool inReplay() const { return replay_; }
+    bool inPostGame() const { return postGame_; }
+    // Steady clock, ns; 0 while a replay hide has no deadline.
+    std::int64_t replayDeadline() const { return deadline_; }
+
+    // Forgets every phase; the frame calls it while the mode gate is closed.
+    void clear();
+    // Ends a hide whose deadline has passed.
+    void expire(std::int64_t nowNs);
+    // Follows GameWrapper::IsInReplay: a reported replay arms the hide; once one
+    // has been reported, a frame without one ends it.
+    void followGameReplay(bool gameInReplay, const CvarHandles& cvars, std::int64_t nowNs);
+
+    // The game events' handlers, all of one shape so a table can name them.
+    void onGoalScored(const CvarHandles& cvars, std::int64_t nowNs);
+    void onReplayStartTimed(const CvarHandles& cvars, std::int64_t nowNs);
+    void onReplayStartFailsafe(const CvarHandles& cvars, std::int64_t nowNs);
+    void onReplayHudOpened(const CvarHandles& cvars, std::int64_t nowNs);
+    void onReplayCleared(const CvarHandles& cvars, std::int64_t nowNs);
+    void onMatchEnded(const CvarHandles& cvars, std::int64_t nowNs);
+    void onMatchStarted(const CvarHandles& cvars, std::int64_t nowNs);
+
+private:
+    void arm(std::int64_t deadline);
+    void endReplay();
+
+    bool replay_ = false;
+    bool postGame_ = false;
+    std::int64_t deadline_ = 0;
+    bool gameReplaySeen_ = false;
+};
+
+} // namespace vtx

@@ -1,0 +1,78 @@
+// The canvas drawable's work, in order. Each step that decides nothing is to
+// be shown ends the frame there.
+#include "overlay/Overlay.h"
+
+#include <string>
+
+#include "bakkesmod/wrappers/GameWrapper.h"
+#include "core/Log.h"
+#include "overlay/LayerDrawing.h"
+#include "platform/Platform.h"
+
+namespace vtx {
+
+bool Overlay::frame(CanvasWrapper& canvas) noexcept {
+    try {
+        return runFrame(canvas);
+    } catch (...) {
+        // Nothing may reach the host from its frame; the next frame starts afresh.
+        return false;
+    }
+}
+
+void Overlay::pollPad() {
+    // Read afresh every frame, so a change applies on the next one; a missing
+    // variable reads as its catalogue default.
+    const CvarHandles& cvars = settings_.get();
+    parts_.input.poll(pad_, cvars.pad.asInt(), cvars.stickSmooth.asFloat());
+}
+
+bool Overlay::runFrame(CanvasWrapper& canvas) {
+    const CvarHandles& cvars = settings_.get();
+    // While a capture waits for its key, the overlay does nothing else.
+    if (parts_.hotkey.capturing()) {
+        parts_.hotkey.runCapture(cvars);
+        return false;
+    }
+    // Before the switch, so the hotkey can turn a disabled overlay back on.
+    parts_.hotkey.runToggle(cvars);
+    if (!cvars.enabled.on()) {
+        return false;
+    }
+    pollPad();
+
+    GameWrapper* game = host_.game.get();
+    if (!passModeGate(game, cvars, parts_.phase)) {
+        return false;
+    }
+    const std::int64_t now = platform::steadyNowNs();
+    parts_.phase.expire(now);
+    if (game) {
+        parts_.phase.followGameReplay(game->IsInReplay(), cvars, now);
+    }
+    const bool hide = decideHide(game, cvars, parts_.phase);
+    logDebugState(hide, now);
+
+    const float dt = clock_.secondsSincePrevious(platform::steadyNowNs());
+    if (!applyFade(game, cvars, parts_.fade, hide, dt)) {
+        return false;
+    }
+    if (!parts_.skins.preparePictures()) {
+        return false;
+    }
+    const Layout layout = readLayout(cvars, parts_.fade.alpha());
+    drawPad(LayerPainter{canvas, layout, cvars, parts_.skins.layers()}, parts_.skins.base(), pad_);
+    return true;
+}
+
+// While vtx_debug_state is on, one line of the match phase and the hide
+// decision at most every 501 ms.
+void Overlay::logDebugState(bool hide, std::int64_t nowNs) {
+    if (!settings_.get().debugState.on() || !debugLog_.due(nowNs)) {
+        return;
+    }
+    logLine(host_.cvars, "inReplay=" + std::to_string(int{parts_.phase.inReplay()}) + " inPostGame=" +
+                             std::to_string(int{parts_.phase.inPostGame()}) + " hide=" + std::to_string(int{hide}));
+}
+
+} // namespace vtx
