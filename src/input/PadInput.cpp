@@ -57,11 +57,38 @@ void PadInput::destroySink() {
         return;
     platform::destroyRawInputSink();
     sinkOwner = nullptr;
+    const std::lock_guard lock(mutex_);
     sony_.forgetDevices();
 }
 
 void PadInput::handleHidInput(const platform::HidInput& input, std::uint64_t nowMs) {
+    const std::lock_guard lock(mutex_);
     sony_.handleHidInput(input, calibration_, nowMs);
+}
+
+RawPadSnapshot PadInput::sonySnapshot() const {
+    const std::lock_guard lock(mutex_);
+    return sony_.selectedSnapshot();
+}
+
+SonyDevice PadInput::sonyDevice(platform::RawDevice device) {
+    const std::lock_guard lock(mutex_);
+    return sony_.device(device);
+}
+
+bool PadInput::copyLastReport(std::vector<std::uint8_t>& out) const {
+    const std::lock_guard lock(mutex_);
+    return sony_.copyLastReport(out);
+}
+
+SonyCalibration PadInput::calibration() const {
+    const std::lock_guard lock(mutex_);
+    return calibration_;
+}
+
+void PadInput::setCalibration(const SonyCalibration& calibration) {
+    const std::lock_guard lock(mutex_);
+    calibration_ = calibration;
 }
 
 void PadInput::poll(PadState& pad, int padSetting, float smoothing) {
@@ -70,7 +97,7 @@ void PadInput::poll(PadState& pad, int padSetting, float smoothing) {
         platform::pumpRawInputSink();
 
     const int index = xinput_.poll(padSetting);
-    const RawPadSnapshot sony = sony_.selectedSnapshot();
+    const RawPadSnapshot sony = sonySnapshot();
     switch (choosePadSource(index >= 0, sony, platform::tickCount64())) {
     case PadSource::xinput:
         padFromXInput(xinput_.pad(static_cast<unsigned>(index)).gamepad, pad);
@@ -86,8 +113,13 @@ void PadInput::poll(PadState& pad, int padSetting, float smoothing) {
     smoothSticks(pad, effectiveSmoothing(smoothing));
 }
 
-void PadInput::loadCalibration() { vtx::loadCalibration(calibration_); }
+// The file is read and written outside the lock.
+void PadInput::loadCalibration() {
+    SonyCalibration loaded = calibration();
+    vtx::loadCalibration(loaded);
+    setCalibration(loaded);
+}
 
-bool PadInput::saveCalibration() const { return vtx::saveCalibration(calibration_); }
+bool PadInput::saveCalibration() const { return vtx::saveCalibration(calibration()); }
 
 } // namespace vtx

@@ -3,8 +3,15 @@
 // devices behind the Raw Input sink, the Sony calibration and the wizard's
 // bind. Each frame's poll picks what the overlay shows; the menu reaches the
 // calibration and the latest report through copies.
+//
+// The sink's reports arrive on the game's side (the frame pumps them); the
+// menu may run on the window's thread. What both reach (the Sony devices and
+// their reports, the calibration record) sits behind one small lock, held for
+// a report's decode or a copy and never while calling into the host. The
+// wizard's bind state is the menu's alone.
 #include <array>
 #include <cstdint>
+#include <mutex>
 #include <vector>
 
 #include "input/CalibrationWizard.h"
@@ -65,13 +72,13 @@ public:
     void poll(PadState& pad, int padSetting, float smoothing);
 
     // The Sony snapshot the overlay would show (valid false without one).
-    RawPadSnapshot sonySnapshot() const { return sony_.selectedSnapshot(); }
-    SonyDevice sonyDevice(platform::RawDevice device) { return sony_.device(device); }
+    RawPadSnapshot sonySnapshot() const;
+    SonyDevice sonyDevice(platform::RawDevice device);
     // The newest report of the followed Sony pad, for the wizard; see SonySource.
-    bool copyLastReport(std::vector<std::uint8_t>& out) const { return sony_.copyLastReport(out); }
+    bool copyLastReport(std::vector<std::uint8_t>& out) const;
 
-    SonyCalibration calibration() const { return calibration_; }
-    void setCalibration(const SonyCalibration& calibration) { calibration_ = calibration; }
+    SonyCalibration calibration() const;
+    void setCalibration(const SonyCalibration& calibration);
     // sony_calibration.ini into the record (see CalibrationFile.h).
     void loadCalibration();
     // The record into sony_calibration.ini; false when nothing was written.
@@ -81,7 +88,9 @@ public:
     BindState& bind() { return bind_; }
 
 private:
-    XInputSource xinput_;
+    XInputSource xinput_; // the game's side only
+
+    mutable std::mutex mutex_; // guards sony_ and calibration_
     SonySource sony_;
     SonyCalibration calibration_;
     BindState bind_;

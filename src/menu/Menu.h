@@ -3,6 +3,7 @@
 // window's open state and Dear ImGui context, the frame state of the menu
 // body, the keybind wait and the F9/Escape edges of the viewport tick. The
 // plugin object holds one and forwards its window operations to it.
+#include <atomic>
 #include <cstdint>
 #include <string_view>
 
@@ -56,7 +57,9 @@ private:
     HostView host_;
     MenuParts parts_;
     std::uintptr_t imguiContext = 0;
-    bool menuOpen = false;
+    // Also read by the viewport tick on the game's side (Escape closes only
+    // an open menu), so it is atomic; the rest is the window's own.
+    std::atomic<bool> menuOpen{false};
     std::int64_t menuOpenedAt = 0; // steady clock, ns, of the last opening
     MenuState state;
     bool lastF9Down = false;

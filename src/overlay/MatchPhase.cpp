@@ -26,6 +26,7 @@ int replayPollLengthMs(float replayHideSeconds, int replayFailsafeMs) {
     return ms <= 0 ? replayFailsafeMs : static_cast<int>(ms);
 }
 
+// arm and endReplay run with the lock held.
 void MatchPhase::arm(std::int64_t deadline) {
     replay_ = true;
     deadline_ = deadline;
@@ -36,57 +37,87 @@ void MatchPhase::endReplay() {
     deadline_ = 0;
 }
 
+PhaseView MatchPhase::view() const {
+    const std::lock_guard lock(mutex_);
+    return PhaseView{replay_, postGame_};
+}
+
+std::int64_t MatchPhase::replayDeadline() const {
+    const std::lock_guard lock(mutex_);
+    return deadline_;
+}
+
 void MatchPhase::clear() {
+    const std::lock_guard lock(mutex_);
     endReplay();
     postGame_ = false;
     gameReplaySeen_ = false;
 }
 
-void MatchPhase::expire(std::int64_t nowNs) {
+PhaseView MatchPhase::frameStep(std::int64_t nowNs, std::optional<bool> gameInReplay, const CvarHandles& cvars) {
+    // Worked out before the lock, and only while the game reports a replay.
+    const std::int64_t pollDeadline =
+        gameInReplay.value_or(false)
+            ? deadlineFrom(nowNs, replayPollLengthMs(cvars.replayHideS.asFloat(), cvars.replayFailsafeMs.asInt()))
+            : 0;
+    const std::lock_guard lock(mutex_);
     if (replay_ && deadline_ != 0 && nowNs >= deadline_) {
         endReplay();
     }
-}
-
-void MatchPhase::followGameReplay(bool gameInReplay, const CvarHandles& cvars, std::int64_t nowNs) {
-    if (!gameInReplay) {
-        if (gameReplaySeen_ && replay_) {
+    if (gameInReplay.has_value()) {
+        if (*gameInReplay) {
+            gameReplaySeen_ = true;
+            if (!replay_) {
+                arm(pollDeadline);
+            }
+        } else if (gameReplaySeen_ && replay_) {
             endReplay();
         }
-        return;
     }
-    gameReplaySeen_ = true;
-    if (replay_) {
-        return;
-    }
-    arm(deadlineFrom(nowNs, replayPollLengthMs(cvars.replayHideS.asFloat(), cvars.replayFailsafeMs.asInt())));
+    return PhaseView{replay_, postGame_};
 }
 
 void MatchPhase::onGoalScored(const CvarHandles& cvars, std::int64_t nowNs) {
     if (cvars.hideReplays.on()) {
-        arm(timedDeadline(cvars, nowNs));
+        const std::int64_t deadline = timedDeadline(cvars, nowNs);
+        const std::lock_guard lock(mutex_);
+        arm(deadline);
     }
 }
 
 // Arms whatever vtx_hide_replays says: the hide decision weighs that switch.
-void MatchPhase::onReplayStartTimed(const CvarHandles& cvars, std::int64_t nowNs) { arm(timedDeadline(cvars, nowNs)); }
+void MatchPhase::onReplayStartTimed(const CvarHandles& cvars, std::int64_t nowNs) {
+    const std::int64_t deadline = timedDeadline(cvars, nowNs);
+    const std::lock_guard lock(mutex_);
+    arm(deadline);
+}
 
 void MatchPhase::onReplayStartFailsafe(const CvarHandles& cvars, std::int64_t nowNs) {
-    arm(deadlineFrom(nowNs, cvars.replayFailsafeMs.asInt()));
+    const std::int64_t deadline = deadlineFrom(nowNs, cvars.replayFailsafeMs.asInt());
+    const std::lock_guard lock(mutex_);
+    arm(deadline);
 }
 
 // No deadline: the HUD's close events or the game's replay report end it.
 void MatchPhase::onReplayHudOpened(const CvarHandles& cvars, std::int64_t /*nowNs*/) {
     if (cvars.hideReplays.on()) {
+        const std::lock_guard lock(mutex_);
         arm(0);
     }
 }
 
-void MatchPhase::onReplayCleared(const CvarHandles& /*cvars*/, std::int64_t /*nowNs*/) { endReplay(); }
+void MatchPhase::onReplayCleared(const CvarHandles& /*cvars*/, std::int64_t /*nowNs*/) {
+    const std::lock_guard lock(mutex_);
+    endReplay();
+}
 
-void MatchPhase::onMatchEnded(const CvarHandles& /*cvars*/, std::int64_t /*nowNs*/) { postGame_ = true; }
+void MatchPhase::onMatchEnded(const CvarHandles& /*cvars*/, std::int64_t /*nowNs*/) {
+    const std::lock_guard lock(mutex_);
+    postGame_ = true;
+}
 
 void MatchPhase::onMatchStarted(const CvarHandles& /*cvars*/, std::int64_t /*nowNs*/) {
+    const std::lock_guard lock(mutex_);
     postGame_ = false;
     endReplay();
 }

@@ -3,6 +3,8 @@
 // match. Game events arm and clear it; the frame lets a hide lapse and
 // follows the game's own replay report.
 #include <cstdint>
+#include <mutex>
+#include <optional>
 
 #include "core/CvarHandles.h"
 
@@ -18,20 +20,29 @@ std::int64_t deadlineFrom(std::int64_t nowNs, int ms);
 // milliseconds rounded half away from zero; the failsafe when that is 0.
 int replayPollLengthMs(float replayHideSeconds, int replayFailsafeMs);
 
+// What a frame decides by.
+struct PhaseView {
+    bool inReplay = false;
+    bool inPostGame = false;
+};
+
+// The game's events and the frame change the phase on the game's side; "Reset
+// all" may clear it from the menu's thread. A small lock guards the four
+// fields; settings are read before it is taken, as they call into the host.
 class MatchPhase {
 public:
-    bool inReplay() const { return replay_; }
-    bool inPostGame() const { return postGame_; }
+    bool inReplay() const { return view().inReplay; }
+    bool inPostGame() const { return view().inPostGame; }
+    PhaseView view() const;
     // Steady clock, ns; 0 while a replay hide has no deadline.
-    std::int64_t replayDeadline() const { return deadline_; }
+    std::int64_t replayDeadline() const;
 
     // Forgets every phase; the frame calls it while the mode gate is closed.
     void clear();
-    // Ends a hide whose deadline has passed.
-    void expire(std::int64_t nowNs);
-    // Follows GameWrapper::IsInReplay: a reported replay arms the hide; once one
-    // has been reported, a frame without one ends it.
-    void followGameReplay(bool gameInReplay, const CvarHandles& cvars, std::int64_t nowNs);
+    // One frame: ends a hide whose deadline has passed, then follows
+    // GameWrapper::IsInReplay (nothing without a game): a reported replay arms
+    // the hide; once one has been reported, a frame without one ends it.
+    PhaseView frameStep(std::int64_t nowNs, std::optional<bool> gameInReplay, const CvarHandles& cvars);
 
     // The game events' handlers, all of one shape so a table can name them.
     void onGoalScored(const CvarHandles& cvars, std::int64_t nowNs);
@@ -46,6 +57,7 @@ private:
     void arm(std::int64_t deadline);
     void endReplay();
 
+    mutable std::mutex mutex_;
     bool replay_ = false;
     bool postGame_ = false;
     std::int64_t deadline_ = 0;

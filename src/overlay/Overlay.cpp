@@ -46,12 +46,10 @@ bool Overlay::runFrame(CanvasWrapper& canvas) {
         return false;
     }
     const std::int64_t now = platform::steadyNowNs();
-    parts_.phase.expire(now);
-    if (game) {
-        parts_.phase.followGameReplay(game->IsInReplay(), cvars, now);
-    }
-    const bool hide = decideHide(game, cvars, parts_.phase);
-    logDebugState(hide, now);
+    const PhaseView phase =
+        parts_.phase.frameStep(now, game ? std::optional<bool>(game->IsInReplay()) : std::nullopt, cvars);
+    const bool hide = decideHide(game, cvars, phase);
+    logDebugState(phase, hide, now);
 
     const float dt = clock_.secondsSincePrevious(platform::steadyNowNs());
     if (!applyFade(game, cvars, parts_.fade, hide, dt)) {
@@ -67,12 +65,12 @@ bool Overlay::runFrame(CanvasWrapper& canvas) {
 
 // While vtx_debug_state is on, one line of the match phase and the hide
 // decision at most every 501 ms.
-void Overlay::logDebugState(bool hide, std::int64_t nowNs) {
+void Overlay::logDebugState(PhaseView phase, bool hide, std::int64_t nowNs) {
     if (!settings_.get().debugState.on() || !debugLog_.due(nowNs)) {
         return;
     }
-    logLine(host_.cvars, "inReplay=" + std::to_string(int{parts_.phase.inReplay()}) + " inPostGame=" +
-                             std::to_string(int{parts_.phase.inPostGame()}) + " hide=" + std::to_string(int{hide}));
+    logLine(host_.cvars, "inReplay=" + std::to_string(int{phase.inReplay}) + " inPostGame=" +
+                             std::to_string(int{phase.inPostGame}) + " hide=" + std::to_string(int{hide}));
 }
 
 } // namespace vtx

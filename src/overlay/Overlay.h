@@ -39,7 +39,7 @@ public:
 
 private:
     bool runFrame(CanvasWrapper& canvas);
-    void logDebugState(bool hide, std::int64_t nowNs);
+    void logDebugState(PhaseView phase, bool hide, std::int64_t nowNs);
 
     HostView host_;
     CvarCache& settings_;

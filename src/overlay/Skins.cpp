@@ -90,19 +90,34 @@ std::filesystem::path SkinLibrary::pluginFolder() const {
 }
 
 void SkinLibrary::scan() {
-    names_.clear();
-    listStale_ = false;
     const std::filesystem::path folder = pluginFolder();
-    if (!folder.empty()) {
-        names_ = listSkinFolders(folder / "skins");
-    }
+    std::vector<std::string> found = folder.empty() ? std::vector<std::string>{} : listSkinFolders(folder / "skins");
+    const std::lock_guard lock(mutex_);
+    names_ = std::move(found);
+    listStale_ = false;
 }
 
-const std::vector<std::string>& SkinLibrary::names() {
-    if (listStale_) {
+std::vector<std::string> SkinLibrary::names() {
+    bool stale = false;
+    {
+        const std::lock_guard lock(mutex_);
+        stale = listStale_;
+    }
+    if (stale) {
         scan();
     }
+    const std::lock_guard lock(mutex_);
     return names_;
+}
+
+void SkinLibrary::rescanSoon() {
+    const std::lock_guard lock(mutex_);
+    listStale_ = true;
+}
+
+std::string SkinLibrary::active() const {
+    const std::lock_guard lock(mutex_);
+    return active_;
 }
 
 std::filesystem::path SkinLibrary::savedSkinPath() const {
@@ -146,7 +161,9 @@ void SkinLibrary::save(std::string_view name) const {
 
 std::string SkinLibrary::chooseAtStartup() {
     scan();
-    std::string skin = matchSkinName(names_, trimSkinName(loadSaved()));
+    const std::string saved = loadSaved();
+    const std::lock_guard lock(mutex_);
+    std::string skin = matchSkinName(names_, trimSkinName(saved));
     if (skin.empty() && !names_.empty()) {
         skin = names_.front();
     }
@@ -155,37 +172,42 @@ std::string SkinLibrary::chooseAtStartup() {
 
 void SkinLibrary::select(std::string_view value) {
     // Untrimmed: a value with blanks around it names no folder.
-    std::string match = matchSkinName(names(), value);
+    const std::string match = matchSkinName(names(), value);
     if (match.empty()) {
         return;
     }
-    active_ = std::move(match);
-    picturesLoaded_ = false;
-    save(active_);
+    {
+        const std::lock_guard lock(mutex_);
+        active_ = match;
+    }
+    reloadPictures();
+    save(match);
 }
 
 bool SkinLibrary::preparePictures() {
-    if (!picturesLoaded_) {
+    const std::uint64_t wanted = wantedGeneration_.load();
+    if (loadedGeneration_ != wanted) {
         // Without a data folder or a skin the paths would name folders above the
         // skins (an empty skin name reads the skins folder itself): load nothing.
         const std::string dataFolder = host_.game ? utf8FromPath(host_.game->GetDataFolder()) : std::string();
-        const bool usable = !dataFolder.empty() && !active_.empty();
-        base_ = usable ? loadSkinImage(dataFolder, active_, kBaseFile) : nullptr;
+        const std::string skin = active();
+        const bool usable = !dataFolder.empty() && !skin.empty();
+        base_ = usable ? loadSkinImage(dataFolder, skin, kBaseFile) : nullptr;
         try {
             for (const SkinLayer& layer : kSkinLayers) {
-                layers_[std::string(layer.key)] =
-                    usable ? loadFirstSkinImage(dataFolder, active_, layer.files) : nullptr;
+                layers_[std::string(layer.key)] = usable ? loadFirstSkinImage(dataFolder, skin, layer.files) : nullptr;
             }
         } catch (...) {
             layers_.clear();
         }
-        picturesLoaded_ = true;
+        // A change made meanwhile leaves the generation behind, so the next frame loads again.
+        loadedGeneration_ = wanted;
     }
     return base_ != nullptr;
 }
 
 void SkinLibrary::releasePictures() {
-    picturesLoaded_ = false;
+    loadedGeneration_ = 0;
     base_.reset();
     layers_.clear();
 }

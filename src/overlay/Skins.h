@@ -2,9 +2,12 @@
 // The installed skins: the folders under <data>/Vantrix/skins, the choice
 // remembered in <data>/Vantrix/saved_skin.txt, and the active skin's pictures.
 // Names are UTF-8 text, whatever the file system's own encoding.
+#include <atomic>
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,14 +35,20 @@ using LayerImages = std::map<std::string, std::shared_ptr<ImageWrapper>>;
 // The skins of one plugin object: the installed names, the active skin and
 // its pictures. The pictures are loaded on the first frame that needs them
 // after the skin changes, never per frame.
+//
+// The menu (on the window's thread) reads the names and picks a skin while the
+// drawable (on the game's) draws: the names and the active skin sit behind a
+// small lock, never held while calling into the host or reading files, and a
+// change reaches the drawable as a new picture generation. The pictures
+// themselves belong to the drawable's side alone.
 class SkinLibrary {
 public:
     explicit SkinLibrary(HostView host) : host_(host) {}
 
-    // The installed names as last scanned, scanning first when asked to.
-    const std::vector<std::string>& names();
+    // A copy of the installed names as last scanned, scanning first when asked to.
+    std::vector<std::string> names();
     // Reads the skins folder again on the next look at the names.
-    void rescanSoon() { listStale_ = true; }
+    void rescanSoon();
 
     // The skin chosen at load: the remembered one if it is installed, else the
     // first installed one, else none. Rescans.
@@ -49,15 +58,16 @@ public:
     // that set vtx_skin call this too: a host may run no change handler when
     // the value stays the same.
     void select(std::string_view value);
-    const std::string& active() const { return active_; }
+    std::string active() const;
 
     // The pictures are read again on the next frame (a reset, a settings load).
-    void reloadPictures() { picturesLoaded_ = false; }
-    // Loads the active skin's base and layers unless loaded: what the previous
-    // skin left is replaced (an absent layer by an empty entry). False when
-    // there is no base picture to draw.
+    void reloadPictures() { ++wantedGeneration_; }
+
+    // The drawable's side. Loads the active skin's base and layers unless
+    // loaded: what the previous skin left is replaced (an absent layer by an
+    // empty entry). False when there is no base picture to draw.
     bool preparePictures();
-    bool picturesLoaded() const { return picturesLoaded_; }
+    bool picturesLoaded() const { return loadedGeneration_ == wantedGeneration_.load(); }
     ImageWrapper* base() const { return base_.get(); }
     const LayerImages& layers() const { return layers_; }
     // Drops the pictures (the plugin unloads).
@@ -73,10 +83,14 @@ private:
     void save(std::string_view name) const;
 
     HostView host_;
+
+    mutable std::mutex mutex_; // guards names_, listStale_ and active_
     std::vector<std::string> names_;
     bool listStale_ = true;
     std::string active_;
-    bool picturesLoaded_ = false;
+
+    std::atomic<std::uint64_t> wantedGeneration_{1};
+    std::uint64_t loadedGeneration_ = 0;
     std::shared_ptr<ImageWrapper> base_;
     LayerImages layers_;
 };

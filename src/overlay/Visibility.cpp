@@ -41,7 +41,7 @@ bool passModeGate(GameWrapper* game, const CvarHandles& cvars, MatchPhase& phase
     return true;
 }
 
-bool decideHide(GameWrapper* game, const CvarHandles& cvars, const MatchPhase& phase) {
+bool decideHide(GameWrapper* game, const CvarHandles& cvars, PhaseView phase) {
     bool hide = false;
     if (cvars.requireLocalCar.on()) {
         hide = !(game && game->GetLocalCar());
@@ -49,10 +49,10 @@ bool decideHide(GameWrapper* game, const CvarHandles& cvars, const MatchPhase& p
     if (cvars.hideInMenus.on() && game && game->IsPaused()) {
         hide = true;
     }
-    if (!hide && cvars.hideReplays.on() && phase.inReplay()) {
+    if (!hide && cvars.hideReplays.on() && phase.inReplay) {
         hide = true;
     }
-    if (!hide && cvars.hidePostgame.on() && phase.inPostGame()) {
+    if (!hide && cvars.hidePostgame.on() && phase.inPostGame) {
         hide = true;
     }
     return hide;

@@ -35,7 +35,7 @@ bool isWorkshopMap(GameWrapper* game);
 // A closed gate forgets the match phase.
 bool passModeGate(GameWrapper* game, const CvarHandles& cvars, MatchPhase& phase);
 // The hide rules, in order: no local car, paused, replay, post-game.
-bool decideHide(GameWrapper* game, const CvarHandles& cvars, const MatchPhase& phase);
+bool decideHide(GameWrapper* game, const CvarHandles& cvars, PhaseView phase);
 
 // Seconds between the frames that reach the fade step (0 the first time).
 class FrameClock {

@@ -2,6 +2,7 @@
 // vtx_saved_settings.ini: the plugin's own copy of its main settings, saved
 // whenever one of them changes, on command and once after start-up, and read
 // one second after load and on command.
+#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -16,24 +17,26 @@ namespace vtx {
 
 // When the plugin's autosave may write: only once the deferred start-up
 // load has run (ready) and never while loadSettings applies the file
-// (loading). Each plugin object has its own.
+// (loading). Each plugin object has its own. A load started from the menu may
+// run on the window's thread while the game's changes autosave, so both
+// flags are atomic and loads are counted, not flagged.
 class SettingsFileState {
 public:
-    bool autosaveAllowed() const { return ready && !loading; }
-    void setReady(bool value) { ready = value; }
-    bool isLoading() const { return loading; }
+    bool autosaveAllowed() const { return ready.load() && loads.load() == 0; }
+    void setReady(bool value) { ready.store(value); }
+    bool isLoading() const { return loads.load() != 0; }
 
 private:
     friend class SettingsLoadingScope;
-    bool ready = false;
-    bool loading = false;
+    std::atomic<bool> ready{false};
+    std::atomic<int> loads{0};
 };
 
 // Marks `state` loading for its own lifetime, however the load ends.
 class SettingsLoadingScope {
 public:
-    explicit SettingsLoadingScope(SettingsFileState& owner) : state(owner) { state.loading = true; }
-    ~SettingsLoadingScope() { state.loading = false; }
+    explicit SettingsLoadingScope(SettingsFileState& owner) : state(owner) { ++state.loads; }
+    ~SettingsLoadingScope() { --state.loads; }
     SettingsLoadingScope(const SettingsLoadingScope&) = delete;
     SettingsLoadingScope& operator=(const SettingsLoadingScope&) = delete;
 
