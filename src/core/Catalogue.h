@@ -143,6 +143,9 @@ inline constexpr CvarSpec kPad{"vtx_pad",                                    "-1
 inline constexpr CvarSpec kHotkeyVk{"vtx_hotkey_vk",                         "0",     "Hotkey virtual-key code (default F9=120)",                  kNoRange,          Reader::Int,    E, fileLine(26),  resetInt("120"), kNoMenu};
 inline constexpr CvarSpec kHotkeyMod1{"vtx_hotkey_mod1",                     "0",     "Hotkey modifier 1: 0=None 1=CTRL 2=SHIFT 3=ALT",            kNoRange,          Reader::Int,    E, fileLine(27),  kResetInt,       kNoMenu};
 inline constexpr CvarSpec kHotkeyMod2{"vtx_hotkey_mod2",                     "0",     "Hotkey modifier 2: 0=None 1=CTRL 2=SHIFT 3=ALT",            kNoRange,          Reader::Int,    E, fileLine(28),  kResetInt,       kNoMenu};
+inline constexpr CvarSpec kTimingEnable{"vtx_timing_enable",                 "0",     "Show the time between two presses under the pad (0/1)",     kNoRange,          Reader::Int,    E, fileLine(38),  kResetInt,       kNoMenu};
+inline constexpr CvarSpec kTimingButton{"vtx_timing_button",                 "A",     "Button whose presses are timed (A B X Y LB RB LT RT DU DD DL DR L3 R3)", kNoRange, Reader::String, E, fileLine(39), resetText("A"), kNoMenu};
+inline constexpr CvarSpec kTimingWindowMs{"vtx_timing_window_ms",            "1000",  "Longest gap between two timed presses, in ms (50..2000)",   between(50, 2000), Reader::Int,    E, fileLine(40),  kResetInt,       menu(50, 2000)};
 // Its default is the start-up skin, given at registration.
 inline constexpr CvarSpec kSkin{"vtx_skin",                                  "",      "Skin folder name (subfolder of .../Vantrix/skins)",         kNoRange,          Reader::String, L, fileLine(29),  resetText("xbox"), kNoMenu};
 inline constexpr CvarSpec kAutosave{"vtx_autosave",                          "0",     "Autosave last pos while moving (0/1).",                     kNoRange,          Reader::Int,    L, kNotInFile,    kKept,           kNoMenu};
@@ -153,7 +156,7 @@ inline constexpr CvarSpec kLoadSavedSettings{"vtx_load_saved_settings",      "1"
 } // namespace cvar
 
 // Every row, in registration order: the early ones, then the late ones.
-inline constexpr std::array<const CvarSpec*, 48> kAll = {
+inline constexpr std::array<const CvarSpec*, 51> kAll = {
     &cvar::kPluginVersion,
     &cvar::kUiAccentR,
     &cvar::kUiAccentG,
@@ -198,6 +201,9 @@ inline constexpr std::array<const CvarSpec*, 48> kAll = {
     &cvar::kHotkeyVk,
     &cvar::kHotkeyMod1,
     &cvar::kHotkeyMod2,
+    &cvar::kTimingEnable,
+    &cvar::kTimingButton,
+    &cvar::kTimingWindowMs,
     &cvar::kSkin,
     &cvar::kAutosave,
     &cvar::kLoadSaved,

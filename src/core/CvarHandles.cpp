@@ -45,6 +45,8 @@ constexpr Named kNamed[] = {
     {&CvarHandles::hotkeyMod1, &cvar::kHotkeyMod1},
     {&CvarHandles::hotkeyMod2, &cvar::kHotkeyMod2},
     {&CvarHandles::positionAutosave, &cvar::kAutosave},
+    {&CvarHandles::timingEnable, &cvar::kTimingEnable},
+    {&CvarHandles::timingWindowMs, &cvar::kTimingWindowMs},
 };
 
 Setting lookUp(CVarManagerWrapper* cvars, const std::string& name, std::string_view defaultText) {

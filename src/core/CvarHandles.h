@@ -41,6 +41,7 @@ struct CvarHandles {
     Setting sticksAlways, stickRange, deadzone, stickSmooth, triggerThresh, pad;
     Setting hotkeyVk, hotkeyMod1, hotkeyMod2;
     Setting positionAutosave;
+    Setting timingEnable, timingWindowMs;
     // Per drawn layer, in kLayerCodes order: the X offset, then the Y offset.
     std::array<std::array<Setting, 2>, kLayerCodes.size()> offsets;
 };

@@ -43,7 +43,7 @@ TEST(Catalogue, RegistersEveryVariableInTableOrderWithItsAttributes) {
     vtxtest::PluginHost env;
     env.load();
     const std::vector<vtxhost::CVarInfo> cvars = pluginCvars(*env.host);
-    ASSERT_EQ(cvars.size(), 44u + 4u + 28u);
+    ASSERT_EQ(cvars.size(), 47u + 4u + 28u);
 
     std::size_t i = 0;
     for (const vtx::CvarSpec& spec : vtx::kEarlyCvars) {
@@ -70,7 +70,10 @@ TEST(Catalogue, KnownValuesSpelledOut) {
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->defaultValue, "1.0.5");
     EXPECT_EQ(vtx::kEarlyCvars.front().name, "vtx_version");
-    EXPECT_EQ(vtx::kEarlyCvars.back().name, "vtx_hotkey_mod2");
+    EXPECT_EQ(vtx::kEarlyCvars.back().name, "vtx_timing_window_ms");
+    EXPECT_EQ(vtx::findCvarSpec("vtx_timing_button")->defaultValue, "A");
+    EXPECT_EQ(vtx::findCvarSpec("vtx_timing_window_ms")->range.min, 50.0f);
+    EXPECT_EQ(vtx::findCvarSpec("vtx_timing_window_ms")->range.max, 2000.0f);
     EXPECT_EQ(vtx::kLateCvars.front().name, "vtx_skin");
     EXPECT_EQ(vtx::kLateCvars.back().name, "vtx_load_saved_settings");
 
@@ -109,7 +112,7 @@ TEST(Catalogue, RegistrationOrderSpelledOut) {
         "vtx_replay_hide_s", "vtx_trigger_alpha_off_pct", "vtx_trigger_alpha_on_pct", "vtx_debug_state", "vtx_x",
         "vtx_y", "vtx_scale", "vtx_layer_shift_x", "vtx_layer_shift_y", "vtx_sticks_always", "vtx_stick_range",
         "vtx_deadzone", "vtx_stick_smooth", "vtx_trigger_thresh", "vtx_pad", "vtx_hotkey_vk", "vtx_hotkey_mod1",
-        "vtx_hotkey_mod2",
+        "vtx_hotkey_mod2", "vtx_timing_enable", "vtx_timing_button", "vtx_timing_window_ms",
         // After it.
         "vtx_skin", "vtx_autosave", "vtx_load_saved", "vtx_load_saved_settings"};
     for (const char* code : {"A", "B", "X", "Y", "DU", "DD", "DL", "DR", "LB", "RB", "LT", "RT", "L3", "R3"}) {
@@ -117,7 +120,7 @@ TEST(Catalogue, RegistrationOrderSpelledOut) {
         want.push_back(std::string("vtx_off_") + code + "_y");
     }
     EXPECT_EQ(registered, want);
-    EXPECT_EQ(vtx::kEarlyCvars.size(), 44u);
+    EXPECT_EQ(vtx::kEarlyCvars.size(), 47u);
     EXPECT_EQ(vtx::kLateCvars.size(), 4u);
 }
 
@@ -126,43 +129,16 @@ TEST(Catalogue, SettingsFileKeysSpelledOut) {
     for (const vtx::CvarSpec* spec : vtx::kSettingsFile) {
         keys.push_back(spec->name);
     }
-    const std::vector<std::string_view> want = {"vtx_enabled",
-                                                "vtx_online_only",
-                                                "vtx_show_freeplay_workshop",
-                                                "vtx_hide_in_menus",
-                                                "vtx_hide_controller_menu",
-                                                "vtx_hide_replays",
-                                                "vtx_hide_postgame",
-                                                "vtx_fade_enable",
-                                                "vtx_fade_ms",
-                                                "vtx_replay_failsafe_ms",
-                                                "vtx_replay_hide_s",
-                                                "vtx_replay_hide_ms",
-                                                "vtx_x",
-                                                "vtx_y",
-                                                "vtx_scale",
-                                                "vtx_layer_shift_x",
-                                                "vtx_layer_shift_y",
-                                                "vtx_sticks_always",
-                                                "vtx_stick_range",
-                                                "vtx_deadzone",
-                                                "vtx_stick_smooth",
-                                                "vtx_trigger_thresh",
-                                                "vtx_trigger_alpha_off_pct",
-                                                "vtx_trigger_alpha_on_pct",
-                                                "vtx_pad",
-                                                "vtx_hotkey_vk",
-                                                "vtx_hotkey_mod1",
-                                                "vtx_hotkey_mod2",
-                                                "vtx_skin",
-                                                "vtx_require_local_car",
-                                                "vtx_ui_accent_r",
-                                                "vtx_ui_accent_g",
-                                                "vtx_ui_accent_b",
-                                                "vtx_ui_accent_a",
-                                                "vtx_ui_menu_alpha",
-                                                "vtx_ui_font_scale",
-                                                "vtx_debug_state"};
+    const std::vector<std::string_view> want = {
+        "vtx_enabled", "vtx_online_only", "vtx_show_freeplay_workshop", "vtx_hide_in_menus", "vtx_hide_controller_menu",
+        "vtx_hide_replays", "vtx_hide_postgame", "vtx_fade_enable", "vtx_fade_ms", "vtx_replay_failsafe_ms",
+        "vtx_replay_hide_s", "vtx_replay_hide_ms", "vtx_x", "vtx_y", "vtx_scale", "vtx_layer_shift_x",
+        "vtx_layer_shift_y", "vtx_sticks_always", "vtx_stick_range", "vtx_deadzone", "vtx_stick_smooth",
+        "vtx_trigger_thresh", "vtx_trigger_alpha_off_pct", "vtx_trigger_alpha_on_pct", "vtx_pad", "vtx_hotkey_vk",
+        "vtx_hotkey_mod1", "vtx_hotkey_mod2", "vtx_skin", "vtx_require_local_car", "vtx_ui_accent_r", "vtx_ui_accent_g",
+        "vtx_ui_accent_b", "vtx_ui_accent_a", "vtx_ui_menu_alpha", "vtx_ui_font_scale", "vtx_debug_state",
+        // Appended: older versions skip keys they do not know.
+        "vtx_timing_enable", "vtx_timing_button", "vtx_timing_window_ms"};
     EXPECT_EQ(keys, want);
 }
 
@@ -203,6 +179,9 @@ TEST(Catalogue, ResetListSpelledOut) {
         {"vtx_hotkey_mod1", As::Int, 0},
         {"vtx_hotkey_mod2", As::Int, 0},
         {"vtx_skin", As::Text, 0, "xbox"},
+        {"vtx_timing_enable", As::Int, 0},
+        {"vtx_timing_button", As::Text, 0, "A"},
+        {"vtx_timing_window_ms", As::Int, 1000},
     };
     ASSERT_EQ(vtx::kResetEntries.size(), want.size());
     for (std::size_t i = 0; i < want.size(); ++i) {
@@ -243,6 +222,7 @@ TEST(Catalogue, MenuClampsSpelledOut) {
         {"vtx_stick_range", 0, 100, 0, 100},
         {"vtx_deadzone", 0, 0.95f, 0, 0.95f},
         {"vtx_stick_smooth", 0, 1, 0, 1},
+        {"vtx_timing_window_ms", 50, 2000, 50, 2000},
     };
     std::size_t clamped = 0;
     for (const vtx::CvarSpec* spec : vtx::kAll) {

@@ -76,6 +76,27 @@ TEST_F(SettingsFile, ALineBreakInAValueCannotSetAnotherVariable) {
     EXPECT_EQ(env.cvar("vtx_x"), "20");
 }
 
+// The press-timing keys come after every older key, so a file written now
+// still loads in a version that skips what it does not know; a file written
+// before them loads as it always did and leaves the timing settings alone.
+TEST_F(SettingsFile, TimingKeysAreAppendedAndAFileWithoutThemStillLoads) {
+    env.settle();
+    set("vtx_timing_enable", "1");
+    set("vtx_timing_button", "RB");
+    set("vtx_timing_window_ms", "400");
+    const std::string text = fileText();
+    const std::string tail = "vtx_debug_state=0\nvtx_timing_enable=1\nvtx_timing_button=RB\nvtx_timing_window_ms=400\n";
+    ASSERT_GE(text.size(), tail.size());
+    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+
+    std::ofstream(file(), std::ios::binary | std::ios::trunc) << "vtx_enabled=1\nvtx_x=333\nvtx_debug_state=0\n";
+    env.host->executeCommand("vtx_settings_load");
+    EXPECT_EQ(env.cvar("vtx_x"), "333");
+    EXPECT_EQ(env.cvar("vtx_timing_enable"), "1");
+    EXPECT_EQ(env.cvar("vtx_timing_button"), "RB");
+    EXPECT_EQ(env.cvar("vtx_timing_window_ms"), "400");
+}
+
 TEST_F(SettingsFile, ResetAllSetsItsVariablesInOrderAndSavesAfterEachChange) {
     env.host->game().online = true; // so frames draw and load the skin's pictures
     env.host->game().car = true;
@@ -108,7 +129,10 @@ TEST_F(SettingsFile, ResetAllSetsItsVariablesInOrderAndSavesAfterEachChange) {
                                             "vtx_hotkey_vk",
                                             "vtx_hotkey_mod1",
                                             "vtx_hotkey_mod2",
-                                            "vtx_skin"};
+                                            "vtx_skin",
+                                            "vtx_timing_enable",
+                                            "vtx_timing_button",
+                                            "vtx_timing_window_ms"};
     for (const std::string& name : order) {
         set(name.c_str(), "3");
     }
