@@ -102,6 +102,7 @@ bool VirtualDevices::deviceIds(std::uintptr_t device, HidDeviceIds& ids) const {
 }
 
 void VirtualDevices::postHid(HidMessage message) {
+    message.postedNs = nowNs_;
     if (sinkExists_)
         pending_.push_back(std::move(message));
 }

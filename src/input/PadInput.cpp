@@ -64,6 +64,14 @@ void PadInput::destroySink() {
 void PadInput::handleHidInput(const platform::HidInput& input, std::uint64_t nowMs) {
     const std::lock_guard lock(mutex_);
     sony_.handleHidInput(input, calibration_, nowMs);
+    // The timed button follows the shown Sony pad report by report, unless an
+    // XInput pad is what the overlay shows.
+    const RawPadSnapshot shown = sony_.selectedSnapshot();
+    if (!xinputShown_ && shown.valid) {
+        PadState pad;
+        padFromSony(shown, pad);
+        watch_.see(pad, input.postedNs);
+    }
 }
 
 RawPadSnapshot PadInput::sonySnapshot() const {
@@ -101,13 +109,18 @@ void PadInput::poll(PadState& pad, int padSetting, float smoothing) {
     switch (choosePadSource(index >= 0, sony, platform::tickCount64())) {
     case PadSource::xinput:
         padFromXInput(xinput_.pad(static_cast<unsigned>(index)).gamepad, pad);
+        watch_.see(pad, platform::steadyNowNs());
+        xinputShown_ = true;
         break;
     case PadSource::sony:
-        padFromSony(sony, pad);
+        padFromSony(sony, pad); // its reports were watched as they came
+        xinputShown_ = false;
         break;
     case PadSource::none:
         // No source: the drawn sticks snap to centre, without easing.
         pad = PadState{};
+        watch_.see(pad, platform::steadyNowNs());
+        xinputShown_ = false;
         return;
     }
     smoothSticks(pad, effectiveSmoothing(smoothing));

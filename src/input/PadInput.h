@@ -14,6 +14,7 @@
 #include <mutex>
 #include <vector>
 
+#include "input/ButtonWatch.h"
 #include "input/CalibrationWizard.h"
 #include "input/PadState.h"
 #include "input/RawInputSink.h"
@@ -71,6 +72,15 @@ public:
     // as read). Without a source everything is released at once.
     void poll(PadState& pad, int padSetting, float smoothing);
 
+    // The button press timing follows (none: not timed); the frame sets it
+    // before its poll.
+    void timeButton(std::optional<PadButton> button, float triggerThreshold) {
+        watch_.follow(button, triggerThreshold);
+    }
+    // The timed button's changes since the last take, each at the moment the
+    // input first saw it (see ButtonWatch).
+    std::size_t takeButtonChanges(std::span<ButtonChange> out) { return watch_.take(out); }
+
     // The Sony snapshot the overlay would show (valid false without one).
     RawPadSnapshot sonySnapshot() const;
     SonyDevice sonyDevice(platform::RawDevice device);
@@ -88,7 +98,10 @@ public:
     BindState& bind() { return bind_; }
 
 private:
-    XInputSource xinput_; // the game's side only
+    // The game's side only.
+    XInputSource xinput_;
+    ButtonWatch watch_;
+    bool xinputShown_ = false; // the last poll showed an XInput pad
 
     mutable std::mutex mutex_; // guards sony_ and calibration_
     SonySource sony_;

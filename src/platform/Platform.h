@@ -41,6 +41,9 @@ struct HidInput {
     std::uint32_t reportSize = 0;  // bytes of one report
     std::uint32_t reportCount = 0; // reports back to back in `reports`
     const std::uint8_t* reports = nullptr;
+    // Steady clock (steadyNowNs), when the message was posted: a frame pumps
+    // a batch of them, and each report keeps its own moment.
+    std::int64_t postedNs = 0;
 };
 // Called from inside the message dispatch for every WM_INPUT of type HID that
 // passed the size checks.

@@ -31,6 +31,7 @@ struct HidMessage {
     std::uint32_t reportSize = 0;
     std::uint32_t reportCount = 0;
     std::vector<std::uint8_t> bytes;
+    std::int64_t postedNs = 0; // the machine's steady clock when posted; set by postHid
 };
 
 // What Raw Input's device information says of a HID device.

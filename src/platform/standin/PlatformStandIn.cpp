@@ -61,7 +61,8 @@ void pumpRawInputSink() {
         if (announced > message.bytes.size()) {
             continue;
         }
-        sinkHandler(HidInput{message.device, message.reportSize, message.reportCount, message.bytes.data()});
+        sinkHandler(
+            HidInput{message.device, message.reportSize, message.reportCount, message.bytes.data(), message.postedNs});
         if (sinkHandler == nullptr) {
             return; // the handler tore the sink down
         }

@@ -49,8 +49,12 @@ bool dispatchRawInput(HRAWINPUT input) {
     if (size < bodyOffset || announced > size - bodyOffset) {
         return true;
     }
+    // GetMessageTime is the tick count when the message was posted; its age
+    // moves the steady clock back by as much (tick counts wrap every 49 days).
+    const DWORD ageMs = GetTickCount() - static_cast<DWORD>(GetMessageTime());
+    const std::int64_t postedNs = steadyNowNs() - static_cast<std::int64_t>(ageMs) * 1'000'000;
     sinkHandler(HidInput{reinterpret_cast<RawDevice>(raw->header.hDevice), raw->data.hid.dwSizeHid,
-                         raw->data.hid.dwCount, raw->data.hid.bRawData});
+                         raw->data.hid.dwCount, raw->data.hid.bRawData, postedNs});
     return true;
 }
 
