@@ -1,12 +1,14 @@
 #include "bakkesmod/wrappers/canvaswrapper.h"
 
 #include "NoThrow.h"
+#include "vtxhost/CanvasFont.h"
 #include "vtxhost/Host.h"
 
 using vtxhost::CanvasOp;
 
-// `mem` is the frame's record: every call is an op, and each DrawTexture of a
-// picture is also a draw (marked when the picture did not decode).
+// `mem` is the frame's record: every call is an op, each DrawTexture of a
+// picture is also a draw (marked when the picture did not decode), and each
+// DrawString a text.
 struct CanvasWrapper::Impl {
     vtxhost::CanvasRecord* record = nullptr;
 };
@@ -90,5 +92,53 @@ void CanvasWrapper::DrawTexture(ImageWrapper* img, float scale) {
         if (texture)
             draw.pixels = texture->pixels;
         record->draws.push_back(std::move(draw));
+    });
+}
+
+void CanvasWrapper::DrawString(std::string text) { DrawString(std::move(text), 1, 1, false); }
+
+void CanvasWrapper::DrawString(std::string text, float xScale, float yScale) {
+    DrawString(std::move(text), xScale, yScale, false);
+}
+
+// The position stays where it was: a plugin sets it before each string.
+void CanvasWrapper::DrawString(std::string text, float xScale, float yScale, bool dropShadow, bool wrapText) {
+    vtxhost::CanvasRecord* record = pimpl->record;
+    if (!record)
+        return;
+    vtxhost::noThrow([&] {
+        CanvasOp op;
+        op.kind = CanvasOp::Kind::DrawString;
+        op.text = text;
+        op.xScale = xScale;
+        op.yScale = yScale;
+        op.dropShadow = dropShadow;
+        op.wrap = wrapText;
+        record->ops.push_back(std::move(op));
+
+        vtxhost::TextDraw draw;
+        draw.text = std::move(text);
+        draw.x = record->x;
+        draw.y = record->y;
+        draw.xScale = xScale;
+        draw.yScale = yScale;
+        draw.dropShadow = dropShadow;
+        draw.wrap = wrapText;
+        draw.r = record->r;
+        draw.g = record->g;
+        draw.b = record->b;
+        draw.a = record->a;
+        draw.drawsBefore = record->draws.size();
+        record->texts.push_back(std::move(draw));
+    });
+}
+
+// The size of the text as the canvas font draws it, on one line; the shadow
+// adds nothing.
+Vector2F CanvasWrapper::GetStringSize(std::string text, float xScale, float yScale) {
+    return vtxhost::noThrow(Vector2F{0, 0}, [&] {
+        const auto glyphs = static_cast<float>(vtxhost::canvasGlyphs(text).size());
+        return Vector2F{glyphs * static_cast<float>(vtxhost::kCanvasGlyphWidth) * xScale,
+                        static_cast<float>(vtxhost::kCanvasGlyphHeight) * yScale};
     });
 }

@@ -2,11 +2,13 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <stdexcept>
 
 #include "GuiDraw.h"
 #include "imgui.h"
+#include "vtxhost/CanvasFont.h"
 
 namespace vtxpreview {
 
@@ -53,6 +55,54 @@ SDL_Rect coverSource(int pictureWidth, int pictureHeight, int width, int height)
         source.y = (pictureHeight - source.h) / 2;
     }
     return source;
+}
+
+// A string in the canvas font: each run of lit pixels in a glyph row is one
+// rectangle, xScale by yScale a pixel; the shadow is the same rectangles one
+// screen pixel down and right, in black, beneath.
+void paintText(SDL_Renderer* renderer, const vtxhost::TextDraw& text, std::vector<SDL_FRect>& rects) {
+    if (!(text.xScale > 0) || !(text.yScale > 0) || !std::isfinite(text.xScale) || !std::isfinite(text.yScale))
+        return;
+    rects.clear();
+    const float left = static_cast<float>(text.x);
+    const float top = static_cast<float>(text.y);
+    float glyphLeft = left;
+    for (const vtxhost::CanvasGlyph* glyph : vtxhost::canvasGlyphs(text.text)) {
+        for (int row = 0; row < vtxhost::kCanvasGlyphHeight; ++row) {
+            const unsigned bits = glyph->rows[row];
+            for (int column = 0; column < vtxhost::kCanvasGlyphWidth;) {
+                if (!(bits & (0x80u >> column))) {
+                    ++column;
+                    continue;
+                }
+                const int start = column;
+                while (column < vtxhost::kCanvasGlyphWidth && (bits & (0x80u >> column)))
+                    ++column;
+                rects.push_back(SDL_FRect{glyphLeft + static_cast<float>(start) * text.xScale,
+                                          top + static_cast<float>(row) * text.yScale,
+                                          static_cast<float>(column - start) * text.xScale, text.yScale});
+            }
+        }
+        glyphLeft += static_cast<float>(vtxhost::kCanvasGlyphWidth) * text.xScale;
+    }
+    if (rects.empty())
+        return;
+    const int count = static_cast<int>(std::min<std::size_t>(rects.size(), 1u << 30));
+    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
+    if (text.dropShadow) {
+        for (SDL_FRect& rect : rects) {
+            rect.x += 1;
+            rect.y += 1;
+        }
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, text.a);
+        SDL_RenderFillRectsF(renderer, rects.data(), count);
+        for (SDL_FRect& rect : rects) {
+            rect.x -= 1;
+            rect.y -= 1;
+        }
+    }
+    SDL_SetRenderDrawColor(renderer, text.r, text.g, text.b, text.a);
+    SDL_RenderFillRectsF(renderer, rects.data(), count);
 }
 
 } // namespace
@@ -116,10 +166,19 @@ void FramePainter::paintBackdrop(int width, int height) {
     SDL_RenderCopy(renderer_, state_->backdrop, &source, &to);
 }
 
-// Each picture becomes a texture once per frame; the draws of one layer share it.
+// Each picture becomes a texture once per frame; the draws of one layer share
+// it. Texts go between the pictures in the order the plugin drew them.
 void FramePainter::paintCanvas(const vtxhost::CanvasRecord& canvas) {
     std::map<const void*, SDL_Texture*> textures;
-    for (const vtxhost::DrawCall& draw : canvas.draws) {
+    std::vector<SDL_FRect> rects;
+    std::size_t nextText = 0;
+    const auto paintTextsBefore = [&](std::size_t draws) {
+        for (; nextText < canvas.texts.size() && canvas.texts[nextText].drawsBefore <= draws; ++nextText)
+            paintText(renderer_, canvas.texts[nextText], rects);
+    };
+    for (std::size_t i = 0; i < canvas.draws.size(); ++i) {
+        paintTextsBefore(i);
+        const vtxhost::DrawCall& draw = canvas.draws[i];
         const std::size_t bytes = static_cast<std::size_t>(std::max(draw.imageWidth, 0)) *
                                   static_cast<std::size_t>(std::max(draw.imageHeight, 0)) * 4;
         if (!draw.pixels || bytes == 0 || draw.pixels->size() < bytes || !(draw.scale > 0))
@@ -135,6 +194,7 @@ void FramePainter::paintCanvas(const vtxhost::CanvasRecord& canvas) {
                            draw.imageHeight * draw.scale};
         SDL_RenderCopyF(renderer_, texture, nullptr, &to);
     }
+    paintTextsBefore(canvas.draws.size());
     for (const auto& [pixels, texture] : textures)
         if (texture)
             SDL_DestroyTexture(texture);

@@ -16,6 +16,16 @@ Action preparePrintDraws(const Args& args, const CompileContext&) {
     };
 }
 
+Action preparePrintTexts(const Args& args, const CompileContext&) {
+    args.requireCount(0, 0);
+    return [](Session& session) {
+        const auto& texts = session.host().lastFrame().texts;
+        session.out() << "texts: " << texts.size() << '\n';
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            session.out() << "text " << i << ": " << describeText(texts[i]) << '\n';
+    };
+}
+
 Action preparePrintCvars(const Args& args, const CompileContext&) {
     args.requireCount(0, 1);
     return [prefix = args.count() ? args.text(0) : std::string()](Session& session) {
@@ -53,6 +63,7 @@ Action prepareEcho(const Args& args, const CompileContext&) {
 std::vector<CommandSpec> printCommands() {
     return {
         {"print draws", "", "list the DrawTexture calls of the last frame", HostUse::Starts, preparePrintDraws},
+        {"print texts", "", "list the DrawString calls of the last frame", HostUse::Starts, preparePrintTexts},
         {"print cvars", "[PREFIX]", "list the variables (starting with PREFIX) as name = \"value\"", HostUse::Starts,
          preparePrintCvars},
         {"snapshot", "FILE.png [X Y W H]",

@@ -12,6 +12,7 @@
 #include "bakkesmod/plugin/bakkesmodplugin.h"
 #include "bakkesmod/plugin/pluginwindow.h"
 #include "bakkesmod/wrappers/ImageWrapper.h"
+#include "bakkesmod/wrappers/canvaswrapper.h"
 
 namespace {
 
@@ -38,6 +39,15 @@ static_assert(!std::is_invocable_v<decltype(&CVarWrapper::IsNull), const CVarWra
 static_assert(!std::is_default_constructible_v<CanvasWrapper> && !std::is_default_constructible_v<GameWrapper>);
 static_assert(!std::is_copy_constructible_v<ImageWrapper> && !std::is_copy_assignable_v<ImageWrapper>);
 static_assert(std::is_same_v<decltype(&ImageWrapper::GetPath), std::string (ImageWrapper::*)()>);
+
+// Text on the canvas: three DrawString overloads and a float size.
+static_assert(std::is_same_v<decltype(Vector2F::X), float>);
+static_assert(sizeof(static_cast<void (CanvasWrapper::*)(std::string)>(&CanvasWrapper::DrawString)) > 0);
+static_assert(sizeof(static_cast<void (CanvasWrapper::*)(std::string, float, float)>(&CanvasWrapper::DrawString)) > 0);
+static_assert(sizeof(static_cast<void (CanvasWrapper::*)(std::string, float, float, bool, bool)>(
+                  &CanvasWrapper::DrawString)) > 0);
+static_assert(
+    std::is_same_v<decltype(&CanvasWrapper::GetStringSize), Vector2F (CanvasWrapper::*)(std::string, float, float)>);
 
 // The window's operations by the host's names.
 static_assert(std::is_same_v<decltype(&PluginWindow::Render), void (PluginWindow::*)()>);

@@ -70,6 +70,72 @@ TEST(Snapshot, TintAndAlphaBlendAndLaterDrawsGoOnTop) {
     EXPECT_TRUE(near(pixel(picture, 0, 0), {127, 0, 0}));
 }
 
+vtxhost::TextDraw text(const std::string& string, int x, int y, float xScale, float yScale) {
+    vtxhost::TextDraw draw;
+    draw.text = string;
+    draw.x = x;
+    draw.y = y;
+    draw.xScale = xScale;
+    draw.yScale = yScale;
+    draw.g = 0;
+    draw.b = 0;
+    return draw;
+}
+
+// The fixed font's "1": rows 2 to 10 of 13, written out from the font.
+//   ...#....   row 2        .#.#....   row 4
+//   ..##....   row 3        ...#....   rows 5 to 9
+//                           .#####..   row 10
+TEST(Snapshot, TextDrawsTheFixedFontScaledWithItsShadowBeneath) {
+    vtxhost::CanvasRecord frame;
+    vtxhost::TextDraw one = text("1", 0, 0, 2, 1);
+    one.dropShadow = true;
+    frame.texts.push_back(one);
+    const Picture picture = render(frame, 16, 13);
+    const std::vector<int> black = {0, 0, 0};
+    EXPECT_TRUE(near(pixel(picture, 6, 2), kRed)); // column 3, two pixels wide
+    EXPECT_TRUE(near(pixel(picture, 7, 2), kRed));
+    EXPECT_TRUE(near(pixel(picture, 5, 2), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 8, 2), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 4, 3), kRed));
+    EXPECT_TRUE(near(pixel(picture, 7, 3), kRed));  // the text over its own shadow
+    EXPECT_TRUE(near(pixel(picture, 8, 3), black)); // the shadow, a pixel down and right
+    EXPECT_TRUE(near(pixel(picture, 2, 4), kRed));
+    EXPECT_TRUE(near(pixel(picture, 4, 4), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 2, 10), kRed));
+    EXPECT_TRUE(near(pixel(picture, 11, 10), kRed));
+    EXPECT_TRUE(near(pixel(picture, 12, 10), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 12, 11), black));
+    EXPECT_TRUE(near(pixel(picture, 2, 11), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 6, 1), kBackdrop));
+
+    // Without a shadow nothing black; the next character starts 8 pixels on.
+    vtxhost::CanvasRecord plain;
+    plain.texts.push_back(text(" 1", 0, 0, 1, 2));
+    const Picture second = render(plain, 16, 26);
+    EXPECT_TRUE(near(pixel(second, 11, 4), kRed)); // row 2 of the "1", two pixels high
+    EXPECT_TRUE(near(pixel(second, 11, 5), kRed));
+    EXPECT_TRUE(near(pixel(second, 12, 5), kBackdrop));
+    EXPECT_TRUE(near(pixel(second, 3, 4), kBackdrop));
+}
+
+TEST(Snapshot, TextAlphaBlendsAndTextsAndPicturesOverlapInCallOrder) {
+    vtxhost::CanvasRecord frame;
+    frame.draws.push_back(redDot(0, 0, 20.0f, 255)); // red over 0..19 x 0..19
+    vtxhost::TextDraw under = text("1", 0, 0, 2, 1);
+    under.g = 255; // yellow, drawn before the picture
+    frame.texts.push_back(under);
+    vtxhost::TextDraw over = text("1", 0, 8, 1, 1);
+    over.r = 0;
+    over.b = 255;
+    over.a = 128; // half-transparent blue, after the picture
+    over.drawsBefore = 1;
+    frame.texts.push_back(over);
+    const Picture picture = render(frame, 20, 20);
+    EXPECT_TRUE(near(pixel(picture, 6, 2), kRed));           // covered by the picture
+    EXPECT_TRUE(near(pixel(picture, 3, 10), {127, 0, 128})); // row 2 of the second "1"
+}
+
 // A frame of a real Dear ImGui context (the host library's copy): a window
 // with an opaque blue background and a line of white text, over a red canvas
 // draw that it partly covers.

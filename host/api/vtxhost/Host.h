@@ -28,12 +28,15 @@ namespace vtxhost {
 
 // What one canvas call did, in call order within a frame.
 struct CanvasOp {
-    enum class Kind { SetColor, SetPosition, DrawTexture } kind;
+    enum class Kind { SetColor, SetPosition, DrawTexture, DrawString } kind;
     unsigned char r = 0, g = 0, b = 0, a = 0; // SetColor
     int x = 0, y = 0;                         // SetPosition
     std::filesystem::path image;              // DrawTexture
     float scale = 0;                          // DrawTexture
     int imageWidth = 0, imageHeight = 0;      // DrawTexture
+    std::string text;                         // DrawString
+    float xScale = 0, yScale = 0;             // DrawString
+    bool dropShadow = false, wrap = false;    // DrawString
 };
 
 // A DrawTexture call with the state set before it. A picture that did not
@@ -48,6 +51,20 @@ struct DrawCall {
     std::shared_ptr<const std::vector<std::uint8_t>> pixels; // RGBA of the image, for previews
 };
 
+// A DrawString call with the state set before it: the text's top-left corner
+// at (x, y), each glyph pixel xScale by yScale screen pixels.
+struct TextDraw {
+    std::string text;
+    int x = 0, y = 0;
+    float xScale = 1, yScale = 1;
+    bool dropShadow = false; // a black copy one pixel down and right, beneath
+    bool wrap = false;       // asked to wrap; the stand-in draws one line
+    unsigned char r = 255, g = 255, b = 255, a = 255;
+    // DrawTexture calls made before it in the frame: texts and pictures
+    // overlap in call order.
+    std::size_t drawsBefore = 0;
+};
+
 // What ImageWrapper::GetCanvasTex points at in the stand-in: the decoded picture.
 struct CanvasTexture {
     int width = 0;
@@ -58,6 +75,7 @@ struct CanvasTexture {
 struct CanvasRecord {
     std::vector<CanvasOp> ops;
     std::vector<DrawCall> draws;
+    std::vector<TextDraw> texts;
     unsigned char r = 255, g = 255, b = 255, a = 255;
     int x = 0, y = 0;
 };

@@ -9,6 +9,10 @@ struct Vector2 {
     int X, Y;
 };
 
+struct Vector2F {
+    float X, Y;
+};
+
 // A wrapper around a game object: made from the object's address, copied freely.
 #define CONSTRUCTORS(name)                                                                                             \
     name(std::uintptr_t mem);                                                                                          \
