@@ -112,17 +112,31 @@ static_assert(sizeof kGlyphs / sizeof kGlyphs[0] == 1 + kLast - kFirst + 1);
 // One glyph for each ASCII byte and each UTF-8 lead byte; a continuation
 // byte (10xxxxxx) after another byte of 0x80 and up belongs to that
 // character, a stray one is a character of its own.
+namespace {
+// A byte that continues the character before it shows no glyph of its own.
+bool continuesCharacter(std::string_view text, std::size_t i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    return byte >= 0x80 && byte < 0xC0 && i > 0 && static_cast<unsigned char>(text[i - 1]) >= 0x80;
+}
+} // namespace
+
 std::vector<const CanvasGlyph*> canvasGlyphs(std::string_view text) {
     std::vector<const CanvasGlyph*> glyphs;
     glyphs.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const bool continues = byte >= 0x80 && byte < 0xC0 && i > 0 && static_cast<unsigned char>(text[i - 1]) >= 0x80;
-        if (continues)
+        if (continuesCharacter(text, i))
             continue;
+        const auto byte = static_cast<unsigned char>(text[i]);
         glyphs.push_back(byte >= kFirst && byte <= kLast ? &kGlyphs[1 + byte - kFirst] : &kGlyphs[0]);
     }
     return glyphs;
+}
+
+std::size_t canvasGlyphCount(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        count += continuesCharacter(text, i) ? 0 : 1;
+    return count;
 }
 
 } // namespace vtxhost

@@ -137,8 +137,13 @@ void CanvasWrapper::DrawString(std::string text, float xScale, float yScale, boo
 // adds nothing.
 Vector2F CanvasWrapper::GetStringSize(std::string text, float xScale, float yScale) {
     return vtxhost::noThrow(Vector2F{0, 0}, [&] {
-        const auto glyphs = static_cast<float>(vtxhost::canvasGlyphs(text).size());
+        const auto glyphs = static_cast<float>(vtxhost::canvasGlyphCount(text));
         return Vector2F{glyphs * static_cast<float>(vtxhost::kCanvasGlyphWidth) * xScale,
                         static_cast<float>(vtxhost::kCanvasGlyphHeight) * yScale};
     });
+}
+
+Vector2 CanvasWrapper::GetSize() {
+    const vtxhost::CanvasRecord* record = pimpl->record;
+    return record ? Vector2{record->width, record->height} : Vector2{0, 0};
 }

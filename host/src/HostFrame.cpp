@@ -58,6 +58,8 @@ void HostImpl::runKeyBindings() {
 void HostImpl::runDrawables() {
     Action action(*this);
     canvas_ = CanvasRecord{};
+    canvas_.width = options_.displayWidth;
+    canvas_.height = options_.displayHeight;
     auto drawables = drawables_;
     for (const auto& drawable : drawables) {
         if (!ownerLive(drawable.owner))

@@ -2,11 +2,16 @@
 // be shown ends the frame there.
 #include "overlay/Overlay.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 #include "bakkesmod/wrappers/GameWrapper.h"
+#include "core/Catalogue.h"
+#include "core/Clamp.h"
 #include "core/Log.h"
 #include "overlay/LayerDrawing.h"
+#include "overlay/TimingDrawing.h"
 #include "platform/Platform.h"
 
 namespace vtx {
@@ -39,7 +44,9 @@ bool Overlay::runFrame(CanvasWrapper& canvas) {
     if (!cvars.enabled.on()) {
         return false;
     }
+    followTimedButton(cvars);
     pollPad();
+    timePresses(cvars);
 
     GameWrapper* game = host_.game.get();
     if (!passModeGate(game, cvars, parts_.phase)) {
@@ -60,7 +67,46 @@ bool Overlay::runFrame(CanvasWrapper& canvas) {
     }
     const Layout layout = readLayout(cvars, parts_.fade.alpha());
     drawPad(LayerPainter{canvas, layout, cvars, parts_.skins.layers()}, parts_.skins.base(), pad_);
+    if (cvars.timingEnable.on()) {
+        const Vector2 base = parts_.skins.baseSize();
+        const PadPlace place{layout.drawX, layout.drawY, static_cast<float>(base.X) * layout.scale,
+                             static_cast<float>(base.Y) * layout.scale};
+        drawPressTiming(canvas, timing_, place, layout.scale, layout.fadeAlpha);
+    }
     return true;
+}
+
+void Overlay::setTimedButton(std::optional<PadButton> button) {
+    timedButton_.store(button ? static_cast<int>(*button) : kNoButton);
+}
+
+void Overlay::followTimedButton(const CvarHandles& cvars) {
+    const int stored = timedButton_.load();
+    std::optional<PadButton> wanted;
+    if (cvars.timingEnable.on() && stored != kNoButton) {
+        wanted = static_cast<PadButton>(stored);
+    }
+    if (wanted != followed_) {
+        // Another button, or timing switched off: its pairs are not this one's.
+        timing_.reset();
+        followed_ = wanted;
+    }
+    // A trigger counts as pressed as it is drawn: above the threshold.
+    parts_.input.timeButton(followed_, clampSetting(cvars.triggerThresh.asFloat(), 0.0f, 1.0f));
+}
+
+void Overlay::timePresses(const CvarHandles& cvars) {
+    const MenuClamp& window = cvar::kTimingWindowMs.menu;
+    timing_.setWindowMs(
+        std::clamp(cvars.timingWindowMs.asInt(), static_cast<int>(window.clampMin), static_cast<int>(window.clampMax)));
+    std::array<ButtonChange, ButtonWatch::kRoom> changes;
+    const std::size_t count = parts_.input.takeButtonChanges(changes);
+    // The watch has found the edges already: each change to held is a press.
+    for (std::size_t i = 0; i < count; ++i) {
+        if (changes[i].held) {
+            timing_.press(changes[i].atNs);
+        }
+    }
 }
 
 // While vtx_debug_state is on, one line of the match phase and the hide

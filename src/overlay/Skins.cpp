@@ -193,6 +193,7 @@ bool SkinLibrary::preparePictures() {
         const std::string skin = active();
         const bool usable = !dataFolder.empty() && !skin.empty();
         base_ = usable ? loadSkinImage(dataFolder, skin, kBaseFile) : nullptr;
+        baseSize_ = base_ ? base_->GetSize() : Vector2{0, 0};
         try {
             for (const SkinLayer& layer : kSkinLayers) {
                 layers_[std::string(layer.key)] = usable ? loadFirstSkinImage(dataFolder, skin, layer.files) : nullptr;
@@ -209,6 +210,7 @@ bool SkinLibrary::preparePictures() {
 void SkinLibrary::releasePictures() {
     loadedGeneration_ = 0;
     base_.reset();
+    baseSize_ = Vector2{0, 0};
     layers_.clear();
 }
 

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bakkesmod/wrappers/wrapperstructs.h"
 #include "core/HostView.h"
 
 class ImageWrapper;
@@ -69,6 +70,8 @@ public:
     bool preparePictures();
     bool picturesLoaded() const { return loadedGeneration_ == wantedGeneration_.load(); }
     ImageWrapper* base() const { return base_.get(); }
+    // The base picture's size in pixels, read once at load (0 by 0 when it does not decode).
+    Vector2 baseSize() const { return baseSize_; }
     const LayerImages& layers() const { return layers_; }
     // Drops the pictures (the plugin unloads).
     void releasePictures();
@@ -92,6 +95,7 @@ private:
     std::atomic<std::uint64_t> wantedGeneration_{1};
     std::uint64_t loadedGeneration_ = 0;
     std::shared_ptr<ImageWrapper> base_;
+    Vector2 baseSize_{0, 0};
     LayerImages layers_;
 };
 

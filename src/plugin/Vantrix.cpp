@@ -7,6 +7,7 @@
 #include "plugin/GameHooks.h"
 #include "plugin/PositionAutosave.h"
 #include "plugin/PositionCommands.h"
+#include "plugin/TimingButton.h"
 
 namespace {
 constexpr const char* kViewportTickEvent = "Function TAGame.GameViewportClient.Tick";
@@ -36,6 +37,7 @@ void Vantrix::onLoad() {
     settings_.lookUpAgain();              // once everything is registered
     vtx::loadSavedPositionAtStart(host_); // when vtx_load_saved is on
 
+    vtx::attachTimingButton(host_, overlay_);
     vtx::registerGameHooks(host_, phase_, settings_);
     scheduleDrawable();
     bindMenuKey();

@@ -2,7 +2,8 @@
 // not asserted: run the program.
 //   visible: a skin with every layer, every button held, both triggers
 //            pressed, both sticks deflected, every hide rule on, gate open;
-//   hidden:  the same, with the overlay faded out (the local car is gone).
+//   hidden:  the same, with the overlay faded out (the local car is gone);
+//   timing:  visible, with the press timing on and five gaps drawn.
 // "plugin" frames draw on a canvas that records nothing, so their
 // allocations are the plugin's own; "recorded" frames draw on the stand-in
 // host's recording canvas, which copies every call.
@@ -36,6 +37,7 @@ namespace {
 struct Case {
     bool visible;
     bool recorded;
+    bool timing = false;
 };
 
 std::filesystem::path scratchFolder(const char* name) {
@@ -69,7 +71,14 @@ void BM_RenderOverlay(benchmark::State& state, Case which) {
     // Settle: images loaded, sticks smoothed, and for the hidden case the
     // fade run out.
     host.game().car = which.visible;
+    if (which.timing) {
+        host.executeCommand("vtx_timing_enable 1");
+    }
     for (int i = 0; i < 120; ++i) {
+        // A tapped every 6 frames while settling makes the timing's five gaps.
+        if (which.timing && i < 60) {
+            pad.buttons = (i / 3) % 2 == 0 ? 0xF3FF : 0xE3FF;
+        }
         vtxhost::devices().advanceNs(16'666'667);
         plugin.renderOverlay(canvas);
     }
@@ -78,11 +87,13 @@ void BM_RenderOverlay(benchmark::State& state, Case which) {
     for (auto _ : state) {
         record.ops.clear();
         record.draws.clear();
+        record.texts.clear();
         plugin.renderOverlay(canvas);
     }
     const long long made = allocations.load() - before;
     state.counters["allocs"] = benchmark::Counter(static_cast<double>(made), benchmark::Counter::kAvgIterations);
     state.counters["draws"] = static_cast<double>(record.draws.size());
+    state.counters["texts"] = static_cast<double>(record.texts.size());
 
     plugin.onUnload();
     pad = {};
@@ -92,5 +103,7 @@ BENCHMARK_CAPTURE(BM_RenderOverlay, visible, Case{true, false});
 BENCHMARK_CAPTURE(BM_RenderOverlay, hidden, Case{false, false});
 BENCHMARK_CAPTURE(BM_RenderOverlay, visible_recorded, Case{true, true});
 BENCHMARK_CAPTURE(BM_RenderOverlay, hidden_recorded, Case{false, true});
+BENCHMARK_CAPTURE(BM_RenderOverlay, timing, Case{true, false, true});
+BENCHMARK_CAPTURE(BM_RenderOverlay, timing_recorded, Case{true, true, true});
 
 } // namespace

@@ -23,5 +23,8 @@ struct CanvasGlyph {
 // The glyphs a UTF-8 text shows, one a character: a character outside ASCII
 // 32..126 (or a byte that starts none) shows a dotted box.
 PLUGINSDK_API std::vector<const CanvasGlyph*> canvasGlyphs(std::string_view text);
+// How many glyphs canvasGlyphs would give, without building the list: the
+// canvas measures text every frame.
+PLUGINSDK_API std::size_t canvasGlyphCount(std::string_view text);
 
 } // namespace vtxhost

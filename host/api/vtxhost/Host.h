@@ -73,6 +73,7 @@ struct CanvasTexture {
 };
 
 struct CanvasRecord {
+    int width = 0, height = 0; // the canvas's size in pixels; 0 when unknown
     std::vector<CanvasOp> ops;
     std::vector<DrawCall> draws;
     std::vector<TextDraw> texts;

@@ -18,6 +18,7 @@ public:
     void DrawTexture(ImageWrapper* img, float scale);
 
     void SetPosition(Vector2 pos);
+    Vector2 GetSize();
 
 private:
     PIMPL

@@ -1,0 +1,74 @@
+#include "overlay/TimingDrawing.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "overlay/LayerDrawing.h"
+
+namespace vtx {
+
+namespace {
+constexpr float kGapBelowPicture = 6.0f; // pixels at overlay scale 1
+constexpr float kLineGap = 4.0f;
+constexpr float kOlderSpacing = 14.0f;
+constexpr std::size_t kOlder = PressTiming::kHistory - 1;
+
+struct GapText {
+    std::array<char, kGapTextSize> text{};
+    Vector2F size{0, 0};
+};
+
+GapText measured(CanvasWrapper& canvas, std::int64_t gapNs, float textScale) {
+    GapText gap;
+    formatGapMs(gapNs, gap.text.data(), gap.text.size());
+    gap.size = canvas.GetStringSize(gap.text.data(), textScale, textScale);
+    return gap;
+}
+
+void drawText(CanvasWrapper& canvas, const GapText& gap, float x, float y, float textScale) {
+    const std::optional<int> left = canvasCoordinate(x);
+    const std::optional<int> top = canvasCoordinate(y);
+    if (!left || !top)
+        return;
+    canvas.SetPosition(Vector2{*left, *top});
+    canvas.DrawString(gap.text.data(), textScale, textScale, true);
+}
+} // namespace
+
+void drawPressTiming(CanvasWrapper& canvas, const PressTiming& timing, const PadPlace& pad, float scale, float alpha) {
+    if (!timing.hasPair())
+        return;
+    const float large = kLatestGapTextScale * scale;
+    const float small = kOlderGapTextScale * scale;
+    const GapText latest = measured(canvas, timing.gapNs(0), large);
+
+    std::array<GapText, kOlder> older;
+    const std::size_t olderCount = timing.count() - 1;
+    float rowWidth = 0;
+    float rowHeight = 0;
+    for (std::size_t i = 0; i < olderCount; ++i) {
+        older[i] = measured(canvas, timing.gapNs(i + 1), small);
+        rowWidth += older[i].size.X + (i > 0 ? kOlderSpacing * scale : 0.0f);
+        rowHeight = std::max(rowHeight, older[i].size.Y);
+    }
+    const float height = latest.size.Y + (olderCount > 0 ? kLineGap * scale + rowHeight : 0.0f);
+
+    float top = pad.top + pad.height + kGapBelowPicture * scale;
+    const Vector2 canvasSize = canvas.GetSize();
+    if (canvasSize.Y > 0 && top + height > static_cast<float>(canvasSize.Y))
+        top = pad.top - kGapBelowPicture * scale - height;
+    const float centre = pad.left + pad.width / 2.0f;
+
+    canvas.SetColor(static_cast<char>(255), static_cast<char>(255), static_cast<char>(255),
+                    static_cast<char>(alphaByte(alpha)));
+    drawText(canvas, latest, centre - latest.size.X / 2.0f, top, large);
+    float x = centre - rowWidth / 2.0f;
+    const float rowTop = top + latest.size.Y + kLineGap * scale;
+    for (std::size_t i = 0; i < olderCount; ++i) {
+        drawText(canvas, older[i], x, rowTop, small);
+        x += older[i].size.X + kOlderSpacing * scale;
+    }
+}
+
+} // namespace vtx

@@ -1,0 +1,12 @@
+#pragma once
+// vtx_timing_button: the layer name it holds chooses the button the overlay
+// times; a name that is no button turns the timing off, with one log line.
+#include "core/HostView.h"
+#include "overlay/Overlay.h"
+
+namespace vtx {
+
+// Follows the variable's value now and on every change.
+void attachTimingButton(HostView host, Overlay& overlay);
+
+} // namespace vtx
