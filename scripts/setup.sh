@@ -5,6 +5,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 packages=(
+  # libclang-rt-14-dev: clang's sanitizer runtimes (ASan, UBSan, TSan) and libFuzzer
   cmake g++ clang-14 libclang-rt-14-dev clang-format-14 git
   g++-mingw-w64-x86-64 wine64
   libstb-dev libsdl2-dev zlib1g-dev

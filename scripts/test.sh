@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Every test: the Linux build, the Linux build under AddressSanitizer/UBSan
-# (with the fuzzers' short runs), the Windows build under Wine, and the
+# (with the fuzzers' short runs), the Windows build under Wine, the Linux
+# build under ThreadSanitizer (the plugin windows' operations also on a thread
+# of their own, in the scenarios of tests/scenarios/threads), and the
 # checks against the host's own SDK: every plugin source compiles against its
 # headers, and our Dear ImGui is the host's.
 set -euo pipefail
@@ -17,7 +19,7 @@ fi
 
 jobs=$(nproc)
 status=0
-for preset in linux linux-asan windows; do
+for preset in linux linux-asan windows linux-tsan; do
   echo "== $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j"$jobs"

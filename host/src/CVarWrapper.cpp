@@ -44,14 +44,20 @@ std::string CVarWrapper::getDescription() {
     return noThrow(std::string(), [&] { return pimpl->entry ? pimpl->entry->info.description : std::string(); });
 }
 
-int CVarWrapper::getIntValue() { return pimpl->entry ? cvartext::toInt(pimpl->entry->info.value) : 0; }
+int CVarWrapper::getIntValue() {
+    return noThrow(0, [&] { return pimpl->entry ? cvartext::toInt(pimpl->entry->host->cvarValue(*pimpl->entry)) : 0; });
+}
 
-float CVarWrapper::getFloatValue() { return pimpl->entry ? cvartext::toFloat(pimpl->entry->info.value) : 0.0f; }
+float CVarWrapper::getFloatValue() {
+    return noThrow(
+        0.0f, [&] { return pimpl->entry ? cvartext::toFloat(pimpl->entry->host->cvarValue(*pimpl->entry)) : 0.0f; });
+}
 
 bool CVarWrapper::getBoolValue() { return getIntValue() != 0; }
 
 std::string CVarWrapper::getStringValue() {
-    return noThrow(std::string(), [&] { return pimpl->entry ? pimpl->entry->info.value : std::string(); });
+    return noThrow(std::string(),
+                   [&] { return pimpl->entry ? pimpl->entry->host->cvarValue(*pimpl->entry) : std::string(); });
 }
 
 void CVarWrapper::setValue(std::string value) {

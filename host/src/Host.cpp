@@ -17,12 +17,12 @@ BakkesMod::Plugin::BakkesModPlugin* Host::plugin() const { return impl_->plugin(
 void Host::executeCommand(const std::string& line, bool log) { impl_->executeCommand(line, log); }
 std::optional<std::string> Host::cvarValue(const std::string& name) const {
     if (CVarEntry* entry = impl_->findCvar(name))
-        return entry->info.value;
+        return impl_->cvarValue(*entry);
     return std::nullopt;
 }
 std::optional<CVarInfo> Host::cvarInfo(const std::string& name) const {
     if (CVarEntry* entry = impl_->findCvar(name))
-        return entry->info;
+        return impl_->cvarInfo(*entry);
     return std::nullopt;
 }
 std::vector<CVarInfo> Host::cvars() const { return impl_->cvarInfos(); }
@@ -37,6 +37,8 @@ void Host::setCallbacksOnUnchangedValue(bool run) { impl_->setCallbacksOnUnchang
 void Host::setFrameRate(double framesPerSecond) { impl_->setFrameRate(framesPerSecond); }
 void Host::frame() { impl_->frame(); }
 void Host::advance(std::int64_t ns) { impl_->advance(ns); }
+void Host::setWindowThread(bool on) { impl_->setWindowThread(on); }
+bool Host::windowThread() const { return impl_->windowThreadOn(); }
 
 GameState& Host::game() { return impl_->game(); }
 void Host::fireEvent(const std::string& eventName) { impl_->fireEvent(eventName); }

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <optional>
+#include <shared_mutex>
 #include <utility>
 
 #include "CVarText.h"
@@ -7,8 +8,18 @@
 
 namespace vtxhost {
 
+namespace {
+
+CVarEntry* lookUp(const std::map<std::string, CVarEntry*>& byName, const std::string& name) {
+    auto it = byName.find(name);
+    return it == byName.end() ? nullptr : it->second;
+}
+
+} // namespace
+
 CVarEntry* HostImpl::registerCvar(CVarInfo info) {
-    if (CVarEntry* existing = findCvar(info.name))
+    std::lock_guard lock(cvarMutex_);
+    if (CVarEntry* existing = lookUp(cvarsByName_, info.name))
         return existing;
     info.defaultValue = cvartext::normalizeText(info.defaultValue, info);
     info.value = info.defaultValue;
@@ -28,15 +39,39 @@ CVarEntry* HostImpl::registerCvar(CVarInfo info) {
 }
 
 CVarEntry* HostImpl::findCvar(const std::string& name) const {
-    auto it = cvarsByName_.find(name);
-    return it == cvarsByName_.end() ? nullptr : it->second;
+    std::shared_lock lock(cvarMutex_);
+    return lookUp(cvarsByName_, name);
 }
 
-void HostImpl::setCvarText(CVarEntry& entry, const std::string& text) {
-    if (entry.info.value == text && !options_.callbacksOnUnchangedValue)
-        return;
-    std::string old = std::exchange(entry.info.value, text);
+std::string HostImpl::cvarValue(const CVarEntry& entry) const {
+    std::shared_lock lock(cvarMutex_);
+    return entry.info.value;
+}
 
+CVarInfo HostImpl::cvarInfo(const CVarEntry& entry) const {
+    std::shared_lock lock(cvarMutex_);
+    return entry.info;
+}
+
+// The value changes at once, for whoever reads it next; the change callbacks
+// are the game thread's, so a window operation's change has them run there
+// once the window operation or the frame is over.
+void HostImpl::setCvarText(CVarEntry& entry, const std::string& text) {
+    std::string old;
+    {
+        std::lock_guard lock(cvarMutex_);
+        if (entry.info.value == text && !options_.callbacksOnUnchangedValue)
+            return;
+        old = std::exchange(entry.info.value, text);
+    }
+    if (onWindowThread()) {
+        toGameThread([this, &entry, old = std::move(old)] { runValueCallbacks(entry, old); });
+        return;
+    }
+    runValueCallbacks(entry, old);
+}
+
+void HostImpl::runValueCallbacks(CVarEntry& entry, const std::string& old) {
     Action action(*this);
     // Two callbacks that keep changing the value back and forth would never end.
     constexpr int kMaxNesting = 16;
@@ -45,7 +80,11 @@ void HostImpl::setCvarText(CVarEntry& entry, const std::string& text) {
         return;
     }
     ++entry.callbackDepth;
-    auto callbacks = entry.callbacks;
+    std::vector<ValueChangedCallback> callbacks;
+    {
+        std::shared_lock lock(cvarMutex_);
+        callbacks = entry.callbacks;
+    }
     for (const auto& callback : callbacks) {
         if (!ownerLive(callback.owner))
             continue;
@@ -62,12 +101,20 @@ void HostImpl::setCvarText(CVarEntry& entry, const std::string& text) {
 }
 
 void HostImpl::addValueCallback(CVarEntry& entry, int owner, std::function<void(std::string, CVarWrapper)> fn) {
+    if (onWindowThread()) {
+        toGameThread(
+            [this, &entry, owner, fn = std::move(fn)]() mutable { addValueCallback(entry, owner, std::move(fn)); });
+        return;
+    }
     if (!ownerLive(owner) || !fn)
         return;
-    entry.callbacks.push_back({owner, ownerType(owner), std::move(fn)});
+    ValueChangedCallback callback{owner, ownerType(owner), std::move(fn)};
+    std::lock_guard lock(cvarMutex_);
+    entry.callbacks.push_back(std::move(callback));
 }
 
 std::vector<CVarInfo> HostImpl::cvarInfos() const {
+    std::shared_lock lock(cvarMutex_);
     std::vector<CVarInfo> infos;
     infos.reserve(cvars_.size());
     for (const auto& entry : cvars_)

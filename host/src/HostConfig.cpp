@@ -37,9 +37,9 @@ void HostImpl::writeConfig() {
     // Saved values of variables that nobody registered in this session stay
     // in the file, so a plugin that is not loaded keeps its settings.
     std::vector<std::pair<std::string, std::string>> lines;
-    for (const auto& entry : cvars_) {
-        if (entry->info.save)
-            lines.emplace_back(entry->info.name, entry->info.value);
+    for (const auto& info : cvarInfos()) {
+        if (info.save)
+            lines.emplace_back(info.name, info.value);
     }
     for (const auto& saved : savedConfig_) {
         if (!findCvar(saved.first))

@@ -21,6 +21,10 @@ std::string joinWords(const std::vector<std::string>& words, std::size_t from) {
 
 void HostImpl::registerCommand(const std::string& name, int owner, std::function<void(std::vector<std::string>)> fn,
                                const std::string& description) {
+    if (onWindowThread()) {
+        toGameThread([=, this]() mutable { registerCommand(name, owner, std::move(fn), description); });
+        return;
+    }
     if (!ownerLive(owner) || !fn || name.empty())
         return;
     // A later registration of the same name replaces the earlier one.
@@ -47,6 +51,11 @@ std::optional<std::string> HostImpl::commandDescription(const std::string& name)
 }
 
 void HostImpl::executeCommand(const std::string& line, bool echo) {
+    // The console is the game thread's, as a host's is.
+    if (onWindowThread()) {
+        toGameThread([this, line, echo] { executeCommand(line, echo); });
+        return;
+    }
     Action action(*this);
     if (echo && options_.echoCommands)
         log("> " + line);
@@ -67,7 +76,7 @@ void HostImpl::runCommand(const std::vector<std::string>& words) {
     }
     if (CVarEntry* cvar = findCvar(name)) {
         if (words.size() == 1) {
-            log(name + " = " + quoteConsoleWord(cvar->info.value));
+            log(name + " = " + quoteConsoleWord(cvarValue(*cvar)));
         } else {
             setCvarText(*cvar, cvartext::normalizeText(joinWords(words, 1), cvar->info));
         }

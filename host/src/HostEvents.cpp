@@ -6,13 +6,23 @@
 
 namespace vtxhost {
 
+// Hooks, timers, Execute and drawables are the game thread's: a window
+// operation's request goes there.
 void HostImpl::hookEvent(int owner, const std::string& eventName, std::function<void(std::string)> fn) {
+    if (onWindowThread()) {
+        toGameThread([=, this]() mutable { hookEvent(owner, eventName, std::move(fn)); });
+        return;
+    }
     if (!ownerLive(owner) || !fn)
         return;
     hooks_.push_back({owner, eventName, std::make_shared<std::function<void(std::string)>>(std::move(fn))});
 }
 
 void HostImpl::setTimeout(int owner, std::function<void(GameWrapper*)> fn, float seconds, GameWrapper self) {
+    if (onWindowThread()) {
+        toGameThread([=, this]() mutable { setTimeout(owner, std::move(fn), seconds, std::move(self)); });
+        return;
+    }
     if (!ownerLive(owner) || !fn)
         return;
     double delay = std::isfinite(seconds) && seconds > 0 ? static_cast<double>(seconds) : 0.0;
@@ -25,6 +35,10 @@ void HostImpl::setTimeout(int owner, std::function<void(GameWrapper*)> fn, float
 }
 
 void HostImpl::execute(int owner, std::function<void(GameWrapper*)> fn, GameWrapper self) {
+    if (onWindowThread()) {
+        toGameThread([=, this]() mutable { execute(owner, std::move(fn), std::move(self)); });
+        return;
+    }
     if (!ownerLive(owner) || !fn)
         return;
     // Queued inside a host action, it runs when that action ends; called
@@ -34,6 +48,10 @@ void HostImpl::execute(int owner, std::function<void(GameWrapper*)> fn, GameWrap
 }
 
 void HostImpl::registerDrawable(int owner, std::function<void(CanvasWrapper)> fn) {
+    if (onWindowThread()) {
+        toGameThread([=, this]() mutable { registerDrawable(owner, std::move(fn)); });
+        return;
+    }
     if (!ownerLive(owner) || !fn)
         return;
     drawables_.push_back({owner, std::make_shared<std::function<void(CanvasWrapper)>>(std::move(fn))});

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "HostImpl.h"
+#include "WindowThread.h"
 
 namespace vtxhost {
 
@@ -68,23 +69,53 @@ void HostImpl::runDrawables() {
     }
 }
 
-void HostImpl::frame() {
-    devices().advanceNs(frameIntervalNs_);
-    inFrame_ = true;
-    ++toggleEpoch_;
-    // Every plugin call of the frame, window toggles included, happens inside
-    // one Dear ImGui frame, as it does in the game's render hook.
-    beginGuiFrame(true);
-
+void HostImpl::runGameFrame() {
     const std::uint64_t orderLimit = nextTimerOrder_;
     while (runNextDueTimer(devices().nowNs(), orderLimit, false)) {
     }
     runKeyBindings();
     fireEvent(kViewportTickEvent);
     runDrawables();
-    renderWindows();
+}
 
+void HostImpl::frame() {
+    if (windowThreadOn()) {
+        frameOnTwoThreads();
+        return;
+    }
+    devices().advanceNs(frameIntervalNs_);
+    inFrame_ = true;
+    ++toggleEpoch_;
+    // Every plugin call of the frame, window toggles included, happens inside
+    // one Dear ImGui frame, as it does in the game's render hook.
+    beginGuiFrame(true);
+    runGameFrame();
+    renderWindows();
     endGuiFrame(true);
+    inFrame_ = false;
+}
+
+// The window thread draws the windows that were open as the frame began
+// while the game thread runs its part; the frame ends when both are done, so
+// what the host program sees after it is settled. Opens and closes asked for
+// meanwhile, then what the windows asked of the game thread, follow within
+// the frame (a window still toggles once per frame).
+void HostImpl::frameOnTwoThreads() {
+    devices().advanceNs(frameIntervalNs_);
+    inFrame_ = true;
+    ++toggleEpoch_;
+    windowThread_->start([this, windows = windowsToRender()] {
+        beginGuiFrame(true);
+        renderWindowList(windows);
+        endGuiFrame(true);
+    });
+    runGameFrame();
+    windowThread_->join();
+    bool more = true;
+    for (int round = 0; more && round < 100; ++round) {
+        runDeferredWindowOperations();
+        more = runGameThreadInbox() || !deferredWindowOps_.empty();
+    }
     inFrame_ = false;
 }
 

@@ -4,6 +4,7 @@
 
 #include "GuiDrawCopy.h"
 #include "HostImpl.h"
+#include "WindowThread.h"
 #include "bakkesmod/plugin/pluginwindow.h"
 #include "imgui.h"
 #include "imgui_internal.h"
@@ -174,12 +175,22 @@ template <class F> void HostImpl::inGuiFrame(F&& call) {
     endGuiFrame(false);
 }
 
+void HostImpl::windowOperation(const std::function<void()>& call) {
+    if (windowThreadOn() && !onWindowThread()) {
+        windowThread_->run([&] { inGuiFrame(call); });
+        return;
+    }
+    inGuiFrame(call);
+}
+
 void HostImpl::addWindow(int owner, BakkesMod::Plugin::PluginWindow* window) {
     if (!ownerLive(owner) || !window)
         return;
     std::string name;
-    guarded([&] { name = window->GetMenuName(); });
-    guarded([&] { window->SetImGuiContext(reinterpret_cast<std::uintptr_t>(gui_)); });
+    windowOperation([&] {
+        guarded([&] { name = window->GetMenuName(); });
+        guarded([&] { window->SetImGuiContext(reinterpret_cast<std::uintptr_t>(gui_)); });
+    });
     windows_.push_back(std::make_shared<Window>(Window{owner, window, name}));
 }
 
@@ -202,7 +213,10 @@ bool HostImpl::openWindow(const std::string& name, bool open, bool toggle) {
     if (found->open == open)
         return true;
     found->open = open;
-    inGuiFrame([&] {
+    auto operation = [this, found, open] {
+        // Deferred, it may come after the plugin went.
+        if (!ownerLive(found->owner))
+            return;
         guarded([&] {
             if (open) {
                 found->window->OnOpen();
@@ -210,8 +224,24 @@ bool HostImpl::openWindow(const std::string& name, bool open, bool toggle) {
                 found->window->OnClose();
             }
         });
-    });
+    };
+    if (inFrame_ && windowThreadOn()) {
+        // The window thread is inside the frame's drawing: the operation
+        // follows it, before the frame ends.
+        deferredWindowOps_.push_back(operation);
+    } else {
+        windowOperation(operation);
+    }
     return true;
+}
+
+void HostImpl::runDeferredWindowOperations() {
+    while (!deferredWindowOps_.empty()) {
+        auto operations = std::move(deferredWindowOps_);
+        deferredWindowOps_.clear();
+        for (const auto& operation : operations)
+            windowOperation(operation);
+    }
 }
 
 bool HostImpl::windowOpen(const std::string& name) const {
@@ -241,15 +271,31 @@ bool HostImpl::scrollToGuiItem(const GuiItem& item) {
     return true;
 }
 
-void HostImpl::renderWindows() {
-    Action action(*this);
-    auto windows = windows_;
+std::vector<std::shared_ptr<HostImpl::Window>> HostImpl::windowsToRender() const {
+    std::vector<std::shared_ptr<Window>> open;
+    for (const auto& window : windows_) {
+        if (window->open && ownerLive(window->owner))
+            open.push_back(window);
+    }
+    return open;
+}
+
+void HostImpl::renderWindowList(const std::vector<std::shared_ptr<Window>>& windows) {
     for (const auto& window : windows) {
-        if (!window->open || !ownerLive(window->owner))
-            continue;
         guarded([&] { window->window->Render(); });
         // Plugins switch to the context they were given; take it back.
         ImGui::SetCurrentContext(gui_);
+    }
+}
+
+void HostImpl::renderWindows() {
+    Action action(*this);
+    // Each window as it stands when its turn comes: an earlier one's Render
+    // may have opened or closed it.
+    auto windows = windows_;
+    for (const auto& window : windows) {
+        if (window->open && ownerLive(window->owner))
+            renderWindowList({window});
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "GuiDrawCopy.h"
 #include "LoadedPlugin.h"
+#include "WindowThread.h"
 
 namespace vtxhost {
 
@@ -16,6 +17,7 @@ HostImpl::HostImpl(HostOptions options)
 
 HostImpl::~HostImpl() {
     unload();
+    setWindowThread(false);
     destroyGui();
 }
 
@@ -26,8 +28,12 @@ HostImpl::Action::Action(HostImpl& host) : host_(host) {
 }
 
 HostImpl::Action::~Action() {
-    if (host_.actionDepth_ == 1)
+    if (host_.actionDepth_ == 1) {
         host_.drainQueue();
+        // Not while a frame's two halves run: the frame takes them at its end.
+        if (!host_.inFrame_)
+            host_.runGameThreadInbox();
+    }
     if (--host_.actionDepth_ == 0)
         host_.closeLater_.clear();
 }
@@ -50,6 +56,9 @@ bool HostImpl::ownerLive(int owner) const {
 
 void HostImpl::log(const std::string& line) noexcept {
     try {
+        // The host program's callback is called under the lock too: it sees
+        // the lines one at a time, in the log's order.
+        std::lock_guard lock(logMutex_);
         log_.push_back(line);
         if (options_.onLog)
             options_.onLog(line);
@@ -88,6 +97,7 @@ void HostImpl::dropOwner(int owner) {
     std::erase_if(drawables_, byOwner);
     std::erase_if(windows_, [owner](const auto& window) { return window->owner == owner; });
     std::erase_if(commands_, [owner](const auto& entry) { return entry.second.owner == owner; });
+    std::lock_guard lock(cvarMutex_);
     for (auto& cvar : cvars_)
         std::erase_if(cvar->callbacks, byOwner);
 }

@@ -1,15 +1,20 @@
 #pragma once
 // The host's state behind Host and behind the wrappers it hands to plugins.
-// Everything runs on one thread; lists are copied before they are walked so
-// that a callback may register or drop things, or unload the plugin, while the
-// host iterates.
+// Everything runs on the game thread (the host program's), except the plugin
+// windows' operations when the window thread is on (HostThreads.cpp): then the
+// log, the console variables' values and the virtual devices are locked, and
+// what a window operation asks of the rest is handed to the game thread.
+// Lists are copied before they are walked so that a callback may register or
+// drop things, or unload the plugin, while the host iterates.
 #include <cstdint>
 #include <deque>
 #include <exception>
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <shared_mutex>
 #include <string>
 #include <typeindex>
 #include <vector>
@@ -31,6 +36,7 @@ namespace vtxhost {
 
 class PluginLibrary;
 class GuiDrawCopy;
+class WindowThread;
 
 // Registrations made by the host program itself; never dropped.
 constexpr int kHostOwner = 0;
@@ -81,12 +87,16 @@ public:
 
     // Console log.
     void log(const std::string& line) noexcept;
+    // Between frames only: the window thread may log during one.
     const std::vector<std::string>& logLines() const { return log_; }
 
     // Console variables (HostCVars.cpp).
     CVarEntry* registerCvar(CVarInfo info);
     CVarEntry* findCvar(const std::string& name) const;
+    std::string cvarValue(const CVarEntry& entry) const;
+    CVarInfo cvarInfo(const CVarEntry& entry) const;
     void setCvarText(CVarEntry& entry, const std::string& text);
+    void runValueCallbacks(CVarEntry& entry, const std::string& old);
     void addValueCallback(CVarEntry& entry, int owner, std::function<void(std::string, CVarWrapper)> fn);
     std::vector<CVarInfo> cvarInfos() const;
 
@@ -117,6 +127,11 @@ public:
     void setFrameRate(double framesPerSecond);
     void frame();
     void advance(std::int64_t ns);
+
+    // The window thread (HostThreads.cpp): switched between frames.
+    void setWindowThread(bool on);
+    bool windowThreadOn() const { return windowThread_ != nullptr; }
+    bool onWindowThread() const;
     const CanvasRecord& lastFrame() const { return canvas_; }
 
     // Plugin windows and Dear ImGui (HostGui.cpp).
@@ -187,6 +202,13 @@ private:
     void pluginException(const char* what) noexcept;
     void drainQueue() noexcept;
 
+    // Threads (HostThreads.cpp). What a window operation on the window thread
+    // asks of the game thread's side of the host (commands, Execute, timers,
+    // hooks, drawables, change callbacks) waits here, in the order asked, and
+    // runs on the game thread when the frame or the window operation is over.
+    void toGameThread(std::function<void()> call);
+    bool runGameThreadInbox() noexcept; // true when it ran something
+
     // Console (HostConsole.cpp).
     void runCommand(const std::vector<std::string>& words);
     bool runHostCommand(const std::vector<std::string>& words);
@@ -198,6 +220,8 @@ private:
     bool runNextDueTimer(std::int64_t limit, std::uint64_t orderLimit, bool moveClock);
     void runKeyBindings();
     void runDrawables();
+    void runGameFrame(); // the frame's game-thread part: timers, bindings, the tick, drawables
+    void frameOnTwoThreads();
 
     // Dear ImGui (HostGui.cpp).
     void createGui();
@@ -208,7 +232,16 @@ private:
     void feedGuiInput(bool realFrame);
     void endGuiFrame(bool render);
     template <class F> void inGuiFrame(F&& call);
+    // One window operation, in a Dear ImGui frame, on the window thread when
+    // that is on; `call` is the operation itself (guarded inside).
+    void windowOperation(const std::function<void()>& call);
     void renderWindows();
+    // The windows a frame draws, picked on the game thread as the frame starts.
+    std::vector<std::shared_ptr<Window>> windowsToRender() const;
+    void renderWindowList(const std::vector<std::shared_ptr<Window>>& windows);
+    // Opens and closes asked for on the game thread during a two-thread
+    // frame: the window thread runs them once the frame's GUI part is over.
+    void runDeferredWindowOperations();
 
     // Dear ImGui's item hooks and the frame's record (HostGuiRecord.cpp).
     void installItemHooks();
@@ -221,8 +254,14 @@ private:
 
     HostOptions options_;
     GameState game_;
+    std::mutex logMutex_;
     std::vector<std::string> log_;
 
+    // Guards the variables' list, their values and their callbacks (not the
+    // callbacks' runs, which are the game thread's). Shared for reading: the
+    // two threads' reads, many a frame, do not order one another, so that a
+    // race in the plugin between them stays in ThreadSanitizer's view.
+    mutable std::shared_mutex cvarMutex_;
     std::vector<std::unique_ptr<CVarEntry>> cvars_; // registration order; entries never move
     std::map<std::string, CVarEntry*> cvarsByName_;
     std::vector<std::pair<std::string, std::string>> savedConfig_; // as read from the config file
@@ -262,6 +301,12 @@ private:
     std::unique_ptr<LoadedPlugin> plugin_;
     std::vector<int> liveOwners_{kHostOwner};
     int nextOwner_ = 1;
+
+    std::unique_ptr<WindowThread> windowThread_;
+    std::mutex inboxMutex_;
+    std::vector<std::function<void()>> inbox_;
+    bool drainingInbox_ = false;
+    std::vector<std::function<void()>> deferredWindowOps_;
 
     std::shared_ptr<CVarManagerWrapper> hostCvarManager_;
     std::shared_ptr<GameWrapper> hostGameWrapper_;

@@ -1,5 +1,7 @@
 #include "vtxhost/VirtualDevices.h"
 
+#include <atomic>
+
 namespace vtxhost {
 namespace {
 
@@ -24,20 +26,22 @@ int genericOf(int key) {
     }
 }
 
+constexpr auto kRelaxed = std::memory_order_relaxed;
+
 } // namespace
 
 bool VirtualDevices::keyHeld(int virtualKey) const {
     if (!validKey(virtualKey))
         return false;
-    if (held_[static_cast<std::size_t>(virtualKey)])
+    if (held_[static_cast<std::size_t>(virtualKey)].load(kRelaxed))
         return true;
     switch (virtualKey) {
     case kShift:
-        return held_[160] || held_[161];
+        return held_[160].load(kRelaxed) || held_[161].load(kRelaxed);
     case kControl:
-        return held_[162] || held_[163];
+        return held_[162].load(kRelaxed) || held_[163].load(kRelaxed);
     case kAlt:
-        return held_[164] || held_[165];
+        return held_[164].load(kRelaxed) || held_[165].load(kRelaxed);
     default:
         return false;
     }
@@ -49,15 +53,14 @@ void VirtualDevices::setKey(int virtualKey, bool down) {
     const int generic = genericOf(virtualKey);
     const bool genericBefore = generic >= 0 && keyHeld(generic);
     const auto key = static_cast<std::size_t>(virtualKey);
-    const bool before = held_[key];
-    held_[key] = down;
+    const bool before = held_[key].exchange(down, kRelaxed);
     if (down && !before) {
-        pressedSinceQuery_[key] = true;
-        pressedSinceHost_[key] = true;
+        pressedSinceQuery_[key].store(true, kRelaxed);
+        pressedSinceHost_[key].store(true, kRelaxed);
     }
     if (generic >= 0 && !genericBefore && keyHeld(generic)) {
-        pressedSinceQuery_[static_cast<std::size_t>(generic)] = true;
-        pressedSinceHost_[static_cast<std::size_t>(generic)] = true;
+        pressedSinceQuery_[static_cast<std::size_t>(generic)].store(true, kRelaxed);
+        pressedSinceHost_[static_cast<std::size_t>(generic)].store(true, kRelaxed);
     }
 }
 
@@ -66,24 +69,24 @@ std::uint16_t VirtualDevices::queryAsyncKeyState(int virtualKey) {
         return 0;
     const auto key = static_cast<std::size_t>(virtualKey);
     std::uint16_t state = keyHeld(virtualKey) ? std::uint16_t{0x8000} : std::uint16_t{0};
-    if (pressedSinceQuery_[key])
+    if (pressedSinceQuery_[key].exchange(false, kRelaxed))
         state = static_cast<std::uint16_t>(state | 0x0001);
-    pressedSinceQuery_[key] = false;
     return state;
 }
 
 bool VirtualDevices::takeKeyPressForHost(int virtualKey) {
     if (!validKey(virtualKey))
         return false;
-    const auto key = static_cast<std::size_t>(virtualKey);
-    bool pressed = pressedSinceHost_[key];
-    pressedSinceHost_[key] = false;
-    return pressed;
+    return pressedSinceHost_[static_cast<std::size_t>(virtualKey)].exchange(false, kRelaxed);
 }
 
-void VirtualDevices::setDeviceName(std::uintptr_t device, std::string name) { deviceNames_[device] = std::move(name); }
+void VirtualDevices::setDeviceName(std::uintptr_t device, std::string name) {
+    std::lock_guard lock(mutex_);
+    deviceNames_[device] = std::move(name);
+}
 
 bool VirtualDevices::deviceName(std::uintptr_t device, std::string& name) const {
+    std::lock_guard lock(mutex_);
     auto it = deviceNames_.find(device);
     if (it == deviceNames_.end())
         return false;
@@ -91,9 +94,13 @@ bool VirtualDevices::deviceName(std::uintptr_t device, std::string& name) const 
     return true;
 }
 
-void VirtualDevices::setDeviceIds(std::uintptr_t device, HidDeviceIds ids) { deviceIds_[device] = ids; }
+void VirtualDevices::setDeviceIds(std::uintptr_t device, HidDeviceIds ids) {
+    std::lock_guard lock(mutex_);
+    deviceIds_[device] = ids;
+}
 
 bool VirtualDevices::deviceIds(std::uintptr_t device, HidDeviceIds& ids) const {
+    std::lock_guard lock(mutex_);
     auto it = deviceIds_.find(device);
     if (it == deviceIds_.end())
         return false;
@@ -102,12 +109,14 @@ bool VirtualDevices::deviceIds(std::uintptr_t device, HidDeviceIds& ids) const {
 }
 
 void VirtualDevices::postHid(HidMessage message) {
+    std::lock_guard lock(mutex_);
     message.postedNs = nowNs_;
     if (sinkExists_)
         pending_.push_back(std::move(message));
 }
 
 std::vector<HidMessage> VirtualDevices::takeHidMessages() {
+    std::lock_guard lock(mutex_);
     std::vector<HidMessage> messages(std::make_move_iterator(pending_.begin()),
                                      std::make_move_iterator(pending_.end()));
     pending_.clear();
@@ -115,12 +124,23 @@ std::vector<HidMessage> VirtualDevices::takeHidMessages() {
 }
 
 void VirtualDevices::setSinkExists(bool exists) {
+    std::lock_guard lock(mutex_);
     if (exists) {
         ++sinksCreated_;
     } else {
         pending_.clear(); // a destroyed window's undelivered input is gone
     }
     sinkExists_ = exists;
+}
+
+bool VirtualDevices::sinkExists() const {
+    std::lock_guard lock(mutex_);
+    return sinkExists_;
+}
+
+int VirtualDevices::sinksCreated() const {
+    std::lock_guard lock(mutex_);
+    return sinksCreated_;
 }
 
 VirtualDevices& devices() {

@@ -89,6 +89,8 @@ RunRequest parseRunArgs(const std::vector<std::string>& args) {
             request.size = sizeValue(reader);
         else if (reader.is("--backdrop"))
             request.backdrop = reader.value();
+        else if (reader.is("--window-thread"))
+            request.windowThread = true;
         else if (request.scenario.empty() && !reader.word().starts_with("-"))
             request.scenario = reader.word();
         else

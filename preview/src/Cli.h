@@ -27,6 +27,7 @@ struct RunRequest {
     std::optional<std::filesystem::path> framesFolder;
     Size size;
     std::optional<std::filesystem::path> backdrop;
+    bool windowThread = false; // the plugin windows' operations on a thread of their own from the start
 };
 
 struct WindowRequest {
@@ -48,7 +49,8 @@ WindowRequest parseWindowArgs(const std::vector<std::string>& args);
 CheckSkinRequest parseCheckSkinArgs(const std::vector<std::string>& args);
 
 inline constexpr const char* kUsage =
-    "usage: vantrix-preview run FILE.vtx [--plugin PATH] [--frames DIR] [--size WxH] [--backdrop IMAGE.png]\n"
+    "usage: vantrix-preview run FILE.vtx [--plugin PATH] [--frames DIR] [--size WxH] [--backdrop IMAGE.png] "
+    "[--window-thread]\n"
     "       vantrix-preview window [--skin FOLDER] [--size WxH] [--plugin PATH] [--quit-after N] [--screenshot "
     "FILE.png]\n"
     "       vantrix-preview check-skin FOLDER [--json]\n"

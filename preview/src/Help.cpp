@@ -11,10 +11,12 @@ namespace {
 constexpr const char* intro = R"(vantrix-preview: the plugin in the stand-in host, without the game.
 
 Usage:
-  vantrix-preview run FILE.vtx [--plugin PATH] [--frames DIR] [--size WxH] [--backdrop IMAGE.png]
+  vantrix-preview run FILE.vtx [--plugin PATH] [--frames DIR] [--size WxH] [--backdrop IMAGE.png] [--window-thread]
       play a scenario; with --frames every frame as DIR/frame-NNNNNN.png at the
       game's resolution (default 2560x1440) over the backdrop picture, and the
-      frames marked with "mark" on DIR/contact-sheet.png
+      frames marked with "mark" on DIR/contact-sheet.png; with --window-thread
+      the host calls the plugin window's operations on a thread of their own
+      (as "window-thread on" does)
   vantrix-preview window [--skin FOLDER] [--size WxH] [--plugin PATH] [--quit-after N] [--screenshot FILE.png]
       the plugin live in a window: game controllers, Sony pads, keyboard and
       mouse drive it; a skin's edited files show within a second

@@ -63,6 +63,12 @@ Action prepareCvarCallbacks(const Args& args, const CompileContext&) {
     return [always](Session& session) { session.host().setCallbacksOnUnchangedValue(always); };
 }
 
+Action prepareWindowThread(const Args& args, const CompileContext&) {
+    args.requireCount(1, 1);
+    const bool on = args.choice(0, {"off", "on"}) == 1;
+    return [on](Session& session) { session.host().setWindowThread(on); };
+}
+
 Action prepareEvent(const Args& args, const CompileContext&) {
     // Event names hold a blank ("Function TAGame.…"), so the rest of the line is the name.
     return [name = args.rest(0)](Session& session) { session.host().fireEvent(name); };
@@ -101,6 +107,10 @@ std::vector<CommandSpec> hostCommands() {
          "setting a variable runs its change callbacks always (the default) or only when the value changes",
          HostUse::Starts, prepareCvarCallbacks},
         {"console", "LINE...", "run a line in the host console", HostUse::Starts, prepareConsole},
+        {"window-thread", "on|off",
+         "the plugin window's operations on a thread of their own (drawing beside the frame's game-thread part, "
+         "which waits for it), or on the game thread (the default)",
+         HostUse::Starts, prepareWindowThread},
     };
 }
 

@@ -48,6 +48,7 @@ vtxhost::Host& Session::host() {
         options.displayHeight = options_.displayHeight;
         options.onLog = [this](const std::string& line) { onLog(line); };
         host_ = std::make_unique<vtxhost::Host>(std::move(options));
+        host_->setWindowThread(options_.windowThread);
     }
     return *host_;
 }

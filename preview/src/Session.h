@@ -32,7 +32,8 @@ struct SessionOptions {
     std::optional<std::filesystem::path> framesFolder;
     std::ostream* progressOut = nullptr;
     bool progressOnTerminal = false;
-    int lastLine = 0; // of the scenario, for the progress
+    int lastLine = 0;          // of the scenario, for the progress
+    bool windowThread = false; // the host starts with its window thread on
 };
 
 class Session {

@@ -46,6 +46,7 @@ SessionOptions sessionOptions(const RunRequest& request, const CompileContext& c
             throw std::runtime_error("--backdrop: " + error);
     }
     options.framesFolder = request.framesFolder;
+    options.windowThread = request.windowThread;
     options.progressOut = &std::cerr;
     options.progressOnTerminal = isatty(STDERR_FILENO) != 0;
     options.lastLine = program.steps.empty() ? 0 : program.steps.back().line;

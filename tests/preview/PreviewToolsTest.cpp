@@ -62,6 +62,8 @@ TEST(Cli, OptionsAndTheirMistakes) {
     EXPECT_EQ(run.size.height, 1080);
     EXPECT_EQ(parseRunArgs({"a.vtx"}).size.width, 2560); // the game's resolution by default
     EXPECT_EQ(parseRunArgs({"a.vtx"}).size.height, 1440);
+    EXPECT_FALSE(parseRunArgs({"a.vtx"}).windowThread);
+    EXPECT_TRUE(parseRunArgs({"a.vtx", "--window-thread"}).windowThread);
     EXPECT_THROW(parseRunArgs({"a.vtx", "--frames"}), UsageError);
     EXPECT_THROW(parseRunArgs({"a.vtx", "--size", "1920"}), UsageError);
     EXPECT_THROW(parseRunArgs({"a.vtx", "--size", "8x8"}), UsageError);

@@ -190,6 +190,20 @@ public:
     // Advance the clock, running timers as they fall due.
     void advance(std::int64_t ns);
 
+    // The plugin windows' operations (Render, OnOpen, OnClose, GetMenuName,
+    // SetImGuiContext) on a thread of their own, as a host whose renderer
+    // has its own thread calls them; off (the default), everything runs on
+    // the calling thread. On, a frame draws the windows that were open as it
+    // began, with the host's Dear ImGui, on that thread while the calling
+    // thread runs the timers, bindings, hooks and drawables; frame() returns
+    // when both are done. Commands, Execute, timers, hooks, drawables and
+    // change callbacks that a window operation asks for run on the calling
+    // thread once the operation or the frame is over; the window opens and
+    // closes that the calling thread asks for during a frame follow the
+    // frame's drawing. Switch it between frames, not from plugin code.
+    void setWindowThread(bool on);
+    bool windowThread() const;
+
     GameState& game();
     void fireEvent(const std::string& eventName);
 

@@ -3,10 +3,12 @@
 // Raw Input HID devices, the clocks and the user's Roaming folder. Host
 // programs drive it; the plugin's stand-in platform layer reads it.
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -40,6 +42,11 @@ struct HidDeviceIds {
     std::uint16_t productId = 0;
 };
 
+// The keyboard, the device information and the HID queue may be used from
+// the game thread and a host's window thread at once, as Windows allows. Each
+// key is an atomic of its own, with no ordering beyond it (as with Windows,
+// where a key read says nothing of other memory); the rest is locked. The
+// host program sets the rest between frames.
 class PLUGINSDK_API VirtualDevices {
 public:
     // Keyboard, with GetAsyncKeyState's two bits: 0x8000 held now, 0x0001
@@ -69,16 +76,18 @@ public:
     void postHid(HidMessage message);
     std::vector<HidMessage> takeHidMessages();
     void setSinkExists(bool exists);
-    bool sinkExists() const { return sinkExists_; }
-    int sinksCreated() const { return sinksCreated_; }
+    bool sinkExists() const;
+    int sinksCreated() const;
 
     std::filesystem::path roamingFolder;
     std::vector<std::filesystem::path> foldersOpened;
 
 private:
-    std::array<bool, 256> held_{};
-    std::array<bool, 256> pressedSinceQuery_{};
-    std::array<bool, 256> pressedSinceHost_{};
+    using Keys = std::array<std::atomic<bool>, 256>;
+    Keys held_{};
+    Keys pressedSinceQuery_{};
+    Keys pressedSinceHost_{};
+    mutable std::mutex mutex_;            // the device maps, the HID queue and the sink
     std::int64_t nowNs_ = 10'000'000'000; // a machine that has been up for a while
     std::map<std::uintptr_t, std::string> deviceNames_;
     std::map<std::uintptr_t, HidDeviceIds> deviceIds_;
