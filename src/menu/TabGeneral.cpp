@@ -8,7 +8,7 @@
 namespace vtx {
 
 namespace {
-constexpr SliderRow kTimingWindow{&cvar::kTimingWindowMs, "Timing window (ms)", "%.0f", "##vtx_timing_window_ms"};
+constexpr SliderRow kTimingWindow{&cvar::kTimingWindowMs, "Window (ms)", "%.0f", "##vtx_timing_window_ms"};
 
 // The timed button, by its layer name; a name typed in the console that is no
 // layer shows as it is and stays until one is picked.
