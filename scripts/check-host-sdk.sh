@@ -24,7 +24,9 @@ if [ ! -f "$sdk/imgui_bm.zip" ]; then
   echo "check-host-sdk: $sdk has no imgui_bm.zip" >&2
   exit 2
 fi
-cxx=${VTX_MINGW_CXX:-x86_64-w64-mingw32-g++}
+# The posix-thread g++, as the Windows build uses: its C++ thread library is
+# complete (std::mutex), as MSVC's is.
+cxx=${VTX_MINGW_CXX:-x86_64-w64-mingw32-g++-posix}
 command -v "$cxx" >/dev/null || { echo "check-host-sdk: $cxx not found (scripts/setup.sh installs it)" >&2; exit 2; }
 
 work=$(mktemp -d)
