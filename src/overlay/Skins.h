@@ -76,10 +76,9 @@ public:
     // Drops the pictures (the plugin unloads).
     void releasePictures();
 
+private:
     // <data>/Vantrix/saved_skin.txt; empty without a data folder.
     std::filesystem::path savedSkinPath() const;
-
-private:
     void scan();
     std::filesystem::path pluginFolder() const;
     std::string loadSaved() const;
