@@ -44,9 +44,13 @@ bool Overlay::runFrame(CanvasWrapper& canvas) {
     if (!cvars.enabled.on()) {
         return false;
     }
-    followTimedButton(cvars);
+    // Read once a frame: every read of a variable is a call into the host.
+    const bool timing = cvars.timingEnable.on();
+    followTimedButton(cvars, timing);
     pollPad();
-    timePresses(cvars);
+    if (timing) {
+        timePresses(cvars);
+    }
 
     GameWrapper* game = host_.game.get();
     if (!passModeGate(game, cvars, parts_.phase)) {
@@ -67,7 +71,7 @@ bool Overlay::runFrame(CanvasWrapper& canvas) {
     }
     const Layout layout = readLayout(cvars, parts_.fade.alpha());
     drawPad(LayerPainter{canvas, layout, cvars, parts_.skins.layers()}, parts_.skins.base(), pad_);
-    if (cvars.timingEnable.on()) {
+    if (timing) {
         const Vector2 base = parts_.skins.baseSize();
         const PadPlace place{layout.drawX, layout.drawY, static_cast<float>(base.X) * layout.scale,
                              static_cast<float>(base.Y) * layout.scale};
@@ -80,19 +84,24 @@ void Overlay::setTimedButton(std::optional<PadButton> button) {
     timedButton_.store(button ? static_cast<int>(*button) : kNoButton);
 }
 
-void Overlay::followTimedButton(const CvarHandles& cvars) {
+void Overlay::followTimedButton(const CvarHandles& cvars, bool timing) {
     const int stored = timedButton_.load();
     std::optional<PadButton> wanted;
-    if (cvars.timingEnable.on() && stored != kNoButton) {
+    if (timing && stored != kNoButton) {
         wanted = static_cast<PadButton>(stored);
     }
     if (wanted != followed_) {
         // Another button, or timing switched off: its pairs are not this one's.
         timing_.reset();
         followed_ = wanted;
+        if (!followed_) {
+            parts_.input.timeButton(std::nullopt, 0.0f);
+        }
     }
-    // A trigger counts as pressed as it is drawn: above the threshold.
-    parts_.input.timeButton(followed_, clampSetting(cvars.triggerThresh.asFloat(), 0.0f, 1.0f));
+    if (followed_) {
+        // A trigger counts as pressed as it is drawn: above the threshold.
+        parts_.input.timeButton(followed_, clampSetting(cvars.triggerThresh.asFloat(), 0.0f, 1.0f));
+    }
 }
 
 void Overlay::timePresses(const CvarHandles& cvars) {

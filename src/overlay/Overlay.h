@@ -49,7 +49,7 @@ public:
 private:
     bool runFrame(CanvasWrapper& canvas);
     // Before the poll: which button the input watches, if timing is on.
-    void followTimedButton(const CvarHandles& cvars);
+    void followTimedButton(const CvarHandles& cvars, bool timing);
     // After it: the watched changes, in order, into the timing.
     void timePresses(const CvarHandles& cvars);
 
