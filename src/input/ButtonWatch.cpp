@@ -1,23 +1,18 @@
 #include "input/ButtonWatch.h"
 
 #include <algorithm>
-#include <utility>
+
+#include "core/Catalogue.h"
 
 namespace vtx {
 
-namespace {
-constexpr std::pair<std::string_view, PadButton> kLayerButtons[] = {
-    {"A", PadButton::a},       {"B", PadButton::b},         {"X", PadButton::x},         {"Y", PadButton::y},
-    {"DU", PadButton::dpadUp}, {"DD", PadButton::dpadDown}, {"DL", PadButton::dpadLeft}, {"DR", PadButton::dpadRight},
-    {"LB", PadButton::lb},     {"RB", PadButton::rb},       {"LT", PadButton::lt},       {"RT", PadButton::rt},
-    {"L3", PadButton::l3},     {"R3", PadButton::r3},
-};
-} // namespace
+// PadButton lists the buttons in the order of the skin's layer codes.
+static_assert(static_cast<std::size_t>(PadButton::r3) + 1 == kLayerCodes.size());
 
 std::optional<PadButton> padButtonForLayer(std::string_view layer) {
-    for (const auto& [name, button] : kLayerButtons) {
-        if (name == layer)
-            return button;
+    for (std::size_t i = 0; i < kLayerCodes.size(); ++i) {
+        if (kLayerCodes[i] == layer)
+            return static_cast<PadButton>(i);
     }
     return std::nullopt;
 }

@@ -13,6 +13,7 @@
 
 namespace vtx {
 
+// In the order of the skin's layer codes (A B X Y DU DD DL DR LB RB LT RT L3 R3).
 enum class PadButton { a, b, x, y, dpadUp, dpadDown, dpadLeft, dpadRight, lb, rb, lt, rt, l3, r3 };
 
 // The button a layer name stands for ("A", "DU", "LT", ...), matched exactly;
@@ -31,6 +32,7 @@ class ButtonWatch {
 public:
     // Another button, or none, forgets what was seen.
     void follow(std::optional<PadButton> button, float triggerThreshold);
+    bool following() const { return button_.has_value(); }
     // The pad as seen at `atNs`; the first look only learns the state.
     void see(const PadState& pad, std::int64_t atNs);
     // The changes since the last take, oldest first, as many as fit; the rest

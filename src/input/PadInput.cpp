@@ -65,9 +65,11 @@ void PadInput::handleHidInput(const platform::HidInput& input, std::uint64_t now
     const std::lock_guard lock(mutex_);
     sony_.handleHidInput(input, calibration_, nowMs);
     // The timed button follows the shown Sony pad report by report, unless an
-    // XInput pad is what the overlay shows.
+    // XInput pad is what the overlay shows; nothing to decode while nothing is timed.
+    if (xinputShown_ || !watch_.following())
+        return;
     const RawPadSnapshot shown = sony_.selectedSnapshot();
-    if (!xinputShown_ && shown.valid) {
+    if (shown.valid) {
         PadState pad;
         padFromSony(shown, pad);
         watch_.see(pad, input.postedNs);

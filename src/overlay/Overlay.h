@@ -44,7 +44,6 @@ public:
     // The button press timing follows; none for a name that is no button.
     // vtx_timing_button's handler calls it, perhaps on the window's thread.
     void setTimedButton(std::optional<PadButton> button);
-    const PressTiming& pressTiming() const { return timing_; }
 
 private:
     bool runFrame(CanvasWrapper& canvas);
