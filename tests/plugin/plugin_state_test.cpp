@@ -15,11 +15,18 @@ struct PluginState : ::testing::Test {
     vtxtest::PluginHost env;
 };
 
-TEST_F(PluginState, ACaptureBelongsToThePluginThatArmedIt) {
-    Vantrix other;
+// Two objects of this program, the first started by hand on the test's host.
+TEST(PluginObjects, ACaptureBelongsToThePluginThatArmedIt) {
+    vtxtest::PluginHost env;
+    Vantrix first;
+    Vantrix second;
+    first.gameWrapper = env.host->gameWrapper();
+    first.cvarManager = env.host->cvarManager();
+    first.onLoad();
     env.host->executeCommand("vtx_hotkey_capture");
-    EXPECT_TRUE(loaded().hotkey().capturing());
-    EXPECT_FALSE(other.hotkey().capturing());
+    EXPECT_TRUE(first.hotkey().capturing());
+    EXPECT_FALSE(second.hotkey().capturing());
+    first.onUnload();
 }
 
 TEST_F(PluginState, AutosaveWaitsForEachPluginsOwnStartUpLoad) {
