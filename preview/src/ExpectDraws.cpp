@@ -1,11 +1,14 @@
 // Expectations about the canvas calls of the last frame.
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <sstream>
 
 #include "CommandTable.h"
 #include "DrawFormat.h"
 #include "Lexer.h"
 #include "Numbers.h"
+#include "vtxhost/CanvasFont.h"
 
 namespace vtxpreview {
 namespace {
@@ -134,6 +137,83 @@ Action prepareNoText(const Args& args, const CompileContext&) {
     };
 }
 
+// The screen rectangle a draw's opaque pixels cover; empty for a picture
+// that did not decode or is transparent all over.
+struct ScreenBox {
+    double left = 0, top = 0, right = 0, bottom = 0;
+    bool empty() const { return !(right > left && bottom > top); }
+};
+
+ScreenBox opaquePart(const vtxhost::DrawCall& draw) {
+    ScreenBox box;
+    if (!draw.decoded || !draw.pixels || draw.imageWidth <= 0 || draw.imageHeight <= 0)
+        return box;
+    const auto width = static_cast<std::size_t>(draw.imageWidth);
+    const auto height = static_cast<std::size_t>(draw.imageHeight);
+    if (draw.pixels->size() < width * height * 4)
+        return box;
+    std::size_t left = width, top = height, right = 0, bottom = 0;
+    for (std::size_t y = 0; y < height; ++y)
+        for (std::size_t x = 0; x < width; ++x)
+            if ((*draw.pixels)[(y * width + x) * 4 + 3] != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x + 1);
+                top = std::min(top, y);
+                bottom = y + 1;
+            }
+    if (right == 0)
+        return box;
+    const double s = draw.scale;
+    return ScreenBox{draw.x + static_cast<double>(left) * s, draw.y + static_cast<double>(top) * s,
+                     draw.x + static_cast<double>(right) * s, draw.y + static_cast<double>(bottom) * s};
+}
+
+ScreenBox textPart(const vtxhost::TextDraw& draw) {
+    const double width = static_cast<double>(vtxhost::canvasGlyphCount(draw.text)) * vtxhost::kCanvasGlyphWidth;
+    return ScreenBox{static_cast<double>(draw.x), static_cast<double>(draw.y), draw.x + width * draw.xScale,
+                     draw.y + vtxhost::kCanvasGlyphHeight * static_cast<double>(draw.yScale)};
+}
+
+bool inside(const ScreenBox& box, double width, double height) {
+    return box.left >= 0 && box.top >= 0 && box.right <= width && box.bottom <= height;
+}
+
+std::string boxText(const ScreenBox& box) {
+    std::ostringstream text;
+    text << "covers " << box.left << ',' << box.top << " to " << box.right << ',' << box.bottom;
+    return text.str();
+}
+
+// Every picture (its opaque pixels) and every text of the last frame lies
+// wholly on the canvas.
+Action prepareOnScreen(const Args& args, const CompileContext&) {
+    args.requireCount(0, 0);
+    return [](Session& session) {
+        const vtxhost::CanvasRecord& frame = session.host().lastFrame();
+        const double width = frame.width;
+        const double height = frame.height;
+        const std::string canvas =
+            " off the " + std::to_string(frame.width) + "x" + std::to_string(frame.height) + " canvas";
+        for (const vtxhost::DrawCall& draw : frame.draws) {
+            const ScreenBox box = opaquePart(draw);
+            if (!box.empty() && !inside(box, width, height)) {
+                session.expect(false, "expected everything on screen, found " + describeDraw(draw) + " (" +
+                                          boxText(box) + ")" + canvas);
+                return;
+            }
+        }
+        for (const vtxhost::TextDraw& text : frame.texts) {
+            const ScreenBox box = textPart(text);
+            if (!inside(box, width, height)) {
+                session.expect(false, "expected everything on screen, found " + describeText(text) + " (" +
+                                          boxText(box) + ")" + canvas);
+                return;
+            }
+        }
+        session.expect(true, "");
+    };
+}
+
 } // namespace
 
 std::vector<CommandSpec> expectDrawCommands() {
@@ -148,6 +228,9 @@ std::vector<CommandSpec> expectDrawCommands() {
          "when given, its drop shadow",
          HostUse::Starts, prepareText},
         {"expect notext", "TEXT", "no DrawString of the last frame drew TEXT", HostUse::Starts, prepareNoText},
+        {"expect onscreen", "",
+         "every picture of the last frame (its opaque pixels) and every text lies wholly on the canvas",
+         HostUse::Starts, prepareOnScreen},
     };
 }
 

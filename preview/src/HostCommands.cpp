@@ -19,6 +19,13 @@ Action prepareLoad(const Args& args, const CompileContext& context) {
     };
 }
 
+Action prepareDisplay(const Args& args, const CompileContext&) {
+    args.requireCount(2, 2);
+    const int width = static_cast<int>(args.integer(0, 1, 16384));
+    const int height = static_cast<int>(args.integer(1, 1, 16384));
+    return [width, height](Session& session) { session.setDisplaySize(width, height); };
+}
+
 Action prepareUnload(const Args& args, const CompileContext&) {
     args.requireCount(0, 0);
     return [](Session& session) { session.host().unload(); };
@@ -94,6 +101,10 @@ Action prepareConsole(const Args& args, const CompileContext&) {
 
 std::vector<CommandSpec> hostCommands() {
     return {
+        {"display", "W H",
+         "the game's resolution, the canvas's and the menu's size (default 2560 1440 or run's --size); before the "
+         "host starts",
+         HostUse::BeforeHost, prepareDisplay},
         {"load", "", "load the plugin library and call its onLoad", HostUse::Starts, prepareLoad},
         {"unload", "", "onUnload, deleteMe and drop the plugin's registrations", HostUse::Starts, prepareUnload},
         {"frame", "[N]", "run N host frames (default 1)", HostUse::Starts, prepareFrame},

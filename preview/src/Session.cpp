@@ -34,6 +34,14 @@ void Session::setAppdataFolder(const std::filesystem::path& folder) {
     vtxhost::devices().roamingFolder = folder;
 }
 
+void Session::setDisplaySize(int width, int height) {
+    if (host_)
+        throw RunError("the display size cannot change once the host has started");
+    options_.displayWidth = width;
+    options_.displayHeight = height;
+    renderer_.reset(); // pictures from now on are of the new size
+}
+
 std::filesystem::path Session::target(const std::string& spec) const {
     if (spec.starts_with(appdataPrefix))
         return appdataFolder_ / spec.substr(appdataPrefix.size());

@@ -51,6 +51,9 @@ public:
     const std::filesystem::path& appdataFolder() const { return appdataFolder_; }
     void setDataFolder(const std::filesystem::path& folder);
     void setAppdataFolder(const std::filesystem::path& folder);
+    // The game's resolution (the canvas and Dear ImGui's display); fixed once
+    // the host has started.
+    void setDisplaySize(int width, int height);
     // A scenario target: "appdata:REL" in the Roaming folder, else REL in the data folder.
     std::filesystem::path target(const std::string& spec) const;
 
