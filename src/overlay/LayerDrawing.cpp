@@ -82,6 +82,16 @@ Layout readLayout(const CvarHandles& cvars, float fadeAlpha) {
     return layout;
 }
 
+void keepOnCanvas(Layout& layout, const PixelBox& keptBox, Vector2 canvasSize) {
+    if (keptBox.right <= keptBox.left || keptBox.bottom <= keptBox.top) {
+        return;
+    }
+    const CanvasOrigin placed =
+        placeOnCanvas(keptBox, CanvasOrigin{layout.drawX, layout.drawY}, layout.scale, canvasSize.X, canvasSize.Y);
+    layout.drawX = placed.x;
+    layout.drawY = placed.y;
+}
+
 void drawLayerImage(CanvasWrapper& canvas, ImageWrapper* image, float x, float y, float scale, float alpha) {
     if (image == nullptr) {
         return;

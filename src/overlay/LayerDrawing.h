@@ -8,6 +8,7 @@
 #include <string>
 
 #include "bakkesmod/wrappers/canvaswrapper.h"
+#include "core/CanvasFit.h"
 #include "core/Clamp.h"
 #include "core/CvarHandles.h"
 #include "input/PadState.h"
@@ -41,6 +42,10 @@ float triggerOpacity(float value, float thresh, float offAlpha, float onAlpha, f
 float stickDeflection(float axis, float deadzone);
 
 Layout readLayout(const CvarHandles& cvars, float fadeAlpha);
+// Moves the layout's origin just far enough for `keptBox` of the base picture
+// to lie on a canvas of `canvasSize`; an empty box or an unknown canvas size
+// moves nothing.
+void keepOnCanvas(Layout& layout, const PixelBox& keptBox, Vector2 canvasSize);
 
 // What the layer functions share within one frame.
 struct LayerPainter {

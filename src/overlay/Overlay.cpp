@@ -69,7 +69,9 @@ bool Overlay::runFrame(CanvasWrapper& canvas) {
     if (!parts_.skins.preparePictures()) {
         return false;
     }
-    const Layout layout = readLayout(cvars, parts_.fade.alpha());
+    Layout layout = readLayout(cvars, parts_.fade.alpha());
+    // Drawn whole on any screen; the stored place stays as the user set it.
+    keepOnCanvas(layout, parts_.skins.baseKeptBox(), canvas.GetSize());
     drawPad(LayerPainter{canvas, layout, cvars, parts_.skins.layers()}, parts_.skins.base(), pad_);
     if (timing) {
         const Vector2 base = parts_.skins.baseSize();

@@ -6,8 +6,10 @@
 
 #include "bakkesmod/wrappers/GameWrapper.h"
 #include "core/DataFolder.h"
+#include "core/Log.h"
 #include "core/Paths.h"
 #include "core/TextFile.h"
+#include "overlay/OpaqueBox.h"
 #include "overlay/SkinImages.h"
 #include "overlay/SkinLayers.h"
 
@@ -24,6 +26,14 @@ std::string_view trimTrailing(std::string_view name) {
         name.remove_suffix(1);
     }
     return name;
+}
+
+std::string joinedNames(const std::vector<std::string>& names) {
+    std::string joined;
+    for (const std::string& name : names) {
+        joined += (joined.empty() ? "" : ", ") + name;
+    }
+    return joined;
 }
 
 } // namespace
@@ -172,8 +182,15 @@ std::string SkinLibrary::chooseAtStartup() {
 
 void SkinLibrary::select(std::string_view value) {
     // Untrimmed: a value with blanks around it names no folder.
-    const std::string match = matchSkinName(names(), value);
+    const std::vector<std::string> installed = names();
+    const std::string match = matchSkinName(installed, value);
     if (match.empty()) {
+        const std::string current = active();
+        const std::string folder = utf8FromPath(pluginFolder() / "skins");
+        logLine(host_.cvars, "no installed skin is named \"" + std::string(value) + "\": " +
+                                 (installed.empty() ? "no skins are installed; put skin folders in " + folder
+                                                    : "set vtx_skin to one of " + joinedNames(installed)) +
+                                 (current.empty() ? "" : " (still drawing " + current + ")"));
         return;
     }
     {
@@ -194,6 +211,9 @@ bool SkinLibrary::preparePictures() {
         const bool usable = !dataFolder.empty() && !skin.empty();
         base_ = usable ? loadSkinImage(dataFolder, skin, kBaseFile) : nullptr;
         baseSize_ = base_ ? base_->GetSize() : Vector2{0, 0};
+        const std::optional<PixelBox> opaque =
+            base_ ? readOpaqueBox(pathFromUtf8(skinFilePath(dataFolder, skin, kBaseFile))) : std::nullopt;
+        baseKeptBox_ = opaque.value_or(PixelBox{0, 0, baseSize_.X, baseSize_.Y});
         try {
             for (const SkinLayer& layer : kSkinLayers) {
                 layers_[std::string(layer.key)] = usable ? loadFirstSkinImage(dataFolder, skin, layer.files) : nullptr;
@@ -203,14 +223,50 @@ bool SkinLibrary::preparePictures() {
         }
         // A change made meanwhile leaves the generation behind, so the next frame loads again.
         loadedGeneration_ = wanted;
+        reportPictureProblem(skin);
     }
     return base_ != nullptr;
+}
+
+std::string SkinLibrary::pictureProblem(const std::string& skin) const {
+    const std::string skinsFolder = utf8FromPath(pluginFolder() / "skins");
+    if (skin.empty()) {
+        const std::vector<std::string> installed = listSkinFolders(pluginFolder() / "skins");
+        return installed.empty()
+                   ? "no skin is installed, so nothing is drawn: put a skin folder (with its Base.png) in " +
+                         skinsFolder
+                   : "no skin is chosen, so nothing is drawn: set vtx_skin to one of " + joinedNames(installed);
+    }
+    const std::filesystem::path folder = pluginFolder() / "skins" / pathFromUtf8(skin);
+    if (!base_) {
+        return "skin \"" + skin + "\" has no Base.png, so nothing is drawn: add one to " + utf8FromPath(folder);
+    }
+    if (!base_->IsLoadedForCanvas()) {
+        return "skin \"" + skin + "\": Base.png does not decode, so nothing is drawn: re-export it as PNG (" +
+               utf8FromPath(folder / std::string(kBaseFile)) + ")";
+    }
+    return {};
+}
+
+// The same problem found again (the pictures reload on a settings load or a
+// reset) is not logged again; a skin that draws clears the memory.
+void SkinLibrary::reportPictureProblem(const std::string& skin) {
+    try {
+        std::string problem = host_.game ? pictureProblem(skin) : std::string();
+        if (!problem.empty() && problem != reportedProblem_) {
+            logLine(host_.cvars, problem);
+        }
+        reportedProblem_ = std::move(problem);
+    } catch (...) {
+        // No memory for the line: the skin still draws what it can.
+    }
 }
 
 void SkinLibrary::releasePictures() {
     loadedGeneration_ = 0;
     base_.reset();
     baseSize_ = Vector2{0, 0};
+    baseKeptBox_ = PixelBox{};
     layers_.clear();
 }
 

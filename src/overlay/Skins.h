@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bakkesmod/wrappers/wrapperstructs.h"
+#include "core/CanvasFit.h"
 #include "core/HostView.h"
 
 class ImageWrapper;
@@ -55,9 +56,9 @@ public:
     // first installed one, else none. Rescans.
     std::string chooseAtStartup();
     // A value naming an installed skin (ignoring case) makes it active and
-    // remembered in saved_skin.txt; any other value changes nothing. Callers
-    // that set vtx_skin call this too: a host may run no change handler when
-    // the value stays the same.
+    // remembered in saved_skin.txt; any other value changes nothing but a log
+    // line naming the installed skins. Callers that set vtx_skin call this
+    // too: a host may run no change handler when the value stays the same.
     void select(std::string_view value);
     std::string active() const;
 
@@ -66,12 +67,17 @@ public:
 
     // The drawable's side. Loads the active skin's base and layers unless
     // loaded: what the previous skin left is replaced (an absent layer by an
-    // empty entry). False when there is no base picture to draw.
+    // empty entry). False when there is no base picture to draw. A skin that
+    // cannot draw (none installed, no Base.png, one that does not decode) is
+    // logged once, not every frame.
     bool preparePictures();
     bool picturesLoaded() const { return loadedGeneration_ == wantedGeneration_.load(); }
     ImageWrapper* base() const { return base_.get(); }
     // The base picture's size in pixels, read once at load (0 by 0 when it does not decode).
     Vector2 baseSize() const { return baseSize_; }
+    // The part of the base picture that must stay on the canvas: its opaque
+    // part, or the whole picture when that cannot be read.
+    const PixelBox& baseKeptBox() const { return baseKeptBox_; }
     const LayerImages& layers() const { return layers_; }
     // Drops the pictures (the plugin unloads).
     void releasePictures();
@@ -83,6 +89,9 @@ private:
     std::filesystem::path pluginFolder() const;
     std::string loadSaved() const;
     void save(std::string_view name) const;
+    // Why the loaded skin draws nothing; empty when it draws.
+    std::string pictureProblem(const std::string& skin) const;
+    void reportPictureProblem(const std::string& skin);
 
     HostView host_;
 
@@ -95,7 +104,9 @@ private:
     std::uint64_t loadedGeneration_ = 0;
     std::shared_ptr<ImageWrapper> base_;
     Vector2 baseSize_{0, 0};
+    PixelBox baseKeptBox_;
     LayerImages layers_;
+    std::string reportedProblem_; // the picture problem last logged
 };
 
 } // namespace vtx
