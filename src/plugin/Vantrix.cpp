@@ -8,6 +8,7 @@
 #include "plugin/PositionAutosave.h"
 #include "plugin/PositionCommands.h"
 #include "plugin/TimingButton.h"
+#include "plugin/VersionVariable.h"
 
 namespace {
 constexpr const char* kViewportTickEvent = "Function TAGame.GameViewportClient.Tick";
@@ -24,6 +25,7 @@ void Vantrix::onLoad() {
 
     vtx::registerMenuCommand(host_);
     vtx::registerCvars(*cvarManager, vtx::kEarlyCvars);
+    vtx::pinVersionVariable(host_);
 
     chooseSkin();
     vtx::registerCvars(*cvarManager, std::span(vtx::kLateCvars).subspan(1));
