@@ -82,7 +82,8 @@ void drawSidebar(MenuState& state, EggState& egg, float menuAlpha) {
     ImGui::PushStyleColor(ImGuiCol_ChildBg, ImVec4(0.08f, 0.08f, 0.08f, menuAlpha));
     beginChildScaled("vtx_sidebar", ImVec2(220, 0), true);
     ImGui::PopStyleColor();
-    ImGui::TextUnformatted("Designed and created by");
+    // Wrapped: at the menu's font scale the line is wider than the side bar.
+    ImGui::TextWrapped("%s", "Designed and created by");
     drawCreditName(std::sin(2.0f * static_cast<float>(ImGui::GetTime())) * 0.5f + 0.5f);
     ImGui::Separator();
     for (int tab = 0; tab < static_cast<int>(std::size(kTabLabels)); ++tab) {
