@@ -265,6 +265,15 @@ TEST(Catalogue, ReadmeTableMatchesTheCatalogue) {
     const std::string table = content.substr(from + begin.size(), to - from - begin.size());
     EXPECT_EQ(table, vtx::catalogueMarkdown()) << "README's variable table is stale; it should read:\n"
                                                << vtx::catalogueMarkdown();
+    // The settings file's line count, as the README states it.
+    const std::string countBegin = "<!-- settings-file-count -->";
+    const auto count = content.find(countBegin);
+    ASSERT_NE(count, std::string::npos);
+    const auto countEnd = content.find("<!--", count + countBegin.size());
+    ASSERT_NE(countEnd, std::string::npos);
+    EXPECT_EQ(content.substr(count + countBegin.size(), countEnd - count - countBegin.size()),
+              std::to_string(vtx::kSettingsFile.size()))
+        << "README's count of the settings file's lines is stale";
 }
 
 } // namespace
