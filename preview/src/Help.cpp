@@ -43,8 +43,17 @@ with an error. "print widgets" lists what the last frame drew.
 
 The whole file is checked before anything runs. Output: every log line as
 "log: TEXT", every failed expectation as "FAIL FILE:LINE: ...", and last
-"N passed, M failed". Exit status: 0 all passed, 1 an expectation failed,
-2 an error in the scenario, the plugin or the machine.
+"N passed, M failed". An error stops the run: "FILE:LINE: error: ..." on
+stderr, then "stopped at line LINE by an error: N passed, M failed before
+it". Exit status: 0 all passed, 1 an expectation failed, 2 an error in the
+scenario, the plugin or the machine.
+
+"key VK tap" presses a key as a player would: down through the next frame,
+released after it. The plugin tells two presses apart by a frame that sees
+the key up, so tap again only after such a frame (tap, frame, frame, tap);
+a tap that could not be told apart, or of a key held with "key VK down",
+stops the run with an error. "key VK down" and "key VK up" set the key at
+once: both before one frame, and the plugin never sees it held.
 
 Commands:
 )";
