@@ -19,9 +19,12 @@ Usage:
       (as "window-thread on" does)
   vantrix-preview window [--skin FOLDER] [--size WxH] [--plugin PATH] [--quit-after N] [--screenshot FILE.png]
       the plugin live in a window: game controllers, Sony pads, keyboard and
-      mouse drive it; a skin's edited files show within a second
+      mouse drive it; a skin's edited files show within a second; while the
+      --skin folder cannot draw, what check-skin finds is printed and shown
   vantrix-preview check-skin FOLDER [--json]
-      what the plugin will make of a skin folder; exit 0 when it will draw
+      what the plugin will make of a skin folder, each warning saying what
+      to do; exit 0 when it will draw, 1 when it will not, 2 when FOLDER is
+      not a folder; --json gives one JSON object for every outcome
   vantrix-preview help
 
 The plugin library defaults to vantrix.so beside this program.
