@@ -14,6 +14,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr const char* kNoSuchFolder = "no such folder";
+constexpr const char* kNotAFolder = "not a folder";
+constexpr const char* kNotPng = "not a .png file";
+
 std::string lowered(std::string_view text) {
     std::string lower(text);
     for (char& c : lower)
@@ -34,7 +38,7 @@ Listing listFolder(SkinReport& report) {
     std::error_code error;
     const fs::file_status status = fs::status(report.folder, error);
     if (status.type() == fs::file_type::not_found) {
-        report.folderError = "no such folder";
+        report.folderError = kNoSuchFolder;
         return listing;
     }
     if (error) {
@@ -42,7 +46,7 @@ Listing listFolder(SkinReport& report) {
         return listing;
     }
     if (!fs::is_directory(status)) {
-        report.folderError = "not a folder";
+        report.folderError = kNotAFolder;
         return listing;
     }
     report.isFolder = true;
@@ -64,9 +68,9 @@ Listing listFolder(SkinReport& report) {
 
 // What to do about a folder the check could not look into.
 std::string folderAdvice(const SkinReport& report) {
-    if (report.folderError == "no such folder")
+    if (report.folderError == kNoSuchFolder)
         return report.folder.string() + ": no such folder: give the skin's own folder, the one that holds Base.png";
-    if (report.folderError == "not a folder")
+    if (report.folderError == kNotAFolder)
         return report.folder.string() + " is not a folder: give the skin's folder, the one that holds Base.png";
     return report.folder.string() + ": " + report.folderError + ": make it readable to you";
 }
@@ -148,7 +152,7 @@ UnusedFile describeUnused(const std::string& file, const SkinReport& report) {
     const bool png = lowered(fs::path(file).extension().string()) == ".png";
     const auto guess = guessLayer(file);
     if (!guess) {
-        unused.reason = png ? "no layer reads this name" : "not a .png file, and no layer reads this name";
+        unused.reason = png ? "no layer reads this name" : std::string(kNotPng) + ", and no layer reads this name";
         return unused;
     }
     unused.likelyKey = guess->key;
@@ -161,7 +165,7 @@ UnusedFile describeUnused(const std::string& file, const SkinReport& report) {
     else if (taken != report.layers.end())
         unused.reason = "layer " + guess->key + " already uses " + taken->file;
     else if (!png)
-        unused.reason = "not a .png file";
+        unused.reason = kNotPng;
     return unused;
 }
 
@@ -207,7 +211,7 @@ void collectWarnings(SkinReport& report, const Listing& listing) {
         if (unused.reason.empty())
             report.warnings.push_back(unused.file + " is not used: name it " + unused.suggestion + " for layer " +
                                       unused.likelyKey);
-        else if (unused.reason == "not a .png file")
+        else if (unused.reason == kNotPng)
             report.warnings.push_back(unused.file + " is not used: not a .png file; export it as PNG named " +
                                       unused.suggestion + " for layer " + unused.likelyKey);
     }
@@ -224,8 +228,8 @@ std::string verdictOf(const SkinReport& report, const Listing& listing) {
     }
     if (!report.base.decodes)
         return "will not draw: Base.png does not decode";
-    std::string verdict = "will draw: " + std::to_string(report.layersDrawn) + " of " +
-                          std::to_string(report.layersInTable) + " drawn layers";
+    std::string verdict = "will draw: " + std::to_string(report.layersWithPicture) + " of " +
+                          std::to_string(report.drawnLayers) + " drawn layers";
     if (!report.warnings.empty())
         verdict +=
             ", " + std::to_string(report.warnings.size()) + " warning" + (report.warnings.size() == 1 ? "" : "s");
@@ -253,8 +257,8 @@ SkinReport inspectSkin(const fs::path& folder) {
         LayerFinding finding = findLayer(folder, listing, layer.key, layer.drawn, layer.files, used);
         finding.sizeDiffers = finding.decodes && report.base.decodes &&
                               (finding.width != report.base.width || finding.height != report.base.height);
-        report.layersInTable += layer.drawn;
-        report.layersDrawn += layer.drawn && finding.decodes; // a picture that does not decode draws nothing
+        report.drawnLayers += layer.drawn;
+        report.layersWithPicture += layer.drawn && finding.decodes; // a picture that does not decode draws nothing
         report.layers.push_back(std::move(finding));
     }
     for (const std::string& file : listing.files)

@@ -39,9 +39,9 @@ struct SkinReport {
     // What stops the skin drawing or looks wrong in it, each saying what to do.
     std::vector<std::string> warnings;
     bool willDraw = false;
-    int layersDrawn = 0;   // layers the plugin draws whose picture is there and decodes
-    int layersInTable = 0; // layers the plugin draws at all
-    std::string verdict;   // one line
+    int drawnLayers = 0;       // layers of the kind the plugin draws (not Start and Back)
+    int layersWithPicture = 0; // of those, the ones whose picture is there and decodes
+    std::string verdict;       // one line
 };
 
 SkinReport inspectSkin(const std::filesystem::path& folder);
