@@ -1,47 +1,68 @@
 #include "CheckSkin.h"
 
-#include <iomanip>
-#include <sstream>
+#include <algorithm>
 
 #include "Json.h"
+#include "LayerGuess.h"
 
 namespace vtxpreview {
 
 namespace {
 
-std::string sizeText(const LayerFinding& finding) {
-    return std::to_string(finding.width) + "x" + std::to_string(finding.height);
-}
+// One row of the table: a layer (or the base) and the file it takes, or a
+// file no layer takes. The columns are as wide as their longest entry.
+struct Row {
+    std::string key, file, what;
+};
 
-std::string layerLine(const LayerFinding& finding) {
-    std::ostringstream line;
-    line << std::left << std::setw(6) << finding.key << ' ';
-    if (finding.file.empty()) {
-        line << std::setw(22) << "-" << (finding.key == "base" ? "missing: nothing is drawn" : "none")
-             << (finding.drawn ? "" : " (loaded, not drawn)");
-        return line.str();
-    }
-    line << std::setw(22) << finding.file << ' ';
-    if (!finding.decodes)
-        line << "does not decode: " << finding.decodeError;
+std::string layerWhat(const LayerFinding& finding) {
+    std::string what;
+    if (finding.file.empty())
+        what = finding.key == kBaseKey ? "missing: nothing is drawn" : "none";
+    else if (!finding.decodes)
+        what = "does not decode (" + finding.decodeError + ")";
     else
-        line << sizeText(finding);
+        what = pictureSize(finding.width, finding.height);
     if (finding.sizeDiffers)
-        line << ", not the size of Base.png";
+        what += ", not the size of Base.png";
     if (finding.caseDiffers)
-        line << ", letter case differs";
+        what += ", letter case differs";
     if (!finding.drawn)
-        line << " (loaded, not drawn)";
-    return line.str();
+        what += " (loaded, not drawn)";
+    return what;
 }
 
-std::string unusedLine(const UnusedFile& unused) {
-    std::string line = "unused " + unused.file + (unused.folder ? "/" : "");
+Row layerRow(const LayerFinding& finding) {
+    return {finding.key, finding.file.empty() ? "-" : finding.file, layerWhat(finding)};
+}
+
+Row unusedRow(const UnusedFile& unused) {
+    std::string what;
     if (!unused.suggestion.empty())
-        line += ": likely layer " + unused.likelyKey + " (" + unused.suggestion + ")";
+        what = "likely layer " + unused.likelyKey + " (" + unused.suggestion + ")";
     if (!unused.reason.empty())
-        line += (unused.suggestion.empty() ? ": " : "; ") + unused.reason;
-    return line;
+        what += (what.empty() ? "" : "; ") + unused.reason;
+    return {"unused", unused.file + (unused.folder ? "/" : ""), what};
+}
+
+// Display width: UTF-8 continuation bytes take no column.
+std::size_t columns(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u; }));
+}
+
+void printTable(const std::vector<Row>& rows, std::ostream& out) {
+    std::size_t keyWidth = 0, fileWidth = 0;
+    for (const Row& row : rows) {
+        keyWidth = std::max(keyWidth, columns(row.key));
+        fileWidth = std::max(fileWidth, columns(row.file));
+    }
+    for (const Row& row : rows) {
+        out << row.key << std::string(keyWidth - columns(row.key) + 1, ' ') << row.file;
+        if (!row.what.empty())
+            out << std::string(fileWidth - columns(row.file) + 2, ' ') << row.what;
+        out << '\n';
+    }
 }
 
 void jsonLayer(const LayerFinding& finding, std::ostream& out) {
@@ -80,22 +101,32 @@ void jsonList(std::ostream& out, const char* name, const std::vector<Item>& item
 
 void printSkinReport(const SkinReport& report, std::ostream& out) {
     out << "skin " << report.folder.string() << '\n';
-    out << layerLine(report.base) << '\n';
-    for (const LayerFinding& layer : report.layers)
-        out << layerLine(layer) << '\n';
-    for (const UnusedFile& unused : report.unused)
-        out << unusedLine(unused) << '\n';
+    if (report.folderError.empty()) {
+        std::vector<Row> rows = {layerRow(report.base)};
+        for (const LayerFinding& layer : report.layers)
+            rows.push_back(layerRow(layer));
+        for (const UnusedFile& unused : report.unused)
+            rows.push_back(unusedRow(unused));
+        printTable(rows, out);
+    }
     for (const std::string& warning : report.warnings)
         out << "warning: " << warning << '\n';
     out << "verdict: " << report.verdict << '\n';
 }
 
+// The same keys for every outcome, so a tool reads a folder that is not
+// there as it reads any other: "error" says why nothing was looked at.
 void printSkinReportJson(const SkinReport& report, std::ostream& out) {
+    const bool looked = report.folderError.empty();
     out << "{\n  \"folder\": " << jsonString(report.folder.string()) << ",\n";
     out << "  \"willDraw\": " << (report.willDraw ? "true" : "false") << ",\n";
     out << "  \"verdict\": " << jsonString(report.verdict) << ",\n";
+    out << "  \"error\": " << (looked ? "null" : jsonString(report.folderError)) << ",\n";
     out << "  \"base\": ";
-    jsonLayer(report.base, out);
+    if (looked)
+        jsonLayer(report.base, out);
+    else
+        out << "null";
     out << ",\n";
     jsonList(out, "layers", report.layers, jsonLayer);
     out << ",\n";
@@ -107,16 +138,15 @@ void printSkinReportJson(const SkinReport& report, std::ostream& out) {
 }
 
 int checkSkin(const CheckSkinRequest& request, std::ostream& out, std::ostream& err) {
-    std::error_code error;
-    if (!std::filesystem::is_directory(request.folder, error)) {
-        err << "vantrix-preview: check-skin: " << request.folder.string() << " is not a folder\n";
-        return 2;
-    }
     const SkinReport report = inspectSkin(request.folder);
     if (request.json)
         printSkinReportJson(report, out);
+    else if (!report.isFolder)
+        err << "vantrix-preview: check-skin: " << report.warnings.front() << '\n';
     else
         printSkinReport(report, out);
+    if (!report.isFolder)
+        return 2;
     return report.willDraw ? 0 : 1;
 }
 

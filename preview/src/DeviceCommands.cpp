@@ -88,11 +88,11 @@ Action prepareKey(const Args& args, const CompileContext&) {
     args.requireCount(2, 2);
     const int code = keyArg(args, 0);
     const std::size_t how = args.choice(1, {"down", "up", "tap"});
-    return [code, how](Session&) {
-        if (how != 1)
-            vtxhost::devices().setKey(code, true);
-        if (how != 0)
-            vtxhost::devices().setKey(code, false);
+    return [code, how, name = args.text(0)](Session& session) {
+        if (how == 2)
+            session.tapKey(code, name);
+        else
+            session.setKey(code, how == 0);
     };
 }
 
@@ -129,7 +129,11 @@ std::vector<CommandSpec> deviceCommands() {
          "one WM_INPUT from DEVICE named NAME, one report per HEX word; ids: the device's vendor and product "
          "ids (hex)",
          HostUse::None, prepareHid},
-        {"key", "VK down|up|tap", "a key by decimal code or name (F9, ESCAPE, A...)", HostUse::None, prepareKey},
+        {"key", "VK down|up|tap",
+         "a key by decimal code or name (F9, ESCAPE, A...); tap holds it down through the next frame and "
+         "releases it after, so the plugin sees a press; a key held, or not yet seen up by a frame since its "
+         "last tap, cannot be tapped (an error)",
+         HostUse::None, prepareKey},
         {"mouse", "X Y [down|up]", "move the mouse, optionally pressing or releasing its button", HostUse::Starts,
          prepareMouse},
     };

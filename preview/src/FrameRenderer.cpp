@@ -214,19 +214,10 @@ void FramePainter::paintGui(const GuiFrame& gui) {
         SDL_DestroyTexture(font);
 }
 
-// The labels are one Dear ImGui frame of the painter's own context: text on
-// its foreground draw list, a dark copy one pixel down and right beneath each
-// so that it reads on any picture.
-void FramePainter::paintLabelled(const Picture& picture, const std::vector<TextLabel>& labels) {
-    SDL_SetRenderDrawColor(renderer_, kBackdrop.r, kBackdrop.g, kBackdrop.b, kBackdrop.a);
-    SDL_RenderClear(renderer_);
-    if (SDL_Texture* texture = textureOf(renderer_, picture.rgba.data(), picture.width, picture.height)) {
-        SDL_RenderCopy(renderer_, texture, nullptr, nullptr);
-        SDL_DestroyTexture(texture);
-    }
+void FramePainter::paintOverlayText(int width, int height, const std::function<void(ImDrawList&)>& draw) {
     CurrentContext current(state_->labelContext);
     ImGuiIO& io = ImGui::GetIO();
-    io.DisplaySize = ImVec2(static_cast<float>(picture.width), static_cast<float>(picture.height));
+    io.DisplaySize = ImVec2(static_cast<float>(width), static_cast<float>(height));
     if (!state_->labelFont) {
         unsigned char* atlas = nullptr;
         int atlasWidth = 0, atlasHeight = 0;
@@ -237,15 +228,57 @@ void FramePainter::paintLabelled(const Picture& picture, const std::vector<TextL
         io.Fonts->TexID = state_->labelFont;
     }
     ImGui::NewFrame();
-    ImDrawList* list = ImGui::GetForegroundDrawList();
-    for (const TextLabel& label : labels) {
-        const float shadow = std::max(1.0f, label.size / 13);
-        list->AddText(nullptr, label.size, ImVec2(label.x + shadow, label.y + shadow), IM_COL32(0, 0, 0, 255),
-                      label.text.c_str());
-        list->AddText(nullptr, label.size, ImVec2(label.x, label.y), IM_COL32(255, 255, 255, 255), label.text.c_str());
-    }
+    draw(*ImGui::GetForegroundDrawList());
     ImGui::Render();
     drawGuiData(renderer_, *ImGui::GetDrawData(), io.Fonts->TexID, state_->labelFont);
+}
+
+// The labels are one Dear ImGui frame of the painter's own context: text on
+// its foreground draw list, a dark copy one pixel down and right beneath each
+// so that it reads on any picture.
+void FramePainter::paintLabelled(const Picture& picture, const std::vector<TextLabel>& labels) {
+    SDL_SetRenderDrawColor(renderer_, kBackdrop.r, kBackdrop.g, kBackdrop.b, kBackdrop.a);
+    SDL_RenderClear(renderer_);
+    if (SDL_Texture* texture = textureOf(renderer_, picture.rgba.data(), picture.width, picture.height)) {
+        SDL_RenderCopy(renderer_, texture, nullptr, nullptr);
+        SDL_DestroyTexture(texture);
+    }
+    paintOverlayText(picture.width, picture.height, [&](ImDrawList& list) {
+        for (const TextLabel& label : labels) {
+            const float shadow = std::max(1.0f, label.size / 13);
+            list.AddText(nullptr, label.size, ImVec2(label.x + shadow, label.y + shadow), IM_COL32(0, 0, 0, 255),
+                         label.text.c_str());
+            list.AddText(nullptr, label.size, ImVec2(label.x, label.y), IM_COL32(255, 255, 255, 255),
+                         label.text.c_str());
+        }
+    });
+}
+
+void FramePainter::paintNotice(const std::vector<std::string>& lines, float textSize, int width, int height) {
+    if (lines.empty())
+        return;
+    paintOverlayText(width, height, [&](ImDrawList& list) {
+        const ImFont* font = ImGui::GetFont();
+        const float margin = textSize, padding = textSize * 0.75f;
+        const float wrap = std::max(textSize * 10, static_cast<float>(width) - 2 * (margin + padding));
+        float panelWidth = 0, panelHeight = 0;
+        std::vector<float> heights;
+        for (const std::string& line : lines) {
+            const ImVec2 size = font->CalcTextSizeA(textSize, wrap, wrap, line.c_str());
+            panelWidth = std::max(panelWidth, size.x);
+            heights.push_back(size.y);
+            panelHeight += size.y + textSize * 0.25f;
+        }
+        list.AddRectFilled(ImVec2(margin, margin),
+                           ImVec2(margin + panelWidth + 2 * padding, margin + panelHeight + 2 * padding),
+                           IM_COL32(0, 0, 0, 200), textSize * 0.3f);
+        float y = margin + padding;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const ImU32 colour = i == 0 ? IM_COL32(255, 190, 60, 255) : IM_COL32(255, 255, 255, 255);
+            list.AddText(font, textSize, ImVec2(margin + padding, y), colour, lines[i].c_str(), nullptr, wrap);
+            y += heights[i] + textSize * 0.25f;
+        }
+    });
 }
 
 struct FrameRenderer::Sdl {

@@ -6,6 +6,7 @@
 // FramePainter draws into any SDL renderer (the preview window's); the
 // FrameRenderer draws into a picture in memory through SDL's software
 // renderer, with no display needed.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "vtxhost/Host.h"
 
 struct ImDrawData;
+struct ImDrawList;
 struct ImFontAtlas;
 struct SDL_Renderer;
 
@@ -47,9 +49,16 @@ public:
     void paint(const vtxhost::CanvasRecord& canvas, const GuiFrame& gui, int width, int height);
     // A picture as it is, then text over it in Dear ImGui's default font.
     void paintLabelled(const Picture& picture, const std::vector<TextLabel>& labels);
+    // Lines of text on a dark panel in the top-left corner of what the
+    // target holds (width x height), each wrapped to fit; the first line in
+    // amber, as a heading. `textSize` is in the target's pixels.
+    void paintNotice(const std::vector<std::string>& lines, float textSize, int width, int height);
 
 private:
     struct State;
+    // One frame of the painter's own Dear ImGui context: `draw` fills its
+    // foreground list, which is then drawn onto the renderer's target.
+    void paintOverlayText(int width, int height, const std::function<void(ImDrawList&)>& draw);
     void paintBackdrop(int width, int height);
     void paintCanvas(const vtxhost::CanvasRecord& canvas);
     void paintGui(const GuiFrame& gui);

@@ -19,9 +19,12 @@ Usage:
       (as "window-thread on" does)
   vantrix-preview window [--skin FOLDER] [--size WxH] [--plugin PATH] [--quit-after N] [--screenshot FILE.png]
       the plugin live in a window: game controllers, Sony pads, keyboard and
-      mouse drive it; a skin's edited files show within a second
+      mouse drive it; a skin's edited files show within a second; while the
+      --skin folder cannot draw, what check-skin finds is printed and shown
   vantrix-preview check-skin FOLDER [--json]
-      what the plugin will make of a skin folder; exit 0 when it will draw
+      what the plugin will make of a skin folder, each warning saying what
+      to do; exit 0 when it will draw, 1 when it will not, 2 when FOLDER is
+      not a folder; --json gives one JSON object for every outcome
   vantrix-preview help
 
 The plugin library defaults to vantrix.so beside this program.
@@ -43,8 +46,17 @@ with an error. "print widgets" lists what the last frame drew.
 
 The whole file is checked before anything runs. Output: every log line as
 "log: TEXT", every failed expectation as "FAIL FILE:LINE: ...", and last
-"N passed, M failed". Exit status: 0 all passed, 1 an expectation failed,
-2 an error in the scenario, the plugin or the machine.
+"N passed, M failed". An error stops the run: "FILE:LINE: error: ..." on
+stderr, then "stopped at line LINE by an error: N passed, M failed before
+it". Exit status: 0 all passed, 1 an expectation failed, 2 an error in the
+scenario, the plugin or the machine.
+
+"key VK tap" presses a key as a player would: down through the next frame,
+released after it. The plugin tells two presses apart by a frame that sees
+the key up, so tap again only after such a frame (tap, frame, frame, tap);
+a tap that could not be told apart, or of a key held with "key VK down",
+stops the run with an error. "key VK down" and "key VK up" set the key at
+once: both before one frame, and the plugin never sees it held.
 
 Commands:
 )";

@@ -1,5 +1,7 @@
 #include "Session.h"
 
+#include "vtxhost/VirtualDevices.h"
+
 namespace vtxpreview {
 
 namespace {
@@ -15,7 +17,9 @@ Session::Session(SessionOptions options, std::ostream& out) : options_(std::move
 }
 
 Session::~Session() {
-    frameOutput_.reset(); // its writers finish before anything else goes
+    for (const auto& [key, line] : tapped_)
+        vtxhost::devices().setKey(key, false); // the keyboard outlives the run
+    frameOutput_.reset();                      // its writers finish before anything else goes
     renderer_.reset();
     host_.reset();
     vtxhost::devices().roamingFolder.clear(); // the temporary folder is about to go
@@ -73,6 +77,10 @@ Picture Session::picture() { return renderer().render(host().lastFrame(), lastGu
 
 void Session::frame() {
     host().frame();
+    for (const auto& [key, line] : tapped_)
+        vtxhost::devices().setKey(key, false);
+    releasedUnseen_ = std::move(tapped_);
+    tapped_.clear();
     ++frames_;
     if (frameOutput_)
         frameOutput_->addFrame(frames_, picture(), line_, options_.lastLine);
@@ -92,6 +100,29 @@ bool Session::finishFrames(std::string& error) { return !frameOutput_ || frameOu
 void Session::clearProgress() {
     if (frameOutput_)
         frameOutput_->progress().clear();
+}
+
+void Session::setKey(int virtualKey, bool down) {
+    tapped_.erase(virtualKey); // held or released on purpose: no release after the frame
+    vtxhost::devices().setKey(virtualKey, down);
+}
+
+// A tap the plugin could not tell from the key's previous press is an
+// error rather than a press that silently never happens.
+void Session::tapKey(int virtualKey, const std::string& name) {
+    const std::string what = "key " + name + " tap: ";
+    if (const auto earlier = tapped_.find(virtualKey); earlier != tapped_.end())
+        throw RunError(what + "the tap at line " + std::to_string(earlier->second) +
+                       " holds it down through the next frame, and a frame must see it up before it goes down "
+                       "again: put two frames between the taps");
+    if (const auto earlier = releasedUnseen_.find(virtualKey); earlier != releasedUnseen_.end())
+        throw RunError(what + "the tap at line " + std::to_string(earlier->second) +
+                       " released it after the last frame, and no frame has seen it up yet: put a frame between "
+                       "the taps");
+    if (vtxhost::devices().keyHeld(virtualKey))
+        throw RunError(what + "the key is already held (key " + name + " up releases it)");
+    vtxhost::devices().setKey(virtualKey, true);
+    tapped_[virtualKey] = line_;
 }
 
 void Session::onLog(const std::string& line) {

@@ -2,6 +2,7 @@
 // The state of one scenario run: its folders, the lazily started host, the
 // captured log and the tally of expectations.
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -75,6 +76,14 @@ public:
     // Takes the progress line off the terminal before other output.
     void clearProgress();
 
+    // The virtual keyboard. A tapped key goes down now and stays down through
+    // the next frame, released after it, so the plugin sees it held as a
+    // real press would be. The plugin tells presses apart by a frame that
+    // sees the key up, so a tap of a key held, or not yet seen up since its
+    // last tap, is a RunError. `name` is the key as the scenario wrote it.
+    void setKey(int virtualKey, bool down);
+    void tapKey(int virtualKey, const std::string& name);
+
     // Expectations, reported against the line being run.
     void setLine(int line) { line_ = line; }
     int line() const { return line_; }
@@ -102,6 +111,10 @@ private:
     int passed_ = 0;
     int failed_ = 0;
     long long frames_ = 0;
+    // Keys, with the line that tapped each: down until the next frame ends,
+    // and released after the last frame (no frame has seen them up yet).
+    std::map<int, int> tapped_;
+    std::map<int, int> releasedUnseen_;
     std::unique_ptr<FrameRenderer> renderer_;
     std::unique_ptr<FrameOutput> frameOutput_;
     // Last, so the host (and the plugin's unload logging) goes before everything it uses.

@@ -14,6 +14,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr const char* kNoSuchFolder = "no such folder";
+constexpr const char* kNotAFolder = "not a folder";
+constexpr const char* kNotPng = "not a .png file";
+
 std::string lowered(std::string_view text) {
     std::string lower(text);
     for (char& c : lower)
@@ -27,21 +31,48 @@ struct Listing {
     std::set<std::string> folders; // names not starting with '.'
 };
 
-Listing listFolder(const fs::path& folder, bool& readable) {
+// Lists the folder; on failure says why in `report.folderError`. A path that
+// is no folder at all (missing, a file, out of reach) leaves `isFolder` false.
+Listing listFolder(SkinReport& report) {
     Listing listing;
     std::error_code error;
-    fs::directory_iterator entries(folder, error);
-    readable = !error && fs::is_directory(folder, error);
-    for (; readable && !error && entries != fs::directory_iterator(); entries.increment(error)) {
+    const fs::file_status status = fs::status(report.folder, error);
+    if (status.type() == fs::file_type::not_found) {
+        report.folderError = kNoSuchFolder;
+        return listing;
+    }
+    if (error) {
+        report.folderError = "the folder cannot be read (" + error.message() + ")";
+        return listing;
+    }
+    if (!fs::is_directory(status)) {
+        report.folderError = kNotAFolder;
+        return listing;
+    }
+    report.isFolder = true;
+    fs::directory_iterator entries(report.folder, error);
+    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
         const std::string name = entries->path().filename().string();
         if (name.starts_with("."))
             continue; // hidden files: an editor's or a system's, never a layer
-        if (entries->is_directory(error))
+        std::error_code typeError;
+        if (entries->is_directory(typeError))
             listing.folders.insert(name);
         else
             listing.files.insert(name);
     }
+    if (error)
+        report.folderError = "the folder cannot be read (" + error.message() + ")";
     return listing;
+}
+
+// What to do about a folder the check could not look into.
+std::string folderAdvice(const SkinReport& report) {
+    if (report.folderError == kNoSuchFolder)
+        return report.folder.string() + ": no such folder: give the skin's own folder, the one that holds Base.png";
+    if (report.folderError == kNotAFolder)
+        return report.folder.string() + " is not a folder: give the skin's folder, the one that holds Base.png";
+    return report.folder.string() + ": " + report.folderError + ": make it readable to you";
 }
 
 // The name in the folder for `wanted`: the exact name, or one that differs
@@ -62,7 +93,7 @@ std::string findFile(const Listing& listing, std::string_view wanted, bool& case
 
 void examine(const fs::path& folder, LayerFinding& finding) {
     Picture picture;
-    finding.decodes = readPng(folder / finding.file, picture, finding.decodeError);
+    finding.decodes = decodePicture(folder / finding.file, picture, finding.decodeError);
     if (finding.decodes) {
         finding.width = picture.width;
         finding.height = picture.height;
@@ -86,6 +117,8 @@ LayerFinding findLayer(const fs::path& folder, const Listing& listing, std::stri
         if (finding.file.empty()) {
             finding.file = name;
             finding.caseDiffers = caseDiffers;
+            if (caseDiffers)
+                finding.askedFor = std::string(candidate);
             used.insert(name);
             examine(folder, finding);
         }
@@ -116,9 +149,12 @@ UnusedFile describeUnused(const std::string& file, const SkinReport& report) {
     unused.file = file;
     if (shadowedCandidate(file, report.layers, unused))
         return unused;
+    const bool png = lowered(fs::path(file).extension().string()) == ".png";
     const auto guess = guessLayer(file);
-    if (!guess)
+    if (!guess) {
+        unused.reason = png ? "no layer reads this name" : std::string(kNotPng) + ", and no layer reads this name";
         return unused;
+    }
     unused.likelyKey = guess->key;
     unused.suggestion = guess->fileName;
     const auto taken = std::find_if(report.layers.begin(), report.layers.end(), [&](const LayerFinding& finding) {
@@ -128,12 +164,29 @@ UnusedFile describeUnused(const std::string& file, const SkinReport& report) {
         unused.reason = "the base is " + report.base.file;
     else if (taken != report.layers.end())
         unused.reason = "layer " + guess->key + " already uses " + taken->file;
-    else if (lowered(fs::path(file).extension().string()) != ".png")
-        unused.reason = "not a .png file";
+    else if (!png)
+        unused.reason = kNotPng;
     return unused;
 }
 
-void collectWarnings(SkinReport& report) {
+// The folder inside that holds a Base.png, when the folder itself has none.
+std::string innerSkinFolder(const SkinReport& report, const Listing& listing) {
+    for (const std::string& folder : listing.folders) {
+        std::error_code error;
+        if (fs::exists(report.folder / folder / vtx::kBaseFile, error))
+            return folder;
+    }
+    return {};
+}
+
+void collectWarnings(SkinReport& report, const Listing& listing) {
+    if (report.base.file.empty()) {
+        const std::string inner = innerSkinFolder(report, listing);
+        report.warnings.push_back(inner.empty() ? "Base.png is missing: add the picture of the whole pad as Base.png "
+                                                  "(PNG); every layer's picture is drawn over it, at its size"
+                                                : "Base.png is missing here, but the folder " + inner +
+                                                      " inside holds one: give that folder");
+    }
     std::vector<const LayerFinding*> all = {&report.base};
     for (const LayerFinding& layer : report.layers)
         all.push_back(&layer);
@@ -141,39 +194,42 @@ void collectWarnings(SkinReport& report) {
         if (finding->file.empty())
             continue;
         if (!finding->decodes)
-            report.warnings.push_back(finding->file + " does not decode: " + finding->decodeError);
+            report.warnings.push_back(finding->file + " does not decode (" + finding->decodeError +
+                                      "): re-export it as PNG");
         if (finding->sizeDiffers)
-            report.warnings.push_back(finding->file + " is " + std::to_string(finding->width) + "x" +
-                                      std::to_string(finding->height) + ", Base.png " +
-                                      std::to_string(report.base.width) + "x" + std::to_string(report.base.height));
+            report.warnings.push_back(finding->file + " is " + pictureSize(finding->width, finding->height) +
+                                      ": make it the size of Base.png, " +
+                                      pictureSize(report.base.width, report.base.height));
         if (finding->caseDiffers)
-            report.warnings.push_back(finding->file + " differs in letter case from the name the plugin asks for: "
-                                                      "found on Windows, not on Linux");
+            report.warnings.push_back(finding->file + " differs in letter case from " + finding->askedFor +
+                                      ", the name the plugin asks for (found on Windows, not on Linux): rename it " +
+                                      finding->askedFor);
     }
-    for (const UnusedFile& unused : report.unused)
-        if (!unused.suggestion.empty() && unused.reason.empty())
+    for (const UnusedFile& unused : report.unused) {
+        if (unused.suggestion.empty())
+            continue;
+        if (unused.reason.empty())
             report.warnings.push_back(unused.file + " is not used: name it " + unused.suggestion + " for layer " +
                                       unused.likelyKey);
+        else if (unused.reason == kNotPng)
+            report.warnings.push_back(unused.file + " is not used: not a .png file; export it as PNG named " +
+                                      unused.suggestion + " for layer " + unused.likelyKey);
+    }
 }
 
 std::string verdictOf(const SkinReport& report, const Listing& listing) {
-    if (!report.readable)
-        return "will not draw: the folder cannot be read";
+    if (!report.folderError.empty())
+        return "will not draw: " + report.folderError;
     if (report.base.file.empty()) {
-        for (const std::string& folder : listing.folders)
-            if (fs::exists(report.folder / folder / vtx::kBaseFile))
-                return "will not draw: Base.png is missing (the folder " + folder +
-                       " inside holds one: use that folder)";
+        const std::string inner = innerSkinFolder(report, listing);
+        if (!inner.empty())
+            return "will not draw: Base.png is missing (the folder " + inner + " inside holds one: use that folder)";
         return "will not draw: Base.png is missing";
     }
     if (!report.base.decodes)
         return "will not draw: Base.png does not decode";
-    int drawn = 0, found = 0;
-    for (const LayerFinding& layer : report.layers) {
-        drawn += layer.drawn;
-        found += layer.drawn && !layer.file.empty();
-    }
-    std::string verdict = "will draw: " + std::to_string(found) + " of " + std::to_string(drawn) + " drawn layers";
+    std::string verdict = "will draw: " + std::to_string(report.layersWithPicture) + " of " +
+                          std::to_string(report.drawnLayers) + " drawn layers";
     if (!report.warnings.empty())
         verdict +=
             ", " + std::to_string(report.warnings.size()) + " warning" + (report.warnings.size() == 1 ? "" : "s");
@@ -182,16 +238,27 @@ std::string verdictOf(const SkinReport& report, const Listing& listing) {
 
 } // namespace
 
+std::string pictureSize(int width, int height) {
+    return std::to_string(width) + "\xC3\x97" + std::to_string(height); // U+00D7, the multiplication sign
+}
+
 SkinReport inspectSkin(const fs::path& folder) {
     SkinReport report;
     report.folder = folder;
-    const Listing listing = listFolder(folder, report.readable);
+    const Listing listing = listFolder(report);
+    if (!report.folderError.empty()) {
+        report.warnings.push_back(folderAdvice(report));
+        report.verdict = verdictOf(report, listing);
+        return report;
+    }
     std::set<std::string> used;
     report.base = findLayer(folder, listing, kBaseKey, true, std::array{vtx::kBaseFile}, used);
     for (const vtx::SkinLayer& layer : vtx::kSkinLayers) {
         LayerFinding finding = findLayer(folder, listing, layer.key, layer.drawn, layer.files, used);
         finding.sizeDiffers = finding.decodes && report.base.decodes &&
                               (finding.width != report.base.width || finding.height != report.base.height);
+        report.drawnLayers += layer.drawn;
+        report.layersWithPicture += layer.drawn && finding.decodes; // a picture that does not decode draws nothing
         report.layers.push_back(std::move(finding));
     }
     for (const std::string& file : listing.files)
@@ -199,8 +266,8 @@ SkinReport inspectSkin(const fs::path& folder) {
             report.unused.push_back(describeUnused(file, report));
     for (const std::string& name : listing.folders)
         report.unused.push_back({name, true, {}, {}, "a folder: skins are not searched below their own folder"});
-    collectWarnings(report);
-    report.willDraw = report.readable && !report.base.file.empty() && report.base.decodes;
+    collectWarnings(report, listing);
+    report.willDraw = !report.base.file.empty() && report.base.decodes;
     report.verdict = verdictOf(report, listing);
     return report;
 }

@@ -14,8 +14,9 @@ struct LayerFinding {
     bool drawn = true;        // Start and Back are loaded, never drawn
     std::string file;         // the file the plugin uses, as named in the folder; empty: none
     bool caseDiffers = false; // found only ignoring letter case (Windows does, Linux does not)
+    std::string askedFor;     // the name the plugin asks for, when the case differs
     bool decodes = false;
-    std::string decodeError;
+    std::string decodeError; // why it does not: the decoder's reason, without the file's name
     int width = 0, height = 0;
     bool sizeDiffers = false; // from Base.png's
 };
@@ -30,15 +31,22 @@ struct UnusedFile {
 
 struct SkinReport {
     std::filesystem::path folder;
-    bool readable = false; // the folder exists and lists
+    bool isFolder = false;   // the path names a folder (that may still not list)
+    std::string folderError; // why the folder could not be looked into; empty: it was
     LayerFinding base;
     std::vector<LayerFinding> layers; // in the plugin's loading order
     std::vector<UnusedFile> unused;
+    // What stops the skin drawing or looks wrong in it, each saying what to do.
     std::vector<std::string> warnings;
     bool willDraw = false;
-    std::string verdict; // one line
+    int drawnLayers = 0;       // layers of the kind the plugin draws (not Start and Back)
+    int layersWithPicture = 0; // of those, the ones whose picture is there and decodes
+    std::string verdict;       // one line
 };
 
 SkinReport inspectSkin(const std::filesystem::path& folder);
+
+// A picture's size as the report writes it: "700×460".
+std::string pictureSize(int width, int height);
 
 } // namespace vtxpreview

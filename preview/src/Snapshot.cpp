@@ -22,6 +22,8 @@ unsigned char* deflateFast(unsigned char* data, int length, int* outLength, int 
 
 namespace {
 
+constexpr const char* kUnreadable = "the file cannot be read";
+
 // Every row filtered the same way: stb's per-row choice among five costs more than the compression.
 constexpr int kPngRowFilterSub = 1;
 [[maybe_unused]] const bool rowFilterChosen = (stbi_write_force_png_filter = kPngRowFilterSub, true);
@@ -78,9 +80,17 @@ bool writePng(const std::filesystem::path& path, const Picture& picture, std::st
 }
 
 bool readPng(const std::filesystem::path& path, Picture& picture, std::string& error) {
+    std::string reason;
+    if (decodePicture(path, picture, reason))
+        return true;
+    error = reason == kUnreadable ? "cannot read " + path.string() : path.string() + " does not decode: " + reason;
+    return false;
+}
+
+bool decodePicture(const std::filesystem::path& path, Picture& picture, std::string& reason) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        error = "cannot read " + path.string();
+        reason = kUnreadable;
         return false;
     }
     const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
@@ -88,7 +98,7 @@ bool readPng(const std::filesystem::path& path, Picture& picture, std::string& e
     stbi_uc* pixels =
         stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height, &channels, 4);
     if (!pixels) {
-        error = path.string() + " does not decode: " + stbi_failure_reason();
+        reason = stbi_failure_reason();
         return false;
     }
     picture.width = width;

@@ -24,5 +24,8 @@ bool writePng(const std::filesystem::path& path, const Picture& picture, std::st
 // Reads a PNG (or any picture stb_image decodes) as RGBA; false with a reason
 // when the file is missing or does not decode.
 bool readPng(const std::filesystem::path& path, Picture& picture, std::string& error);
+// The same, with the reason alone ("unknown image type", "the file cannot be
+// read"), for a message that names the file itself.
+bool decodePicture(const std::filesystem::path& path, Picture& picture, std::string& reason);
 
 } // namespace vtxpreview

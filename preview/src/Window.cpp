@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "FrameRenderer.h"
+#include "SkinNotice.h"
 #include "SkinWatch.h"
 #include "SonyHid.h"
 #include "TempFolder.h"
@@ -27,6 +28,7 @@ namespace {
 constexpr int kFramesPerSecond = 60;
 constexpr std::uint32_t kWatchEveryMs = 250; // a changed skin shows within a second
 constexpr int kLargestWindowSide = 1280;     // the window opens at most this wide or high
+constexpr float kNoticeTextSize = 16;        // window pixels: read at any scale the window has
 
 std::runtime_error sdlFailure(const std::string& what) { return std::runtime_error(what + ": " + SDL_GetError()); }
 
@@ -103,6 +105,7 @@ struct PreviewWindow::Impl {
     KeyState keys;
     SonyHidReader sony;
     std::unique_ptr<SkinWatch> watch;
+    std::unique_ptr<SkinNotice> notice; // of the user's skin folder, when there is one
     std::vector<std::string> skinNames;
     std::uint32_t lastWatch = 0;
     bool mouseDown = false;
@@ -196,6 +199,10 @@ struct PreviewWindow::Impl {
             throw std::runtime_error("cannot load " + options.plugin.string() + ": " + error);
         if (!options.select.empty())
             host->executeCommand("vtx_skin " + vtxhost::quoteConsoleWord(options.select), false);
+        if (!options.checked.empty()) {
+            notice = std::make_unique<SkinNotice>(options.checked);
+            notice->refresh(log);
+        }
         startGuiBackend();
     }
 
@@ -314,6 +321,8 @@ struct PreviewWindow::Impl {
         lastWatch = now;
         if (!watch->changed())
             return;
+        if (notice)
+            notice->refresh(log);
         const std::string active = host->cvarValue("vtx_skin").value_or("");
         if (active.empty())
             return;
@@ -328,14 +337,20 @@ struct PreviewWindow::Impl {
     }
 
     void present() {
-        SDL_SetRenderTarget(renderer, game);
-        painter->paint(host->lastFrame(), lastGuiFrame(*host), options.size.width, options.size.height);
-        SDL_SetRenderTarget(renderer, nullptr);
-        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-        SDL_RenderClear(renderer);
         int width = 0, height = 0;
         SDL_GetRendererOutputSize(renderer, &width, &height);
         const Letterbox box = fitLetterbox(options.size.width, options.size.height, width, height);
+        SDL_SetRenderTarget(renderer, game);
+        painter->paint(host->lastFrame(), lastGuiFrame(*host), options.size.width, options.size.height);
+        if (notice && !notice->lines().empty()) {
+            // Drawn into the game's picture, at a size that reads once it is scaled to the window.
+            const float scale = box.height > 0 ? static_cast<float>(box.height) / options.size.height : 1.0f;
+            painter->paintNotice(notice->lines(), std::max(kNoticeTextSize / scale, 13.0f), options.size.width,
+                                 options.size.height);
+        }
+        SDL_SetRenderTarget(renderer, nullptr);
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        SDL_RenderClear(renderer);
         const SDL_Rect to{box.x, box.y, box.width, box.height};
         SDL_RenderCopy(renderer, game, nullptr, &to);
         SDL_RenderPresent(renderer);
@@ -412,6 +427,8 @@ int runWindow(const WindowRequest& request, const fs::path& defaultSkins) {
     options.plugin = *request.plugin;
     options.skins = windowSkins(request, defaultSkins);
     options.select = request.skin ? installedSkinName(*request.skin) : std::string();
+    if (request.skin)
+        options.checked = *request.skin;
     options.size = request.size;
     options.log = &std::cout;
     try {

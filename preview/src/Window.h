@@ -3,7 +3,8 @@
 // window scaled from the game's resolution. Real pads drive it (XInput-type
 // pads through SDL's game controllers, Sony pads through their raw HID
 // reports), the keyboard and mouse reach the plugin and its menu, and a skin
-// whose files change on disk is reloaded within a second.
+// whose files change on disk is reloaded within a second. A skin folder that
+// cannot draw says why, in the log and over the frame.
 #include <filesystem>
 #include <memory>
 #include <ostream>
@@ -29,7 +30,10 @@ struct WindowOptions {
     std::filesystem::path plugin;
     // Skin folders, each installed (linked) into the host's data folder under its name.
     std::vector<std::filesystem::path> skins;
-    std::string select;          // the skin chosen at start; empty: the plugin's own choice
+    std::string select; // the skin chosen at start; empty: the plugin's own choice
+    // A skin folder of the user's: while it cannot draw, what check-skin finds
+    // in it goes to the log and over the frame. Empty: none.
+    std::filesystem::path checked;
     Size size;                   // the game's resolution
     std::ostream* log = nullptr; // the plugin's log lines and the window's notes; null: none
 };

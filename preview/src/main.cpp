@@ -2,6 +2,7 @@
 // and the skin check.
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -53,6 +54,17 @@ SessionOptions sessionOptions(const RunRequest& request, const CompileContext& c
     return options;
 }
 
+// The run's last line. After an error it says where the run stopped, so the
+// tally never reads as that of a whole run.
+std::string summary(int passed, int failed, const LineError& error) {
+    const std::string tally = std::to_string(passed) + " passed, " + std::to_string(failed) + " failed";
+    if (error.message.empty())
+        return tally;
+    if (error.line > 0)
+        return "stopped at line " + std::to_string(error.line) + " by an error: " + tally + " before it";
+    return "every line ran, but the frames were not all written: " + tally;
+}
+
 int runScenario(const RunRequest& request) {
     const std::string name = request.scenario.string();
     std::ifstream file(request.scenario, std::ios::binary);
@@ -78,18 +90,26 @@ int runScenario(const RunRequest& request) {
             running->clearProgress();
     });
     std::ostream transcript(&guard);
-    Session session(sessionOptions(request, context, program), transcript);
-    running = &session;
-    LineError error = run(program, session);
-    std::string framesError;
-    if (!session.finishFrames(framesError) && error.message.empty())
-        error = {0, framesError};
-    transcript << session.passed() << " passed, " << session.failed() << " failed" << std::endl;
+    auto session = std::make_unique<Session>(sessionOptions(request, context, program), transcript);
+    running = session.get();
+    LineError error = run(program, *session);
     if (!error.message.empty()) {
-        reportErrors(name, {error});
-        return exitError;
+        transcript.flush();
+        session->clearProgress();
+        reportErrors(name, {error}); // right after what the line that failed printed
     }
-    return session.failed() ? exitFailed : 0;
+    std::string framesError;
+    if (!session->finishFrames(framesError) && error.message.empty()) {
+        error = {0, framesError};
+        reportErrors(name, {error});
+    }
+    const int passed = session->passed(), failed = session->failed();
+    running = nullptr;
+    session.reset(); // the plugin's unloading logs before the summary, which comes last
+    transcript << summary(passed, failed, error) << std::endl;
+    if (!error.message.empty())
+        return exitError;
+    return failed ? exitFailed : 0;
 }
 
 int usage(const std::string& problem) {

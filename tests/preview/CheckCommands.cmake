@@ -1,6 +1,6 @@
 # The preview's command line from outside: run --frames with a size and a
 # backdrop, frames of an earlier run replaced, progress off a terminal, usage
-# errors, and the window without a display.
+# errors, check-skin's JSON for a missing folder, and the window without a display.
 set(frames ${WORK}/frames)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${frames})
@@ -54,6 +54,15 @@ endif()
 preview(ARGS run ${scenario} --backdrop ${SOURCE}/fixtures/frames.vtx)
 if(NOT status EQUAL 2 OR NOT err MATCHES "--backdrop: .*does not decode")
   list(APPEND problems "run --backdrop with no picture: no error")
+endif()
+
+# check-skin --json gives a tool an object it can parse even for a folder
+# that is not there, with the exit status of a missing folder.
+preview(ARGS check-skin ${WORK}/no-such-skin --json)
+string(JSON error ERROR_VARIABLE parseError GET "${out}" error)
+string(JSON willDraw ERROR_VARIABLE drawError GET "${out}" willDraw)
+if(NOT status EQUAL 2 OR parseError OR drawError OR NOT error STREQUAL "no such folder" OR willDraw)
+  list(APPEND problems "check-skin --json on a missing folder: exit ${status}, not a JSON object saying so")
 endif()
 
 preview(ENV --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=SDL_VIDEODRIVER ARGS window)

@@ -3,7 +3,9 @@
 // (a layer of another size, files under names no layer reads).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "CheckSkin.h"
@@ -74,11 +76,12 @@ TEST_F(SkinCheck, GoodSkinDrawsAndEachLayerTakesItsFirstCandidate) {
     ASSERT_NE(shadowed, nullptr);
     EXPECT_EQ(shadowed->likelyKey, "A");
     EXPECT_EQ(report.verdict, "will draw: 3 of 14 drawn layers");
+    EXPECT_TRUE(report.warnings.empty());
 
     std::string out;
     EXPECT_EQ(check(skin, false, out), 0);
     EXPECT_NE(out.find("verdict: will draw: 3 of 14 drawn layers"), std::string::npos) << out;
-    EXPECT_NE(out.find("40x20"), std::string::npos) << out;
+    EXPECT_NE(out.find("40\u00d720"), std::string::npos) << out;
 }
 
 TEST_F(SkinCheck, WithoutABaseOrWithOneThatDoesNotDecodeTheSkinWillNotDraw) {
@@ -90,6 +93,14 @@ TEST_F(SkinCheck, WithoutABaseOrWithOneThatDoesNotDecodeTheSkinWillNotDraw) {
     EXPECT_NE(out.find("verdict: will not draw: Base.png is missing (the folder inner inside holds one"),
               std::string::npos)
         << out;
+    EXPECT_NE(out.find("warning: Base.png is missing here, but the folder inner inside holds one: give that folder"),
+              std::string::npos)
+        << out;
+    fs::remove_all(skin / "inner");
+    EXPECT_EQ(check(skin, false, out), 1);
+    EXPECT_NE(out.find("warning: Base.png is missing: add the picture of the whole pad as Base.png (PNG)"),
+              std::string::npos)
+        << out;
 
     text(skin / "Base.png", "not a picture at all");
     const SkinReport report = inspectSkin(skin);
@@ -98,9 +109,34 @@ TEST_F(SkinCheck, WithoutABaseOrWithOneThatDoesNotDecodeTheSkinWillNotDraw) {
     EXPECT_EQ(report.verdict, "will not draw: Base.png does not decode");
     EXPECT_EQ(check(skin, true, out), 1);
     EXPECT_NE(out.find("\"willDraw\": false"), std::string::npos) << out;
+}
 
-    EXPECT_EQ(check(temp.path() / "nothing here", false, out), 2);
-    EXPECT_NE(out.find("is not a folder"), std::string::npos) << out;
+// A tool gets a JSON object for every outcome, with the exit status telling
+// a missing folder (2) from a skin that will not draw (1).
+TEST_F(SkinCheck, FoldersThatCannotBeCheckedStillGiveAnObjectForTools) {
+    text(temp.path() / "a file", "not a folder");
+    const std::vector<std::pair<fs::path, std::string>> cases = {
+        {temp.path() / "nothing here", "no such folder"},
+        {temp.path() / "a file", "not a folder"},
+    };
+    for (const auto& [folder, error] : cases) {
+        std::ostringstream output, errors;
+        EXPECT_EQ(checkSkin({folder, true}, output, errors), 2) << folder;
+        const std::string json = output.str();
+        EXPECT_TRUE(json.starts_with("{\n") && json.ends_with("}\n")) << json;
+        EXPECT_NE(json.find("\"error\": \"" + error + "\""), std::string::npos) << json;
+        EXPECT_NE(json.find("\"willDraw\": false"), std::string::npos) << json;
+        EXPECT_NE(json.find("\"verdict\": \"will not draw: " + error + "\""), std::string::npos) << json;
+        EXPECT_EQ(errors.str(), "") << "stdout is for the tool, and it has all";
+
+        std::string out;
+        EXPECT_EQ(check(folder, false, out), 2);
+        EXPECT_NE(out.find(error + ": give the skin's"), std::string::npos) << out;
+    }
+    std::string out;
+    picture(skin / "Base.png", 40, 20);
+    EXPECT_EQ(check(skin, true, out), 0);
+    EXPECT_NE(out.find("\"error\": null"), std::string::npos) << out;
 }
 
 TEST_F(SkinCheck, SlipsAreNamedWithTheLayerTheyWereMeantFor) {
@@ -133,12 +169,67 @@ TEST_F(SkinCheck, SlipsAreNamedWithTheLayerTheyWereMeantFor) {
     EXPECT_EQ(unused(report, "Right_Trigger.jpg")->reason, "not a .png file");
     ASSERT_NE(unused(report, "notes.txt"), nullptr);
     EXPECT_EQ(unused(report, "notes.txt")->likelyKey, "");
-    EXPECT_NE(report.verdict.find("will draw: 2 of 14 drawn layers, "), std::string::npos) << report.verdict;
+    // X's picture draws nothing: only B counts.
+    EXPECT_NE(report.verdict.find("will draw: 1 of 14 drawn layers, "), std::string::npos) << report.verdict;
+
+    // Each finding once, with what to do about it.
+    const std::vector<std::string> findings = {
+        "B_Button.png is 48\u00d720: make it the size of Base.png, 40\u00d720",
+        "X_Button.png does not decode (" + layer(report, "X").decodeError + "): re-export it as PNG",
+        "dpad-up.png is not used: name it Dpad_Up.png for layer DU",
+        "Cross.png is not used: name it A_Button.png for layer A",
+        "Right_Trigger.jpg is not used: not a .png file; export it as PNG named Right_Trigger.png for layer RT",
+    };
+    for (const std::string& finding : findings)
+        EXPECT_EQ(std::count(report.warnings.begin(), report.warnings.end(), finding), 1) << finding;
+    const std::string& decodeError = layer(report, "X").decodeError;
+    EXPECT_FALSE(decodeError.empty());
+    EXPECT_EQ(decodeError.find("X_Button.png"), std::string::npos) << "the file is named once: " << decodeError;
+    EXPECT_EQ(decodeError.find("decode"), std::string::npos) << "said once: " << decodeError;
 
     std::string out;
     EXPECT_EQ(check(skin, false, out), 0);
-    EXPECT_NE(out.find("B_Button.png is 48x20, Base.png 40x20"), std::string::npos) << out;
-    EXPECT_NE(out.find("unused Cross.png: likely layer A (A_Button.png)"), std::string::npos) << out;
+    EXPECT_NE(out.find("unused Cross.png          likely layer A (A_Button.png)\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("X      X_Button.png       does not decode (" + decodeError + ")\n"), std::string::npos) << out;
+}
+
+TEST_F(SkinCheck, ALetterCaseOnlyWindowsForgivesSaysTheNameToUse) {
+    picture(skin / "Base.png", 40, 20);
+    picture(skin / "a_button.png", 40, 20);
+    const SkinReport report = inspectSkin(skin);
+    EXPECT_EQ(layer(report, "A").file, "a_button.png");
+    ASSERT_EQ(report.warnings.size(), 1u);
+    EXPECT_EQ(report.warnings[0], "a_button.png differs in letter case from A_Button.png, the name the plugin asks "
+                                  "for (found on Windows, not on Linux): rename it A_Button.png");
+}
+
+// Every row of the table, whatever its kind, starts its columns at the same
+// place: layers with a file, layers without ("-"), unused files and folders.
+TEST_F(SkinCheck, TheTableLinesUpForEveryKindOfRow) {
+    picture(skin / "Base.png", 40, 20);
+    picture(skin / "A_Button.png", 40, 20);
+    text(skin / "B_Button.png", "broken");
+    picture(skin / "A rather long name for a picture.png", 40, 20);
+    fs::create_directories(skin / "old");
+    std::string out;
+    EXPECT_EQ(check(skin, false, out), 0);
+    std::istringstream lines(out);
+    std::string line;
+    std::set<std::size_t> fileColumns, whatColumns;
+    int rows = 0;
+    while (std::getline(lines, line)) {
+        if (line.starts_with("skin ") || line.starts_with("warning: ") || line.starts_with("verdict: "))
+            continue;
+        ++rows;
+        const std::size_t file = line.find_first_not_of(' ', line.find(' '));
+        fileColumns.insert(file);
+        const std::size_t gap = line.find("  ", file);
+        if (gap != std::string::npos)
+            whatColumns.insert(line.find_first_not_of(' ', gap));
+    }
+    EXPECT_EQ(rows, 1 + 16 + 2);
+    EXPECT_EQ(fileColumns.size(), 1u) << out;
+    EXPECT_EQ(whatColumns.size(), 1u) << out;
 }
 
 TEST(LayerGuess, NamesNoLayerUsesAreMatchedOnlyWhenClose) {

@@ -43,6 +43,26 @@ std::vector<int> baseColour(PreviewWindow& window) {
     return {shot.rgba[at], shot.rgba[at + 1], shot.rgba[at + 2]};
 }
 
+// Pixels of the notice's amber heading in the top-left part of the picture,
+// where nothing of the plugin's is drawn in these tests.
+int headingPixels(const Picture& shot) {
+    int count = 0;
+    for (int y = 0; y < shot.height / 4; ++y) {
+        for (int x = 0; x < shot.width / 2; ++x) {
+            const std::uint8_t* pixel = &shot.rgba[(static_cast<std::size_t>(y) * shot.width + x) * 4];
+            count += pixel[0] > 200 && pixel[1] > 140 && pixel[1] < 230 && pixel[2] < 120;
+        }
+    }
+    return count;
+}
+
+std::size_t occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
 class Window : public testing::Test {
 protected:
     TempFolder temp{"window-test"};
@@ -171,6 +191,37 @@ TEST_F(Window, AnEditedSkinShowsWithinASecond) {
         run(window, 1);
     EXPECT_LT(baseColour(window)[0], 60) << log.str();
     EXPECT_NE(log.str().find("skin files changed: Tester reloaded"), std::string::npos) << log.str();
+}
+
+TEST_F(Window, ASkinThatCannotDrawSaysWhyUntilItIsMended) {
+    fs::remove(skin / "Base.png");
+    WindowOptions broken = options();
+    broken.checked = skin;
+    PreviewWindow window(broken);
+    run(window, 30);
+    EXPECT_EQ(occurrences(log.str(), "verdict: will not draw: Base.png is missing\n"), 1u) << log.str();
+    EXPECT_NE(log.str().find("warning: Base.png is missing: add the picture of the whole pad as Base.png"),
+              std::string::npos)
+        << log.str();
+    EXPECT_GT(headingPixels(window.screenshot()), 100) << "no notice over the frame";
+
+    writeBase(skin, 200);
+    const std::uint32_t start = SDL_GetTicks();
+    while (SDL_GetTicks() - start < 1500 && headingPixels(window.screenshot()) > 0)
+        run(window, 1);
+    EXPECT_EQ(headingPixels(window.screenshot()), 0) << log.str();
+    EXPECT_NE(log.str().find("skin " + skin.string() + " will draw: 1 of 14 drawn layers"), std::string::npos)
+        << log.str();
+    EXPECT_EQ(occurrences(log.str(), "verdict: "), 1u) << "the report is logged once: " << log.str();
+}
+
+TEST_F(Window, ASkinThatDrawsShowsNoNotice) {
+    WindowOptions good = options();
+    good.checked = skin;
+    PreviewWindow window(good);
+    run(window, 3);
+    EXPECT_EQ(headingPixels(window.screenshot()), 0);
+    EXPECT_EQ(log.str().find("skin " + skin.string()), std::string::npos) << log.str();
 }
 
 } // namespace
