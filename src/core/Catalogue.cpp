@@ -26,10 +26,10 @@ void registerCvars(CVarManagerWrapper& cvars, std::span<const CvarSpec> specs) {
 }
 
 void registerLayerOffsets(CVarManagerWrapper& cvars) {
-    for (std::string_view code : kLayerCodes) {
+    for (const ControlSpec& control : kControls) {
         for (Axis axis : {Axis::X, Axis::Y}) {
-            cvars.registerCvar(layerOffsetName(code, axis), "0", layerOffsetDescription(code, axis), true, false, 0,
-                               false, 0, true);
+            cvars.registerCvar(layerOffsetName(control.code, axis), "0", layerOffsetDescription(control.code, axis),
+                               true, false, 0, false, 0, true);
         }
     }
 }
@@ -113,10 +113,10 @@ std::string catalogueMarkdown() {
         const std::string_view defaultText = spec == &cvar::kSkin ? "(start-up skin)" : spec->defaultValue;
         appendRow(out, spec->name, defaultText, rangeText(spec->range), readerText(spec->reader), spec->description);
     }
-    for (std::string_view code : kLayerCodes) {
+    for (const ControlSpec& control : kControls) {
         for (Axis axis : {Axis::X, Axis::Y}) {
-            appendRow(out, layerOffsetName(code, axis), "0", "", readerText(Reader::Float),
-                      layerOffsetDescription(code, axis));
+            appendRow(out, layerOffsetName(control.code, axis), "0", "", readerText(Reader::Float),
+                      layerOffsetDescription(control.code, axis));
         }
     }
     return out;

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Controls.h"
 #include "core/Version.h"
 
 class CVarManagerWrapper;
@@ -144,7 +145,7 @@ inline constexpr CvarSpec kHotkeyVk{"vtx_hotkey_vk",                         "0"
 inline constexpr CvarSpec kHotkeyMod1{"vtx_hotkey_mod1",                     "0",     "Hotkey modifier 1: 0=None 1=CTRL 2=SHIFT 3=ALT",            kNoRange,          Reader::Int,    E, fileLine(27),  kResetInt,       kNoMenu};
 inline constexpr CvarSpec kHotkeyMod2{"vtx_hotkey_mod2",                     "0",     "Hotkey modifier 2: 0=None 1=CTRL 2=SHIFT 3=ALT",            kNoRange,          Reader::Int,    E, fileLine(28),  kResetInt,       kNoMenu};
 inline constexpr CvarSpec kTimingEnable{"vtx_timing_enable",                 "0",     "Show the time between two presses under the pad (0/1)",     kNoRange,          Reader::Int,    E, fileLine(38),  kResetInt,       kNoMenu};
-inline constexpr CvarSpec kTimingButton{"vtx_timing_button",                 "A",     "Button whose presses are timed (A B X Y LB RB LT RT DU DD DL DR L3 R3)", kNoRange, Reader::String, E, fileLine(39), resetText("A"), kNoMenu};
+inline constexpr CvarSpec kTimingButton{"vtx_timing_button",                 "A",     "Button whose presses are timed (a skin layer name: A, LT, Start, PaddleL...)", kNoRange, Reader::String, E, fileLine(39), resetText("A"), kNoMenu};
 inline constexpr CvarSpec kTimingWindowMs{"vtx_timing_window_ms",            "1000",  "Longest gap between two timed presses, in ms (50..2000)",   between(50, 2000), Reader::Int,    E, fileLine(40),  kResetInt,       menu(50, 2000)};
 // Its default is the start-up skin, given at registration.
 inline constexpr CvarSpec kSkin{"vtx_skin",                                  "",      "Skin folder name (subfolder of .../Vantrix/skins)",         kNoRange,          Reader::String, L, fileLine(29),  resetText("xbox"), kNoMenu};
@@ -329,9 +330,8 @@ constexpr auto resetEntries() {
 } // namespace catalogue_detail
 inline constexpr auto kResetEntries = catalogue_detail::resetEntries();
 
-// The drawn layers, in the order their offset variables are registered.
-inline constexpr std::array<std::string_view, 14> kLayerCodes = {"A",  "B",  "X",  "Y",  "DU", "DD", "DL",
-                                                                 "DR", "LB", "RB", "LT", "RT", "L3", "R3"};
+// Each control's picture has two offset variables, registered in the
+// controls' order: vtx_off_<code>_x, then vtx_off_<code>_y.
 enum class Axis { X, Y };
 std::string layerOffsetName(std::string_view code, Axis axis);
 std::string layerOffsetDescription(std::string_view code, Axis axis);
@@ -340,7 +340,7 @@ std::string layerOffsetDescription(std::string_view code, Axis axis);
 void registerCvars(CVarManagerWrapper& cvars, std::span<const CvarSpec> specs);
 // Registers one variable with the given default instead of the table's.
 CVarWrapper registerCvar(CVarManagerWrapper& cvars, const CvarSpec& spec, std::string_view defaultValue);
-// The 28 per-layer offsets: for each layer its X offset, then its Y offset.
+// The per-layer offsets: for each control its X offset, then its Y offset.
 void registerLayerOffsets(CVarManagerWrapper& cvars);
 
 const CvarSpec* findCvarSpec(std::string_view name);

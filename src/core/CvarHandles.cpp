@@ -67,9 +67,9 @@ void resolveCvarHandles(CVarManagerWrapper* cvars, CvarHandles& out) {
     for (const Named& named : kNamed) {
         out.*named.member = lookUp(cvars, std::string(named.spec->name), named.spec->defaultValue);
     }
-    for (std::size_t layer = 0; layer < kLayerCodes.size(); ++layer) {
-        out.offsets[layer][0] = lookUp(cvars, layerOffsetName(kLayerCodes[layer], Axis::X), "0");
-        out.offsets[layer][1] = lookUp(cvars, layerOffsetName(kLayerCodes[layer], Axis::Y), "0");
+    for (std::size_t id = 0; id < kControlCount; ++id) {
+        out.offsets[id][0] = lookUp(cvars, layerOffsetName(kControls[id].code, Axis::X), "0");
+        out.offsets[id][1] = lookUp(cvars, layerOffsetName(kControls[id].code, Axis::Y), "0");
     }
 }
 

@@ -42,8 +42,8 @@ struct CvarHandles {
     Setting hotkeyVk, hotkeyMod1, hotkeyMod2;
     Setting positionAutosave;
     Setting timingEnable, timingWindowMs;
-    // Per drawn layer, in kLayerCodes order: the X offset, then the Y offset.
-    std::array<std::array<Setting, 2>, kLayerCodes.size()> offsets;
+    // Per control, in kControls order: its picture's X offset, then its Y offset.
+    std::array<std::array<Setting, 2>, kControlCount> offsets;
 };
 
 // Looks every variable up in `cvars`; without a manager every setting reads

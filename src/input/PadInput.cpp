@@ -1,7 +1,7 @@
 #include "input/PadInput.h"
 
+#include "core/Log.h"
 #include "input/CalibrationFile.h"
-#include "input/PadConvert.h"
 
 namespace vtx {
 namespace {
@@ -19,29 +19,14 @@ void onHidInput(const platform::HidInput& input) {
 
 } // namespace
 
-int XInputSource::poll(int padSetting) {
-    const auto query = [this](unsigned index) {
-        XInputPad& pad = pads_[index];
-        pad.gamepad = {};
-        pad.connected = platform::xinputGetState(index, pad.gamepad);
-        return pad.connected;
-    };
-    // Compared as unsigned, so -1 and every other value outside 0-3 scan all four.
-    const auto fixed = static_cast<unsigned>(padSetting);
-    if (fixed <= 3)
-        return query(fixed) ? static_cast<int>(fixed) : -1;
-    for (unsigned index = 0; index <= 3; ++index) {
-        if (query(index))
-            return static_cast<int>(index);
-    }
-    return -1;
-}
-
-PadSource choosePadSource(bool xinputConnected, const RawPadSnapshot& sony, std::uint64_t nowMs) {
-    if (xinputConnected)
-        return PadSource::xinput;
-    return sonySnapshotFresh(sony, nowMs) ? PadSource::sony : PadSource::none;
-}
+PadInput::PadInput(HostView host)
+    : sony_([host](std::string_view line) {
+          try {
+              logLine(host.cvars, line);
+          } catch (...) {
+              // Out of memory for the line: the device's verdict stands all the same.
+          }
+      }) {}
 
 PadInput::~PadInput() { destroySink(); }
 
@@ -63,22 +48,52 @@ void PadInput::destroySink() {
 
 void PadInput::handleHidInput(const platform::HidInput& input, std::uint64_t nowMs) {
     const std::lock_guard lock(mutex_);
-    sony_.handleHidInput(input, calibration_, nowMs);
-    // The timed button follows the shown Sony pad report by report, unless an
-    // XInput pad is what the overlay shows; nothing to decode while nothing is timed.
-    if (xinputShown_ || !watch_.following())
-        return;
-    const RawPadSnapshot shown = sony_.selectedSnapshot();
-    if (shown.valid) {
-        PadState pad;
-        padFromSony(shown, pad);
-        watch_.see(pad, input.postedNs);
-    }
+    sony_.handleHidInput(input, calibration_, nowMs, &watch_);
 }
 
-RawPadSnapshot PadInput::sonySnapshot() const {
+void PadInput::poll(PadFrame& frame, int padSetting, float smoothing, float triggerThreshold) {
+    // Reports that arrived since the last frame are decoded before they are read.
+    if (platform::rawInputSinkExists())
+        platform::pumpRawInputSink();
+
+    const SourcePoll at{padSetting, platform::tickCount64(), platform::steadyNowNs()};
+    for (PadSource* source : sources_)
+        source->refresh(at);
+
     const std::lock_guard lock(mutex_);
-    return sony_.selectedSnapshot();
+    PadSource* shown = nullptr;
+    for (PadSource* source : sources_) {
+        if (source->poll(at, frame.pad)) {
+            shown = source;
+            break;
+        }
+    }
+    for (PadSource* source : sources_)
+        source->setShown(source == shown);
+    // An XInput pad is seen at its poll; a Sony pad's reports were seen as
+    // they came, and this only marks where a change of pad or source leaves
+    // the controls; without a pad every control is released.
+    watch_.setTriggerThreshold(triggerThreshold);
+    watch_.see(shown ? frame.pad : PadState{}, at.nowNs);
+    if (shown == nullptr) {
+        // The drawn sticks snap to centre at once, without easing.
+        frame = PadFrame{};
+        smoothed_ = {};
+        return;
+    }
+    smoothSticks(smoothed_, frame.pad.sticks, effectiveSmoothing(smoothing));
+    frame.drawnSticks = smoothed_;
+}
+
+std::size_t PadInput::takeChanges(std::span<ControlChange> out) {
+    const std::lock_guard lock(mutex_);
+    return watch_.take(out);
+}
+
+bool PadInput::sonyPad(PadState& out) const {
+    const std::lock_guard lock(mutex_);
+    std::uint64_t at = 0;
+    return sony_.selectedPad(out, at);
 }
 
 SonyDevice PadInput::sonyDevice(platform::RawDevice device) {
@@ -99,33 +114,6 @@ SonyCalibration PadInput::calibration() const {
 void PadInput::setCalibration(const SonyCalibration& calibration) {
     const std::lock_guard lock(mutex_);
     calibration_ = calibration;
-}
-
-void PadInput::poll(PadState& pad, int padSetting, float smoothing) {
-    // Reports that arrived since the last frame are decoded before they are read.
-    if (platform::rawInputSinkExists())
-        platform::pumpRawInputSink();
-
-    const int index = xinput_.poll(padSetting);
-    const RawPadSnapshot sony = sonySnapshot();
-    switch (choosePadSource(index >= 0, sony, platform::tickCount64())) {
-    case PadSource::xinput:
-        padFromXInput(xinput_.pad(static_cast<unsigned>(index)).gamepad, pad);
-        watch_.see(pad, platform::steadyNowNs());
-        xinputShown_ = true;
-        break;
-    case PadSource::sony:
-        padFromSony(sony, pad); // its reports were watched as they came
-        xinputShown_ = false;
-        break;
-    case PadSource::none:
-        // No source: the drawn sticks snap to centre, without easing.
-        pad = PadState{};
-        watch_.see(pad, platform::steadyNowNs());
-        xinputShown_ = false;
-        return;
-    }
-    smoothSticks(pad, effectiveSmoothing(smoothing));
 }
 
 // The file is read and written outside the lock.

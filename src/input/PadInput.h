@@ -1,8 +1,10 @@
 #pragma once
-// The controller input of one plugin object: the XInput pads, the Sony HID
-// devices behind the Raw Input sink, the Sony calibration and the wizard's
-// bind. Each frame's poll picks what the overlay shows; the menu reaches the
-// calibration and the latest report through copies.
+// The controller input of one plugin object: its pad sources in the order
+// the overlay prefers them (XInput pads, then Sony-protocol HID pads), the
+// stream of control changes, the drawn sticks' smoothing, the Sony
+// calibration and the wizard's bind. Each frame's poll shows the first
+// source's pad; the menu reaches the calibration and the latest report
+// through copies.
 //
 // The sink's reports arrive on the game's side (the frame pumps them); the
 // menu may run on the window's thread. What both reach (the Sony devices and
@@ -12,47 +14,30 @@
 #include <array>
 #include <cstdint>
 #include <mutex>
+#include <span>
 #include <vector>
 
-#include "input/ButtonWatch.h"
+#include "core/HostView.h"
 #include "input/CalibrationWizard.h"
+#include "input/ControlChanges.h"
 #include "input/PadState.h"
-#include "input/RawInputSink.h"
-#include "input/RawPadSnapshot.h"
 #include "input/SonyCalibration.h"
+#include "input/SonySource.h"
+#include "input/StickSmoothing.h"
+#include "input/XInputSource.h"
 #include "platform/Platform.h"
 
 namespace vtx {
 
-// One XInput user index as last queried.
-struct XInputPad {
-    bool connected = false;
-    platform::XInputGamepad gamepad;
+// What a frame shows: the chosen pad, and its sticks eased for drawing.
+struct PadFrame {
+    PadState pad;
+    Sticks drawnSticks{};
 };
-
-class XInputSource {
-public:
-    // Queries the index `padSetting` names (0-3), or, for any other value,
-    // indices 0 to 3 in order up to the first connected one. The chosen
-    // index, or -1 when no queried pad answered.
-    int poll(int padSetting);
-    // A copy of what the last query of `index` found.
-    XInputPad pad(unsigned index) const { return index < pads_.size() ? pads_[index] : XInputPad{}; }
-
-private:
-    std::array<XInputPad, 4> pads_{};
-};
-
-enum class PadSource { none, xinput, sony };
-
-// What the overlay shows: the XInput pad that vtx_pad chose; else the Sony
-// pad last used (SonySource picks it as reports arrive) while its latest
-// decode is at most sonyFreshnessMs old; else nothing, everything released.
-PadSource choosePadSource(bool xinputConnected, const RawPadSnapshot& sony, std::uint64_t nowMs);
 
 class PadInput {
 public:
-    PadInput() = default;
+    explicit PadInput(HostView host);
     PadInput(const PadInput&) = delete;
     PadInput& operator=(const PadInput&) = delete;
     // Takes its sink down with it: the window procedure must never reach a dead object.
@@ -67,22 +52,18 @@ public:
     // One HID input of the sink at tick count `nowMs`.
     void handleHidInput(const platform::HidInput& input, std::uint64_t nowMs);
 
-    // One frame: dispatches the sink's pending messages, then fills `pad` from
-    // the chosen source and eases its sticks (`smoothing` is vtx_stick_smooth
-    // as read). Without a source everything is released at once.
-    void poll(PadState& pad, int padSetting, float smoothing);
+    // One frame: dispatches the sink's pending messages, then shows the first
+    // source that has a pad and eases its sticks (`smoothing` is
+    // vtx_stick_smooth as read). Without a pad everything is released at once.
+    // `triggerThreshold` (vtx_trigger_thresh) says when a trigger counts as
+    // pressed in the stream of changes.
+    void poll(PadFrame& frame, int padSetting, float smoothing, float triggerThreshold);
+    // The changes of the shown pad since the last take, oldest first, each at
+    // the moment the input first saw it; as many as fit.
+    std::size_t takeChanges(std::span<ControlChange> out);
 
-    // The button press timing follows (none: not timed); the frame sets it
-    // before its poll.
-    void timeButton(std::optional<PadButton> button, float triggerThreshold) {
-        watch_.follow(button, triggerThreshold);
-    }
-    // The timed button's changes since the last take, each at the moment the
-    // input first saw it (see ButtonWatch).
-    std::size_t takeButtonChanges(std::span<ButtonChange> out) { return watch_.take(out); }
-
-    // The Sony snapshot the overlay would show (valid false without one).
-    RawPadSnapshot sonySnapshot() const;
+    // The followed Sony pad's newest decode, fresh or not; false without one.
+    bool sonyPad(PadState& out) const;
     SonyDevice sonyDevice(platform::RawDevice device);
     // The newest report of the followed Sony pad, for the wizard; see SonySource.
     bool copyLastReport(std::vector<std::uint8_t>& out) const;
@@ -100,12 +81,14 @@ public:
 private:
     // The game's side only.
     XInputSource xinput_;
-    ButtonWatch watch_;
-    bool xinputShown_ = false; // the last poll showed an XInput pad
+    Sticks smoothed_{};
 
-    mutable std::mutex mutex_; // guards sony_ and calibration_
+    mutable std::mutex mutex_; // guards sony_, calibration_ and watch_
     SonySource sony_;
     SonyCalibration calibration_;
+    ControlWatch watch_;
+    // Asked in this order; the first with a pad is shown.
+    std::array<PadSource*, 2> sources_{&xinput_, &sony_};
     BindState bind_;
 };
 

@@ -1,33 +1,41 @@
 #pragma once
-// The unified controller state the overlay draws: one per plugin object,
-// filled once per frame by pollPad from XInput or the Sony snapshot.
+// A pad as the overlay shows it, whatever it is and however it is read: the
+// controls held, the triggers' pressure and the sticks, Y positive down as
+// on the screen. Every source writes it directly.
+#include <array>
+#include <cstdint>
+
+#include "core/Controls.h"
 
 namespace vtx {
 
-struct PadState {
-    bool a = false; // bottom face button (XInput A, Sony Cross)
-    bool b = false; // right (B, Circle)
-    bool x = false; // left (X, Square)
-    bool y = false; // top (Y, Triangle)
-    bool dpadUp = false;
-    bool dpadDown = false;
-    bool dpadLeft = false;
-    bool dpadRight = false;
-    bool lb = false;
-    bool rb = false;
-    bool l3 = false;
-    bool r3 = false;
-    float lt = 0; // 0 released .. 1 fully pressed
-    float rt = 0;
-    float lx = 0; // -1 left .. +1 right
-    float ly = 0; // -1 up .. +1 down (screen orientation)
-    float rx = 0;
-    float ry = 0;
-    // The smoothing filter's memory, carried from frame to frame.
-    float lxSmooth = 0;
-    float lySmooth = 0;
-    float rxSmooth = 0;
-    float rySmooth = 0;
+struct StickAxes {
+    float x = 0; // -1 left .. +1 right
+    float y = 0; // -1 up .. +1 down
+
+    bool operator==(const StickAxes&) const = default;
 };
+
+// Which trigger or stick, as kControls's `side` says.
+inline constexpr std::size_t kLeft = 0;
+inline constexpr std::size_t kRight = 1;
+
+struct PadState {
+    // The buttons held and the sticks clicked, a bit for each ControlId. The
+    // triggers' bits are not set here: a trigger counts as held by its
+    // pressure, against the threshold in force (see heldControls).
+    ControlBits held = 0;
+    std::array<float, 2> triggers{}; // 0 released .. 1 fully pressed
+    std::array<StickAxes, 2> sticks{};
+
+    bool holds(ControlId id) const { return (held & controlBit(id)) != 0; }
+    void press(ControlId id) { held |= controlBit(id); }
+    bool operator==(const PadState&) const = default;
+};
+
+// Every control held: the buttons and clicks of `pad`, and each trigger
+// pressed beyond `triggerThreshold` (not at it: at a threshold of 0 a
+// resting trigger is released), as it is drawn.
+ControlBits heldControls(const PadState& pad, float triggerThreshold);
 
 } // namespace vtx

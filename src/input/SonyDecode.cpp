@@ -1,9 +1,10 @@
 #include "input/SonyDecode.h"
 
+#include <utility>
+
 namespace vtx {
 namespace {
 
-float stickAxis(std::uint8_t value) { return static_cast<float>((static_cast<int>(value) - 128) / 127.0); }
 float trigger(std::uint8_t value) { return static_cast<float>(value / 255.0); }
 
 // Report bytes are addressed through the calibration's signed indices.
@@ -15,42 +16,34 @@ struct Report {
     std::uint8_t at(std::int32_t index) const { return bytes[static_cast<std::size_t>(index)]; }
 };
 
-void calibratedAxis(const Report& r, std::int32_t index, bool invert, float& out) {
+// A pad's Y bytes grow downward, and the wizard sets the Y flags: a set Y
+// flag keeps the byte's direction on the screen, a clear one turns it over.
+// A set X flag turns its axis over.
+void calibratedAxis(const Report& r, std::int32_t index, bool invert, bool vertical, float& out) {
     if (!r.has(index))
         return;
-    out = stickAxis(r.at(index));
-    if (invert)
-        out = -out;
+    const float axis = sonyStickAxis(r.at(index));
+    out = (invert != vertical) ? -axis : axis;
 }
 
-void calibratedButton(const Report& r, std::int32_t index, std::uint8_t mask, bool& out) {
-    if (mask != 0 && r.has(index))
-        out = (r.at(index) & mask) != 0;
+void calibratedButton(const Report& r, std::int32_t index, std::uint8_t mask, ControlId id, PadState& out) {
+    if (mask != 0 && r.has(index) && (r.at(index) & mask) != 0)
+        out.press(id);
 }
 
-void calibratedDpad(const SonyCalibration& c, const Report& r, RawPadSnapshot& out) {
+void calibratedDpad(const SonyCalibration& c, const Report& r, PadState& out) {
     if (!r.has(c.dpad_byte) || (c.dpad_shift != 0 && c.dpad_shift != 4))
         return;
     const int n = (r.at(c.dpad_byte) >> c.dpad_shift) & 0x0F;
     // First match only, in this order; diagonals and the rest position match none.
     if (n == c.dpad_up)
-        out.dpadUp = true;
+        out.press(control("DU"));
     else if (n == c.dpad_right)
-        out.dpadRight = true;
+        out.press(control("DR"));
     else if (n == c.dpad_down)
-        out.dpadDown = true;
+        out.press(control("DD"));
     else if (n == c.dpad_left)
-        out.dpadLeft = true;
-}
-
-// DualShock 4 hat: 0 up, clockwise in eighths, 8 and above at rest.
-void hatDirections(int hat, RawPadSnapshot& out) {
-    if (hat > 7)
-        return;
-    out.dpadUp = hat == 7 || hat == 0 || hat == 1;
-    out.dpadRight = hat >= 1 && hat <= 3;
-    out.dpadDown = hat >= 3 && hat <= 5;
-    out.dpadLeft = hat >= 5 && hat <= 7;
+        out.press(control("DL"));
 }
 
 constexpr int rejected = -999;
@@ -69,32 +62,30 @@ int candidateScore(const std::uint8_t* report, std::size_t length, std::size_t o
 
 } // namespace
 
-void decodeCalibrated(const SonyCalibration& c, const std::uint8_t* report, std::size_t length, std::uint64_t nowMs,
-                      RawPadSnapshot& out) {
+PadState decodeCalibrated(const SonyCalibration& c, const std::uint8_t* report, std::size_t length) {
     const Report r{report, length};
-    out = RawPadSnapshot{};
+    PadState out;
     // A set X flag inverts its axis just as the Y flags do: that is what a
     // user who writes lx_invert=1 into the file asks for.
-    calibratedAxis(r, c.lx_byte, c.lx_invert, out.lx);
-    calibratedAxis(r, c.ly_byte, c.ly_invert, out.ly);
-    calibratedAxis(r, c.rx_byte, c.rx_invert, out.rx);
-    calibratedAxis(r, c.ry_byte, c.ry_invert, out.ry);
+    calibratedAxis(r, c.lx_byte, c.lx_invert, false, out.sticks[kLeft].x);
+    calibratedAxis(r, c.ly_byte, c.ly_invert, true, out.sticks[kLeft].y);
+    calibratedAxis(r, c.rx_byte, c.rx_invert, false, out.sticks[kRight].x);
+    calibratedAxis(r, c.ry_byte, c.ry_invert, true, out.sticks[kRight].y);
     if (r.has(c.lt_byte))
-        out.lt = trigger(r.at(c.lt_byte));
+        out.triggers[kLeft] = trigger(r.at(c.lt_byte));
     if (r.has(c.rt_byte))
-        out.rt = trigger(r.at(c.rt_byte));
-    calibratedButton(r, c.square_byte, c.square_mask, out.x);
-    calibratedButton(r, c.cross_byte, c.cross_mask, out.a);
-    calibratedButton(r, c.circle_byte, c.circle_mask, out.b);
-    calibratedButton(r, c.triangle_byte, c.triangle_mask, out.y);
-    calibratedButton(r, c.l1_byte, c.l1_mask, out.lb);
-    calibratedButton(r, c.r1_byte, c.r1_mask, out.rb);
+        out.triggers[kRight] = trigger(r.at(c.rt_byte));
+    calibratedButton(r, c.square_byte, c.square_mask, control("X"), out);
+    calibratedButton(r, c.cross_byte, c.cross_mask, control("A"), out);
+    calibratedButton(r, c.circle_byte, c.circle_mask, control("B"), out);
+    calibratedButton(r, c.triangle_byte, c.triangle_mask, control("Y"), out);
+    calibratedButton(r, c.l1_byte, c.l1_mask, control("LB"), out);
+    calibratedButton(r, c.r1_byte, c.r1_mask, control("RB"), out);
     calibratedDpad(c, r, out);
-    out.valid = true;
-    out.timestampMs = nowMs;
+    return out;
 }
 
-bool decodeHeuristic(const std::uint8_t* report, std::size_t length, std::uint64_t nowMs, RawPadSnapshot& out) {
+bool decodeHeuristic(const std::uint8_t* report, std::size_t length, PadState& out) {
     int bestScore = rejected;
     std::size_t o = 0;
     for (std::size_t candidate = 0; candidate <= 6; ++candidate) {
@@ -107,49 +98,25 @@ bool decodeHeuristic(const std::uint8_t* report, std::size_t length, std::uint64
     if (bestScore == rejected)
         return false;
 
-    out = RawPadSnapshot{};
-    out.lx = stickAxis(report[o + 1]);
-    out.ly = -stickAxis(report[o + 2]);
-    out.rx = stickAxis(report[o + 3]);
-    out.ry = -stickAxis(report[o + 4]);
+    PadState pad;
+    pad.sticks[kLeft] = {sonyStickAxis(report[o + 1]), sonyStickAxis(report[o + 2])};
+    pad.sticks[kRight] = {sonyStickAxis(report[o + 3]), sonyStickAxis(report[o + 4])};
     const std::uint8_t face = report[o + 5];
-    hatDirections(face & 0x0F, out);
-    out.x = (face & 0x10) != 0;
-    out.a = (face & 0x20) != 0;
-    out.b = (face & 0x40) != 0;
-    out.y = (face & 0x80) != 0;
+    pressHat(face & 0x0F, pad);
+    const std::pair<std::uint8_t, ControlId> bits[] = {
+        {0x10, control("X")}, {0x20, control("A")}, {0x40, control("B")}, {0x80, control("Y")}};
+    for (const auto& [bit, id] : bits)
+        if ((face & bit) != 0)
+            pad.press(id);
     const std::uint8_t shoulders = report[o + 6];
-    out.lb = (shoulders & 0x01) != 0;
-    out.rb = (shoulders & 0x02) != 0;
-    out.l3 = (shoulders & 0x40) != 0;
-    out.r3 = (shoulders & 0x80) != 0;
-    out.lt = trigger(report[o + 8]);
-    out.rt = trigger(report[o + 9]);
-    out.valid = true;
-    out.timestampMs = nowMs;
+    const std::pair<std::uint8_t, ControlId> shoulderBits[] = {
+        {0x01, control("LB")}, {0x02, control("RB")}, {0x40, control("L3")}, {0x80, control("R3")}};
+    for (const auto& [bit, id] : shoulderBits)
+        if ((shoulders & bit) != 0)
+            pad.press(id);
+    pad.triggers = {trigger(report[o + 8]), trigger(report[o + 9])};
+    out = pad;
     return true;
-}
-
-RawPadSnapshot snapshotFromLayout(const SonyPadState& pad, std::uint64_t nowMs) {
-    RawPadSnapshot out;
-    out.lx = stickAxis(pad.lx);
-    out.ly = -stickAxis(pad.ly);
-    out.rx = stickAxis(pad.rx);
-    out.ry = -stickAxis(pad.ry);
-    out.lt = trigger(pad.l2);
-    out.rt = trigger(pad.r2);
-    hatDirections(pad.hat, out);
-    out.x = (pad.buttons & sonySquare) != 0;
-    out.a = (pad.buttons & sonyCross) != 0;
-    out.b = (pad.buttons & sonyCircle) != 0;
-    out.y = (pad.buttons & sonyTriangle) != 0;
-    out.lb = (pad.buttons & sonyL1) != 0;
-    out.rb = (pad.buttons & sonyR1) != 0;
-    out.l3 = (pad.buttons & sonyL3) != 0;
-    out.r3 = (pad.buttons & sonyR3) != 0;
-    out.valid = true;
-    out.timestampMs = nowMs;
-    return out;
 }
 
 bool isOwnCalibration(const SonyCalibration& calibration, std::size_t length) {
@@ -161,18 +128,16 @@ bool isOwnCalibration(const SonyCalibration& calibration, std::size_t length) {
 }
 
 bool decodeSonyReport(const std::uint8_t* report, std::size_t length, const SonyCalibration& calibration,
-                      std::uint16_t product, std::uint64_t now, RawPadSnapshot& out) {
+                      SonyProtocol protocol, PadState& out) {
     if (report == nullptr || length < minSonyReportLength)
         return false;
     // A calibration the user made with the wizard reads every pad, as it always has.
     if (isOwnCalibration(calibration, length)) {
-        decodeCalibrated(calibration, report, length, now, out);
+        out = decodeCalibrated(calibration, report, length);
         return true;
     }
-    SonyPadState pad;
-    switch (decodeKnownLayout(product, report, length, pad)) {
+    switch (decodeKnownLayout(protocol, report, length, out)) {
     case KnownLayout::decoded:
-        out = snapshotFromLayout(pad, now);
         return true;
     case KnownLayout::noPadState:
         return false;
@@ -180,10 +145,10 @@ bool decodeSonyReport(const std::uint8_t* report, std::size_t length, const Sony
         break;
     }
     if (calibration.enabled && calibration.valid) {
-        decodeCalibrated(calibration, report, length, now, out);
+        out = decodeCalibrated(calibration, report, length);
         return true;
     }
-    return decodeHeuristic(report, length, now, out);
+    return decodeHeuristic(report, length, out);
 }
 
 } // namespace vtx

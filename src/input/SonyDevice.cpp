@@ -35,32 +35,47 @@ int fourHexDigits(const std::string& upper, std::size_t at) {
     return value;
 }
 
-} // namespace
-
-bool isSonyDeviceName(std::string_view name) {
-    const std::string upper = upperCase(name);
-    // Bluetooth pads are listed under the HID service with the vendor id
-    // source 0002 before the vendor id: "..._VID&0002054C_PID&...".
-    return upper.find("VID_054C") != std::string::npos || upper.find("VID&0002054C") != std::string::npos;
-}
-
-std::uint16_t productFromDeviceName(std::string_view name) {
-    const std::string upper = upperCase(name);
-    for (const char* tag : {"PID_", "PID&"}) {
+// The first of the tags followed by four hex digits, or -1.
+int idAfter(const std::string& upper, std::initializer_list<std::string_view> tags) {
+    for (std::string_view tag : tags) {
         for (auto at = upper.find(tag); at != std::string::npos; at = upper.find(tag, at + 1)) {
-            if (const int product = fourHexDigits(upper, at + 4); product >= 0)
-                return static_cast<std::uint16_t>(product);
+            if (const int id = fourHexDigits(upper, at + tag.size()); id >= 0)
+                return id;
         }
     }
-    return unknownProduct;
+    return -1;
 }
 
-SonyDevice identifySonyDevice(std::string_view name, const platform::HidDeviceIds* ids) {
-    if (ids != nullptr && ids->vendorId == sonyVendorId)
-        return {true, ids->productId};
-    if (!isSonyDeviceName(name))
+} // namespace
+
+std::optional<UsbIds> idsFromDeviceName(std::string_view name) {
+    const std::string upper = upperCase(name);
+    const int vendor = idAfter(upper, {"VID_", "VID&0002", "VID&02"});
+    if (vendor < 0)
+        return std::nullopt;
+    const int product = idAfter(upper, {"PID_", "PID&"});
+    return UsbIds{static_cast<std::uint16_t>(vendor), static_cast<std::uint16_t>(product < 0 ? 0 : product)};
+}
+
+SonyDevice identifySonyDevice(std::string_view name, const platform::HidDeviceIds* info) {
+    std::optional<UsbIds> ids;
+    if (info != nullptr)
+        ids = UsbIds{info->vendorId, info->productId};
+    else
+        ids = idsFromDeviceName(name);
+    if (!ids)
         return {};
-    return {true, productFromDeviceName(name)};
+    if (const SonyPadModel* model = findSonyPadModel(ids->vendor, ids->product))
+        return {SonyDevice::Kind::sonyProtocol, model->protocol, *ids};
+    if (isXInputPadId(ids->vendor, ids->product))
+        return {SonyDevice::Kind::ignored, SonyProtocol::none, *ids};
+    // Sony's own unlisted pads are read as ever: by the calibration, or by
+    // the search for the DualShock 4 layout.
+    if (ids->vendor == kSonyVendor)
+        return {SonyDevice::Kind::sonyProtocol, SonyProtocol::none, *ids};
+    if (mayAskVendor(ids->vendor))
+        return {SonyDevice::Kind::askCapability, SonyProtocol::none, *ids};
+    return {SonyDevice::Kind::ignored, SonyProtocol::none, *ids};
 }
 
 } // namespace vtx

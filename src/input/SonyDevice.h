@@ -1,38 +1,43 @@
 #pragma once
-// Which Raw Input devices are Sony pads, and which product each one is.
+// What a Raw Input HID device is to the plugin: a pad read by its id as a
+// Sony-protocol pad, one to ask for its capability report, or nothing it
+// reads. Found on first sight, from the device information's ids when
+// Windows gives them (USB and Bluetooth alike), else from the device name.
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "input/SonyPads.h"
 #include "platform/Platform.h"
 
 namespace vtx {
 
-inline constexpr std::uint16_t sonyVendorId = 0x054C;
-// Product ids of the pads whose reports have a known layout (USB and Bluetooth alike).
-inline constexpr std::uint16_t dualShock4V1 = 0x05C4;
-inline constexpr std::uint16_t dualShock4V2 = 0x09CC;
-inline constexpr std::uint16_t dualShock4Adapter = 0x0BA0; // the USB wireless adapter
-inline constexpr std::uint16_t dualSense = 0x0CE6;
-inline constexpr std::uint16_t dualSenseEdge = 0x0DF2;
-// No product known: only a calibration or the layout search can read the reports.
-inline constexpr std::uint16_t unknownProduct = 0;
-
-struct SonyDevice {
-    bool sony = false;
-    std::uint16_t product = unknownProduct;
+struct UsbIds {
+    std::uint16_t vendor = 0;
+    std::uint16_t product = 0;
+    bool operator==(const UsbIds&) const = default;
 };
 
-// A Raw Input device name names a Sony device: "VID_054C" (USB) or
-// "VID&0002054C" (Bluetooth) in any letter case.
-bool isSonyDeviceName(std::string_view name);
+// The ids in a device name, in any letter case: "VID_xxxx&PID_xxxx" (USB),
+// "VID&0002xxxx_PID&xxxx" (Bluetooth, where 0002 says the vendor id is
+// USB's) or "VID&02xxxx_PID&xxxx" (Bluetooth LE). Nothing without a vendor;
+// a product that cannot be read is 0.
+std::optional<UsbIds> idsFromDeviceName(std::string_view name);
 
-// The product id in a device name: "PID_xxxx" (USB) or "PID&xxxx"
-// (Bluetooth), four hex digits in any case; unknownProduct without one.
-std::uint16_t productFromDeviceName(std::string_view name);
+struct SonyDevice {
+    enum class Kind : std::uint8_t {
+        ignored,       // no pad the plugin reads, whatever it sends
+        sonyProtocol,  // read as `protocol` (none: a Sony pad of no known layout)
+        askCapability, // unlisted, from a maker that may be asked what it speaks
+    };
+    Kind kind = Kind::ignored;
+    SonyProtocol protocol = SonyProtocol::none;
+    UsbIds ids;
 
-// What a device is, from its name and, when Raw Input could give it, its
-// device information. The information's ids win: they are there for USB and
-// Bluetooth alike, while names differ by connection and driver.
+    bool readAsPad() const { return kind == Kind::sonyProtocol; }
+};
+
+// The information's ids win: names differ by connection and driver.
 SonyDevice identifySonyDevice(std::string_view name, const platform::HidDeviceIds* ids);
 
 } // namespace vtx

@@ -17,8 +17,8 @@ void timedButtonCombo(CVarManagerWrapper& cvars) {
     const std::string current = button ? button.getStringValue() : std::string();
     if (!ImGui::BeginCombo("Timed button", current.c_str()))
         return;
-    for (std::string_view code : kLayerCodes) {
-        const std::string name(code);
+    for (const ControlSpec& control : kControls) {
+        const std::string name(control.code);
         const bool selected = name == current;
         if (ImGui::Selectable(name.c_str(), selected) && button)
             button.setValue(name);

@@ -12,16 +12,10 @@ namespace {
 constexpr float kOriginShiftX = 200.0f;
 constexpr float kInvisibleAlpha = 0.01f;
 
-enum LayerIndex : std::size_t { A, B, X, Y, DU, DD, DL, DR, LB, RB, LT, RT, L3, R3 };
+ImageWrapper* layerImage(const LayerPainter& painter, ControlId id) { return painter.layers[id].get(); }
 
-ImageWrapper* layerImage(const LayerPainter& painter, std::size_t layer) {
-    const auto found = painter.layers.find(std::string(kLayerCodes[layer]));
-    return found == painter.layers.end() ? nullptr : found->second.get();
-}
-
-void drawAtOffset(const LayerPainter& painter, std::size_t layer, ImageWrapper* image, float dx, float dy,
-                  float alpha) {
-    const auto& offsets = painter.cvars.offsets[layer];
+void drawAtOffset(const LayerPainter& painter, ControlId id, ImageWrapper* image, float dx, float dy, float alpha) {
+    const auto& offsets = painter.cvars.offsets[id];
     drawLayerImage(painter.canvas, image, painter.layout.drawX + offsets[0].asFloat() + dx,
                    painter.layout.drawY + offsets[1].asFloat() + dy, painter.layout.scale, alpha);
 }
@@ -106,17 +100,17 @@ void drawLayerImage(CanvasWrapper& canvas, ImageWrapper* image, float x, float y
     canvas.DrawTexture(image, scale);
 }
 
-void drawButtonLayer(const LayerPainter& painter, std::size_t layer, bool held) {
+void drawButtonLayer(const LayerPainter& painter, ControlId id, bool held) {
     if (!held) {
         return;
     }
-    if (ImageWrapper* image = layerImage(painter, layer)) {
-        drawAtOffset(painter, layer, image, 0, 0, painter.layout.fadeAlpha);
+    if (ImageWrapper* image = layerImage(painter, id)) {
+        drawAtOffset(painter, id, image, 0, 0, painter.layout.fadeAlpha);
     }
 }
 
-void drawTriggerLayer(const LayerPainter& painter, std::size_t layer, float value) {
-    ImageWrapper* image = layerImage(painter, layer);
+void drawTriggerLayer(const LayerPainter& painter, ControlId id, float value) {
+    ImageWrapper* image = layerImage(painter, id);
     if (image == nullptr) {
         return;
     }
@@ -125,35 +119,41 @@ void drawTriggerLayer(const LayerPainter& painter, std::size_t layer, float valu
     if (!(alpha > kInvisibleAlpha)) {
         return;
     }
-    drawAtOffset(painter, layer, image, 0, 0, alpha);
+    drawAtOffset(painter, id, image, 0, 0, alpha);
 }
 
 // Sticks are drawn opaque: they do not take the fade's opacity.
-void drawStickLayer(const LayerPainter& painter, std::size_t layer, float stickX, float stickY, bool held) {
-    ImageWrapper* image = layerImage(painter, layer);
+void drawStickLayer(const LayerPainter& painter, ControlId id, StickAxes stick, bool held) {
+    ImageWrapper* image = layerImage(painter, id);
     if (image == nullptr) {
         return;
     }
-    const float dx = stickDeflection(stickX, painter.layout.deadzone);
-    const float dy = stickDeflection(stickY, painter.layout.deadzone);
+    const float dx = stickDeflection(stick.x, painter.layout.deadzone);
+    const float dy = stickDeflection(stick.y, painter.layout.deadzone);
     if (!painter.layout.sticksAlways && !held && dx == 0 && dy == 0) {
         return;
     }
-    drawAtOffset(painter, layer, image, painter.layout.range * dx, painter.layout.range * dy, 1.0f);
+    drawAtOffset(painter, id, image, painter.layout.range * dx, painter.layout.range * dy, 1.0f);
 }
 
-void drawPad(const LayerPainter& painter, ImageWrapper* base, const PadState& pad) {
+void drawPad(const LayerPainter& painter, ImageWrapper* base, const PadFrame& frame) {
     const Layout& layout = painter.layout;
     drawLayerImage(painter.canvas, base, layout.drawX, layout.drawY, layout.scale, layout.fadeAlpha);
-    const bool buttons[] = {pad.a,        pad.b,        pad.x,         pad.y,  pad.dpadUp,
-                            pad.dpadDown, pad.dpadLeft, pad.dpadRight, pad.lb, pad.rb};
-    for (std::size_t layer = A; layer <= RB; ++layer) {
-        drawButtonLayer(painter, layer, buttons[layer]);
+    for (std::size_t index = 0; index < kControlCount; ++index) {
+        const auto id = static_cast<ControlId>(index);
+        const ControlSpec& control = kControls[index];
+        switch (control.kind) {
+        case ControlKind::button:
+            drawButtonLayer(painter, id, frame.pad.holds(id));
+            break;
+        case ControlKind::trigger:
+            drawTriggerLayer(painter, id, frame.pad.triggers[control.side]);
+            break;
+        case ControlKind::stick:
+            drawStickLayer(painter, id, frame.drawnSticks[control.side], frame.pad.holds(id));
+            break;
+        }
     }
-    drawTriggerLayer(painter, LT, pad.lt);
-    drawTriggerLayer(painter, RT, pad.rt);
-    drawStickLayer(painter, L3, pad.lxSmooth, pad.lySmooth, pad.l3);
-    drawStickLayer(painter, R3, pad.rxSmooth, pad.rySmooth, pad.r3);
 }
 
 } // namespace vtx

@@ -1,16 +1,16 @@
 #pragma once
 // Puts the active skin on the canvas: the base, every held button, the
 // triggers by pressure and the sticks by deflection.
+#include <array>
 #include <cstddef>
-#include <map>
 #include <memory>
 #include <optional>
-#include <string>
 
 #include "bakkesmod/wrappers/canvaswrapper.h"
 #include "core/CanvasFit.h"
 #include "core/Clamp.h"
 #include "core/CvarHandles.h"
+#include "input/PadInput.h"
 #include "input/PadState.h"
 
 namespace vtx {
@@ -47,21 +47,22 @@ Layout readLayout(const CvarHandles& cvars, float fadeAlpha);
 // moves nothing.
 void keepOnCanvas(Layout& layout, const PixelBox& keptBox, Vector2 canvasSize);
 
-// What the layer functions share within one frame.
+// What the layer functions share within one frame; `layers` holds each
+// control's picture by ControlId.
 struct LayerPainter {
     CanvasWrapper& canvas;
     const Layout& layout;
     const CvarHandles& cvars;
-    const std::map<std::string, std::shared_ptr<ImageWrapper>>& layers;
+    const std::array<std::shared_ptr<ImageWrapper>, kControlCount>& layers;
 };
 
 // One picture at (x, y); nothing for an empty picture or a position that is not a number.
 void drawLayerImage(CanvasWrapper& canvas, ImageWrapper* image, float x, float y, float scale, float alpha);
-// `layer` indexes kLayerCodes.
-void drawButtonLayer(const LayerPainter& painter, std::size_t layer, bool held);
-void drawTriggerLayer(const LayerPainter& painter, std::size_t layer, float value);
-void drawStickLayer(const LayerPainter& painter, std::size_t layer, float stickX, float stickY, bool held);
-// The whole pad, in drawing order.
-void drawPad(const LayerPainter& painter, ImageWrapper* base, const PadState& pad);
+void drawButtonLayer(const LayerPainter& painter, ControlId id, bool held);
+void drawTriggerLayer(const LayerPainter& painter, ControlId id, float value);
+void drawStickLayer(const LayerPainter& painter, ControlId id, StickAxes stick, bool held);
+// The whole pad: the base, then every control in the table's order, each
+// as its kind is drawn.
+void drawPad(const LayerPainter& painter, ImageWrapper* base, const PadFrame& frame);
 
 } // namespace vtx

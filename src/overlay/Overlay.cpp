@@ -29,7 +29,10 @@ void Overlay::pollPad() {
     // Read afresh every frame, so a change applies on the next one; a missing
     // variable reads as its catalogue default.
     const CvarHandles& cvars = settings_.get();
-    parts_.input.poll(pad_, cvars.pad.asInt(), cvars.stickSmooth.asFloat());
+    // A trigger counts as pressed as it is drawn: above the threshold.
+    parts_.input.poll(frame_, cvars.pad.asInt(), cvars.stickSmooth.asFloat(),
+                      clampSetting(cvars.triggerThresh.asFloat(), 0.0f, 1.0f));
+    changeCount_ = parts_.input.takeChanges(changes_);
 }
 
 bool Overlay::runFrame(CanvasWrapper& canvas) {
@@ -46,11 +49,8 @@ bool Overlay::runFrame(CanvasWrapper& canvas) {
     }
     // Read once a frame: every read of a variable is a call into the host.
     const bool timing = cvars.timingEnable.on();
-    followTimedButton(cvars, timing);
     pollPad();
-    if (timing) {
-        timePresses(cvars);
-    }
+    timePresses(cvars, timing);
 
     GameWrapper* game = host_.game.get();
     if (!passModeGate(game, cvars, parts_.phase)) {
@@ -72,7 +72,7 @@ bool Overlay::runFrame(CanvasWrapper& canvas) {
     Layout layout = readLayout(cvars, parts_.fade.alpha());
     // Drawn whole on any screen; the stored place stays as the user set it.
     keepOnCanvas(layout, parts_.skins.baseKeptBox(), canvas.GetSize());
-    drawPad(LayerPainter{canvas, layout, cvars, parts_.skins.layers()}, parts_.skins.base(), pad_);
+    drawPad(LayerPainter{canvas, layout, cvars, parts_.skins.layers()}, parts_.skins.base(), frame_);
     if (timing) {
         const Vector2 base = parts_.skins.baseSize();
         const PadPlace place{layout.drawX, layout.drawY, static_cast<float>(base.X) * layout.scale,
@@ -82,40 +82,30 @@ bool Overlay::runFrame(CanvasWrapper& canvas) {
     return true;
 }
 
-void Overlay::setTimedButton(std::optional<PadButton> button) {
-    timedButton_.store(button ? static_cast<int>(*button) : kNoButton);
+void Overlay::setTimedButton(std::optional<ControlId> control) {
+    timedButton_.store(control ? static_cast<int>(*control) : kNoButton);
 }
 
-void Overlay::followTimedButton(const CvarHandles& cvars, bool timing) {
+void Overlay::timePresses(const CvarHandles& cvars, bool timing) {
     const int stored = timedButton_.load();
-    std::optional<PadButton> wanted;
+    std::optional<ControlId> wanted;
     if (timing && stored != kNoButton) {
-        wanted = static_cast<PadButton>(stored);
+        wanted = static_cast<ControlId>(stored);
     }
-    if (wanted != followed_) {
-        // Another button, or timing switched off: its pairs are not this one's.
+    if (wanted != timed_) {
+        // Another control, or timing switched off: its pairs are not this one's.
         timing_.reset();
-        followed_ = wanted;
-        if (!followed_) {
-            parts_.input.timeButton(std::nullopt, 0.0f);
-        }
+        timed_ = wanted;
     }
-    if (followed_) {
-        // A trigger counts as pressed as it is drawn: above the threshold.
-        parts_.input.timeButton(followed_, clampSetting(cvars.triggerThresh.asFloat(), 0.0f, 1.0f));
+    if (!timed_) {
+        return;
     }
-}
-
-void Overlay::timePresses(const CvarHandles& cvars) {
     const MenuClamp& window = cvar::kTimingWindowMs.menu;
     timing_.setWindowMs(
         std::clamp(cvars.timingWindowMs.asInt(), static_cast<int>(window.clampMin), static_cast<int>(window.clampMax)));
-    std::array<ButtonChange, ButtonWatch::kRoom> changes;
-    const std::size_t count = parts_.input.takeButtonChanges(changes);
-    // The watch has found the edges already: each change to held is a press.
-    for (std::size_t i = 0; i < count; ++i) {
-        if (changes[i].held) {
-            timing_.press(changes[i].atNs);
+    for (const ControlChange& change : changes()) {
+        if (change.control == *timed_ && change.pressed) {
+            timing_.press(change.atNs);
         }
     }
 }

@@ -3,15 +3,17 @@
 // polls the pad, decides by mode, match phase and fade whether to show, and
 // draws the active skin. It owns the pad picture's frame state; the input,
 // the skins, the match phase, the hotkey and the fade it is handed.
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "bakkesmod/wrappers/canvaswrapper.h"
 #include "core/CvarHandles.h"
 #include "core/HostView.h"
 #include "core/PressTiming.h"
-#include "input/ButtonWatch.h"
+#include "input/ControlChanges.h"
 #include "input/PadInput.h"
 #include "input/PadState.h"
 #include "overlay/Hotkey.h"
@@ -36,34 +38,37 @@ public:
     // One frame; true when the pad was drawn. Throws nothing.
     bool frame(CanvasWrapper& canvas) noexcept;
     // Fills the pad state from the source the input chooses, with this frame's
-    // vtx_pad and vtx_stick_smooth.
+    // vtx_pad, vtx_stick_smooth and vtx_trigger_thresh, and takes the
+    // changes the input saw since the last frame.
     void pollPad();
-    const PadState& pad() const { return pad_; }
+    const PadFrame& pad() const { return frame_; }
+    // The changes the last poll took, oldest first.
+    std::span<const ControlChange> changes() const { return std::span(changes_).first(changeCount_); }
     const Fade& fade() const { return parts_.fade; }
 
-    // The button press timing follows; none for a name that is no button.
+    // The control press timing follows; none for a name that is no control.
     // vtx_timing_button's handler calls it, perhaps on the window's thread.
-    void setTimedButton(std::optional<PadButton> button);
+    void setTimedButton(std::optional<ControlId> control);
 
 private:
     bool runFrame(CanvasWrapper& canvas);
-    // Before the poll: which button the input watches, if timing is on.
-    void followTimedButton(const CvarHandles& cvars, bool timing);
-    // After it: the watched changes, in order, into the timing.
-    void timePresses(const CvarHandles& cvars);
+    // The frame's changes, in order, into the timing of the timed control.
+    void timePresses(const CvarHandles& cvars, bool timing);
 
     void logDebugState(PhaseView phase, bool hide, std::int64_t nowNs);
 
     HostView host_;
     CvarCache& settings_;
     OverlayParts parts_;
-    PadState pad_;
+    PadFrame frame_;
+    std::array<ControlChange, ControlChanges::kCapacity> changes_{};
+    std::size_t changeCount_ = 0;
     FrameClock clock_;
     DebugLogPacer debugLog_;
 
     static constexpr int kNoButton = -1;
-    std::atomic<int> timedButton_{static_cast<int>(PadButton::a)};
-    std::optional<PadButton> followed_; // the game's side: what the input watches now
+    std::atomic<int> timedButton_{control("A")};
+    std::optional<ControlId> timed_; // the game's side: what the timing follows now
     PressTiming timing_{1000};
 };
 

@@ -30,7 +30,7 @@ std::shared_ptr<ImageWrapper> loadSkinImage(std::string_view dataFolder, std::st
 }
 
 std::shared_ptr<ImageWrapper> loadFirstSkinImage(std::string_view dataFolder, std::string_view skin,
-                                                 const std::array<std::string_view, 4>& files) {
+                                                 std::span<const std::string_view> files) {
     for (std::string_view file : files) {
         if (file.empty()) {
             continue;

@@ -2,6 +2,7 @@
 // Where a skin's pictures are and how one is read.
 #include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,5 @@ std::string skinFilePath(std::string_view dataFolder, std::string_view skin, std
 std::shared_ptr<ImageWrapper> loadSkinImage(std::string_view dataFolder, std::string_view skin, std::string_view file);
 // The first candidate file that exists; empty candidates are skipped.
 std::shared_ptr<ImageWrapper> loadFirstSkinImage(std::string_view dataFolder, std::string_view skin,
-                                                 const std::array<std::string_view, 4>& files);
+                                                 std::span<const std::string_view> files);
 } // namespace vtx

@@ -11,7 +11,6 @@
 #include "core/TextFile.h"
 #include "overlay/OpaqueBox.h"
 #include "overlay/SkinImages.h"
-#include "overlay/SkinLayers.h"
 
 namespace vtx {
 namespace {
@@ -214,12 +213,8 @@ bool SkinLibrary::preparePictures() {
         const std::optional<PixelBox> opaque =
             base_ ? readOpaqueBox(pathFromUtf8(skinFilePath(dataFolder, skin, kBaseFile))) : std::nullopt;
         baseKeptBox_ = opaque.value_or(PixelBox{0, 0, baseSize_.X, baseSize_.Y});
-        try {
-            for (const SkinLayer& layer : kSkinLayers) {
-                layers_[std::string(layer.key)] = usable ? loadFirstSkinImage(dataFolder, skin, layer.files) : nullptr;
-            }
-        } catch (...) {
-            layers_.clear();
+        for (std::size_t id = 0; id < kControlCount; ++id) {
+            layers_[id] = usable ? loadFirstSkinImage(dataFolder, skin, kControls[id].pictures) : nullptr;
         }
         // A change made meanwhile leaves the generation behind, so the next frame loads again.
         loadedGeneration_ = wanted;
@@ -267,7 +262,7 @@ void SkinLibrary::releasePictures() {
     base_.reset();
     baseSize_ = Vector2{0, 0};
     baseKeptBox_ = PixelBox{};
-    layers_.clear();
+    layers_ = {};
 }
 
 } // namespace vtx

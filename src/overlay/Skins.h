@@ -2,6 +2,7 @@
 // The installed skins: the folders under <data>/Vantrix/skins, the choice
 // remembered in <data>/Vantrix/saved_skin.txt, and the active skin's pictures.
 // Names are UTF-8 text, whatever the file system's own encoding.
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
@@ -14,6 +15,7 @@
 
 #include "bakkesmod/wrappers/wrapperstructs.h"
 #include "core/CanvasFit.h"
+#include "core/Controls.h"
 #include "core/HostView.h"
 
 class ImageWrapper;
@@ -31,8 +33,8 @@ bool sameSkinName(std::string_view a, std::string_view b);
 // The entry of `names` equal to `name` ignoring ASCII case, or empty text.
 std::string matchSkinName(const std::vector<std::string>& names, std::string_view name);
 
-// Each drawn layer's picture by layer key; an absent layer maps to nothing.
-using LayerImages = std::map<std::string, std::shared_ptr<ImageWrapper>>;
+// Each control's picture, by ControlId; empty for a control the skin draws nothing for.
+using LayerImages = std::array<std::shared_ptr<ImageWrapper>, kControlCount>;
 
 // The skins of one plugin object: the installed names, the active skin and
 // its pictures. The pictures are loaded on the first frame that needs them

@@ -41,9 +41,9 @@ void resetAllSettings(HostView host, MatchPhase& phase, SkinLibrary& skins) {
     for (const ResetEntry& entry : kResetEntries) {
         reset(cvars, entry);
     }
-    for (std::string_view code : kLayerCodes) {
+    for (const ControlSpec& control : kControls) {
         for (Axis axis : {Axis::X, Axis::Y}) {
-            cvars.getCvar(layerOffsetName(code, axis)).setValue(0.0f);
+            cvars.getCvar(layerOffsetName(control.code, axis)).setValue(0.0f);
         }
     }
     phase.clear();

@@ -3,18 +3,25 @@
 #include <string>
 
 #include "core/Catalogue.h"
+#include "core/Controls.h"
 #include "core/Log.h"
-#include "input/ButtonWatch.h"
 
 namespace vtx {
 
 namespace {
+std::string controlCodes() {
+    std::string codes;
+    for (const ControlSpec& control : kControls) {
+        codes += (codes.empty() ? "" : " ") + std::string(control.code);
+    }
+    return codes;
+}
+
 void follow(HostView host, Overlay& overlay, const std::string& name) {
-    const std::optional<PadButton> button = padButtonForLayer(name);
-    overlay.setTimedButton(button);
-    if (!button) {
-        logLine(host.cvars,
-                "press timing off: \"" + name + "\" is not a button (A B X Y LB RB LT RT DU DD DL DR L3 R3)");
+    const std::optional<ControlId> control = findControl(name);
+    overlay.setTimedButton(control);
+    if (!control) {
+        logLine(host.cvars, "press timing off: \"" + name + "\" is not a button (" + controlCodes() + ")");
     }
 }
 } // namespace

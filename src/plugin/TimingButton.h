@@ -1,6 +1,7 @@
 #pragma once
-// vtx_timing_button: the layer name it holds chooses the button the overlay
-// times; a name that is no button turns the timing off, with one log line.
+// vtx_timing_button: the control code it holds (a skin layer's name) chooses
+// the control the overlay times; a name that is no control turns the timing
+// off, with one log line.
 #include "core/HostView.h"
 #include "overlay/Overlay.h"
 

@@ -55,7 +55,7 @@ private:
     vtx::HostView host_{gameWrapper, cvarManager};
     vtx::ProcessState& process_ = vtx::processState();
     vtx::CvarCache settings_{host_};
-    vtx::PadInput input_;
+    vtx::PadInput input_{host_};
     vtx::SkinLibrary skins_{host_};
     vtx::MatchPhase phase_;
     vtx::Hotkey hotkey_{host_};

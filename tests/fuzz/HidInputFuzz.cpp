@@ -1,22 +1,25 @@
-// Any bytes through the sink's handler, as one WM_INPUT from a Sony pad of
-// any product, under any calibration. The input is read as:
-//   byte 0        flags: bit 0 Sony device, bit 1 calibration on, bits 2-4
-//                 the device (products with and without a known layout)
+// Any bytes through the Sony source's handler, as one WM_INPUT from a
+// Sony-protocol pad of any product, under any calibration, its changes
+// watched. The input is read as:
+//   byte 0        flags: bit 0 a pad (else a device that is none), bit 1
+//                 calibration on, bits 2-4 the device (pads with and without
+//                 a known layout)
 //   bytes 1-34    calibration fields (byte indices and masks)
 //   bytes 35-36   report size (little-endian), byte 37 report count
 //   the rest      the reports, back to back
 // The platform layer never announces more reports than it delivered, so the
 // count is cut to what the rest holds.
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
-#include "input/RawInputSink.h"
 #include "input/SonyCalibration.h"
 #include "input/SonyLayouts.h"
+#include "input/SonySource.h"
 #include "vtxhost/VirtualDevices.h"
 
 namespace {
@@ -69,17 +72,18 @@ void check(bool condition) {
 
 bool inRange(float v, float lo, float hi) { return v >= lo && v <= hi; }
 
-// Sony devices 1-8: the five products with known layouts (from the device
-// information), another Sony product, one known only by its name, one of
-// unknown product. Device 9 is not Sony.
+// Devices 1-8: Sony's five products with known layouts and another maker's
+// DualSense-protocol pad (from the device information), one known only by its
+// Bluetooth name, a Sony pad of no known layout. Device 9 is no pad.
 constexpr std::uintptr_t nonSony = 9;
 
 void nameDevices() {
     auto& machine = vtxhost::devices();
-    const std::uint16_t products[] = {0x05C4, 0x09CC, 0x0BA0, 0x0CE6, 0x0DF2, 0x05C5};
+    const vtxhost::HidDeviceIds pads[] = {{0x054C, 0x05C4}, {0x054C, 0x09CC}, {0x054C, 0x0BA0},
+                                          {0x054C, 0x0CE6}, {0x054C, 0x0DF2}, {0x1532, 0x100B}};
     for (std::uintptr_t i = 0; i < 6; ++i) {
         machine.setDeviceName(i + 1, "");
-        machine.setDeviceIds(i + 1, {0x054C, products[i]});
+        machine.setDeviceIds(i + 1, pads[i]);
     }
     machine.setDeviceName(7,
                           R"(\\?\HID#{00001124-0000-1000-8000-00805f9b34fb}_VID&0002054c_PID&09cc#8&30cdc2d8&0&0000)");
@@ -92,13 +96,14 @@ void checkKnownLayout(const std::uint8_t* report, std::size_t length) {
     std::uint8_t* copy = static_cast<std::uint8_t*>(std::malloc(length ? length : 1));
     if (length)
         std::memcpy(copy, report, length);
-    for (std::uint16_t product : {0x05C4, 0x09CC, 0x0BA0, 0x0CE6, 0x0DF2, 0x0000}) {
-        vtx::SonyPadState pad;
-        const vtx::KnownLayout result = vtx::decodeKnownLayout(product, copy, length, pad);
+    for (vtx::SonyProtocol protocol : {vtx::SonyProtocol::dualShock4, vtx::SonyProtocol::dualShock4Adapter,
+                                       vtx::SonyProtocol::dualSense, vtx::SonyProtocol::none}) {
+        vtx::PadState pad;
+        const vtx::KnownLayout result = vtx::decodeKnownLayout(protocol, copy, length, pad);
         // A known layout never reads a report shorter than the short Bluetooth one.
         check(result == vtx::KnownLayout::notCovered || length >= 10);
-        check(result == vtx::KnownLayout::decoded || pad == vtx::SonyPadState{});
-        check(pad.hat <= 15 && pad.buttons < (1u << 19));
+        check(result == vtx::KnownLayout::decoded || pad == vtx::PadState{});
+        check((pad.held >> vtx::kControlCount) == 0);
     }
     std::free(copy);
 }
@@ -116,6 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     vtx::SonyCalibration calibration = calibrationFrom(data + 1, (data[0] & 2) != 0);
     vtx::SonySource source;
+    source.setShown(true);
+    vtx::ControlWatch watch;
 
     const std::uint32_t reportSize = data[35] | (data[36] << 8);
     std::uint32_t reportCount = data[37];
@@ -129,19 +136,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::uint8_t* body = static_cast<std::uint8_t*>(std::malloc(available ? available : 1));
     std::memcpy(body, data + headerSize, available);
     const std::uintptr_t device = (data[0] & 1) ? 1 + ((data[0] >> 2) & 7) : nonSony;
-    source.handleHidInput({device, reportSize, reportCount, body}, calibration, 1000);
+    source.handleHidInput({device, reportSize, reportCount, body, 5000}, calibration, 1000, &watch);
     if (reportCount > 0)
         checkKnownLayout(body, reportSize);
     std::free(body);
 
-    const vtx::RawPadSnapshot s = source.selectedSnapshot();
+    vtx::PadState s;
+    std::uint64_t decodedAt = 0;
     std::vector<std::uint8_t> lastReport;
     source.copyLastReport(lastReport);
-    if (s.valid) {
+    if (source.selectedPad(s, decodedAt)) {
         const float stick = 128 / 127.0f;
-        check(inRange(s.lx, -stick, stick) && inRange(s.ly, -stick, stick) && inRange(s.rx, -stick, stick) &&
-              inRange(s.ry, -stick, stick) && inRange(s.lt, 0, 1) && inRange(s.rt, 0, 1));
-        check(s.timestampMs == 1000 && lastReport.size() == reportSize);
+        for (std::size_t side : {vtx::kLeft, vtx::kRight})
+            check(inRange(s.sticks[side].x, -stick, stick) && inRange(s.sticks[side].y, -stick, stick) &&
+                  inRange(s.triggers[side], 0, 1));
+        check(decodedAt == 1000 && lastReport.size() == reportSize);
+    }
+    // Every change the reports made, each at the message's moment, a
+    // control's presses and releases taking turns (the first look only learns).
+    std::array<vtx::ControlChange, vtx::ControlChanges::kCapacity> changes;
+    const std::size_t count = watch.take(changes);
+    std::array<int, vtx::kControlCount> last{}; // 0 none yet, 1 pressed, 2 released
+    for (std::size_t i = 0; i < count; ++i) {
+        check(changes[i].atNs == 5000 && changes[i].control < vtx::kControlCount);
+        int& before = last[changes[i].control];
+        check(before == 0 || (before == 1) != changes[i].pressed);
+        before = changes[i].pressed ? 1 : 2;
     }
     vtx::revalidateCalibration(calibration, lastReport.size());
     return 0;

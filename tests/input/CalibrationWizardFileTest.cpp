@@ -3,6 +3,8 @@
 // the file must name each control's own byte, bit, nibble value and axis sense.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <fstream>
 #include <iterator>
 
@@ -70,7 +72,9 @@ TEST(CalibrationWizardFile, EveryItemBoundOnceOnADualSenseAndSaved) {
     fs::create_directories(roaming);
     vtxhost::devices().roamingFolder = roaming;
 
-    vtx::PadInput input;
+    const std::shared_ptr<GameWrapper> game;
+    const std::shared_ptr<CVarManagerWrapper> cvars;
+    vtx::PadInput input({game, cvars});
     input.setCalibration(unlikeTheDualSense());
     std::uint64_t now = 1'000'000;
     int frame = 0;

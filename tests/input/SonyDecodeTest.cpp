@@ -2,79 +2,71 @@
 // of them reads a report.
 #include <gtest/gtest.h>
 
+#include "PadText.h"
 #include "Reports.h"
 #include "SonyVectors.h"
 #include "input/SonyDecode.h"
 
 using namespace vtx;
+using vtxtest::held;
 using vtxtest::hexReport;
 
 namespace {
 
-RawPadSnapshot heuristic(const std::vector<std::uint8_t>& r) {
-    RawPadSnapshot s;
-    EXPECT_TRUE(decodeHeuristic(r.data(), r.size(), 42, s) && s.valid && s.timestampMs == 42);
+PadState heuristic(const std::vector<std::uint8_t>& r) {
+    PadState s;
+    EXPECT_TRUE(decodeHeuristic(r.data(), r.size(), s));
     return s;
 }
 
-RawPadSnapshot calibrated(const std::vector<std::uint8_t>& r, const SonyCalibration& c = defaultCalibration()) {
-    RawPadSnapshot s;
-    decodeCalibrated(c, r.data(), r.size(), 42, s);
-    EXPECT_TRUE(s.valid && s.timestampMs == 42);
-    return s;
-}
-
-int held(const RawPadSnapshot& s) {
-    return s.a + s.b + s.x + s.y + s.dpadUp + s.dpadDown + s.dpadLeft + s.dpadRight + s.lb + s.rb + s.l3 + s.r3;
+PadState calibrated(const std::vector<std::uint8_t>& r, const SonyCalibration& c = defaultCalibration()) {
+    return decodeCalibrated(c, r.data(), r.size());
 }
 
 } // namespace
 
 TEST(HeuristicDecode, DualShock4UsbAndBluetooth) {
     auto usb = heuristic(hexReport(vtxtest::ds4UsbHat3));
-    EXPECT_TRUE(usb.dpadDown && usb.dpadRight);
-    EXPECT_EQ(held(usb), 2); // the digital R2 bit is no button here
-    EXPECT_FLOAT_EQ(usb.rt, 64 / 255.0f);
+    EXPECT_EQ(held(usb), "DD DR"); // the digital R2 bit is no button
+    EXPECT_FLOAT_EQ(usb.triggers[kRight], 64 / 255.0f);
 
     auto bt = heuristic(hexReport(vtxtest::ds4Bt));
-    EXPECT_FLOAT_EQ(bt.lx, 0);
-    EXPECT_FLOAT_EQ(bt.rx, 96 / 127.0f);
-    EXPECT_FLOAT_EQ(bt.ry, 64 / 127.0f); // 0x40 is up: positive
-    EXPECT_FLOAT_EQ(bt.rt, 200 / 255.0f);
-    EXPECT_EQ(held(bt), 0);
+    EXPECT_FLOAT_EQ(bt.sticks[kLeft].x, 0);
+    EXPECT_FLOAT_EQ(bt.sticks[kRight].x, 96 / 127.0f);
+    EXPECT_FLOAT_EQ(bt.sticks[kRight].y, -64 / 127.0f); // 0x40 is up: negative on the screen
+    EXPECT_FLOAT_EQ(bt.triggers[kRight], 200 / 255.0f);
+    EXPECT_EQ(held(bt), "");
 }
 
 TEST(HeuristicDecode, ShortReportsAloneAndZeroPadded) {
     for (std::size_t padTo : {0, 78, 547}) {
-        auto ds4 = heuristic(hexReport(vtxtest::ds4BtShort, padTo));
-        EXPECT_TRUE(ds4.b && ds4.l3 && held(ds4) == 2) << padTo;
-        auto ds = heuristic(hexReport(vtxtest::dualSenseBtShort, padTo));
-        EXPECT_TRUE(ds.y && ds.rb && held(ds) == 2) << padTo;
+        EXPECT_EQ(held(heuristic(hexReport(vtxtest::ds4BtShort, padTo))), "B L3") << padTo;
+        EXPECT_EQ(held(heuristic(hexReport(vtxtest::dualSenseBtShort, padTo))), "Y RB") << padTo;
     }
 }
 
 TEST(HeuristicDecode, TieKeepsTheLowerOffsetAndRejectionFails) {
     // Offsets 1 and 2 both score 8, offset 0 only 6: offset 1 (hat 2, L2 255) wins.
     auto tie = heuristic(hexReport("01 00 80 80 80 08 02 00 00 FF 00 00 00 00 00 00"));
-    EXPECT_TRUE(tie.dpadRight);
-    EXPECT_FLOAT_EQ(tie.lt, 1.0f);
+    EXPECT_EQ(held(tie), "DR");
+    EXPECT_FLOAT_EQ(tie.triggers[kLeft], 1.0f);
 
-    RawPadSnapshot untouched;
+    PadState untouched = vtxtest::padOf("A");
     auto r = hexReport("01 80 80 80 80 0F 00 00 00 00"); // hat 15 at the only offset
-    EXPECT_FALSE(decodeHeuristic(r.data(), r.size(), 42, untouched));
-    EXPECT_FALSE(untouched.valid);
+    EXPECT_FALSE(decodeHeuristic(r.data(), r.size(), untouched));
+    EXPECT_EQ(held(untouched), "A");
 }
 
 TEST(CalibratedDecode, DualSenseUsbThroughTheBuiltInDefault) {
-    EXPECT_EQ(held(calibrated(hexReport(vtxtest::dualSenseIdle))), 0);
-    auto r1 = calibrated(hexReport(vtxtest::dualSenseR1));
-    EXPECT_TRUE(r1.rb && held(r1) == 1);
+    EXPECT_EQ(held(calibrated(hexReport(vtxtest::dualSenseIdle))), "");
+    // R1, Create, Options, Mute, L3, R3, PS, touchpad: the calibration binds R1 alone.
+    EXPECT_EQ(held(calibrated(hexReport(vtxtest::dualSenseR1))), "RB");
 
     auto s = calibrated(hexReport(vtxtest::dualSenseCircleLeft));
-    EXPECT_TRUE(s.b && s.dpadLeft && s.lb && held(s) == 3);
-    EXPECT_FLOAT_EQ(s.lx, -96 / 127.0f);
-    EXPECT_FLOAT_EQ(s.ly, -96 / 127.0f); // pushed down: negative, Y is up here
-    EXPECT_FLOAT_EQ(s.lt, 1.0f);
+    EXPECT_EQ(held(s), "B DL LB");
+    EXPECT_FLOAT_EQ(s.sticks[kLeft].x, -96 / 127.0f);
+    EXPECT_FLOAT_EQ(s.sticks[kLeft].y, 96 / 127.0f); // pushed down: positive on the screen
+    EXPECT_FLOAT_EQ(s.triggers[kLeft], 1.0f);
 }
 
 TEST(CalibratedDecode, AxisExtremesInversionDiagonalsAndBindingsOutsideTheReport) {
@@ -89,90 +81,56 @@ TEST(CalibratedDecode, AxisExtremesInversionDiagonalsAndBindingsOutsideTheReport
     c.rt_byte = 1000;
     c.square_mask = 0;
     auto s = calibrated(r, c);
-    EXPECT_FLOAT_EQ(s.lx, -128 / 127.0f);
-    EXPECT_FLOAT_EQ(s.ly, 128 / 127.0f);
-    EXPECT_FLOAT_EQ(s.rx, -1.0f);
-    EXPECT_FALSE(s.dpadUp || s.dpadRight || s.a || s.x);
-    EXPECT_TRUE(s.b && s.y);
-    EXPECT_EQ(s.rt, 0.0f);
+    EXPECT_FLOAT_EQ(s.sticks[kLeft].x, -128 / 127.0f);
+    EXPECT_FLOAT_EQ(s.sticks[kLeft].y, -128 / 127.0f); // byte 0 is up
+    EXPECT_FLOAT_EQ(s.sticks[kRight].x, -1.0f);
+    EXPECT_EQ(held(s), "B Y");
+    EXPECT_EQ(s.triggers[kRight], 0.0f);
+
+    c.ly_invert = false; // a clear Y flag turns the byte's direction over
+    EXPECT_FLOAT_EQ(calibrated(r, c).sticks[kLeft].y, 128 / 127.0f);
 
     c.dpad_shift = 4;
-    r[8] = 0x68;
-    EXPECT_TRUE(calibrated(r, c).dpadLeft);
+    r[8] = 0x68; // hat 6 in the high nibble, which holds Circle's bit too
+    EXPECT_EQ(held(calibrated(r, c)), "B DL");
     c.dpad_shift = 2; // neither nibble: the D-pad is off
     r[8] = 0x18;
-    EXPECT_FALSE(calibrated(r, c).dpadLeft);
+    EXPECT_EQ(held(calibrated(r, c)), "");
 }
 
 TEST(DecodeSonyReport, FollowsTheCalibrationAndRefusesShortReports) {
     auto r = hexReport(vtxtest::dualSenseIdle);
-    RawPadSnapshot s;
+    PadState s;
     SonyCalibration c = defaultCalibration();
-    ASSERT_TRUE(decodeSonyReport(r.data(), r.size(), c, unknownProduct, 1234, s));
-    EXPECT_EQ(s.timestampMs, 1234u); // the clock it was given
-    EXPECT_FALSE(s.dpadUp);
+    ASSERT_TRUE(decodeSonyReport(r.data(), r.size(), c, SonyProtocol::none, s));
+    EXPECT_EQ(held(s), "");
     c.valid = false; // the search reads byte 5 (L2 at 0) as hat up
-    ASSERT_TRUE(decodeSonyReport(r.data(), r.size(), c, unknownProduct, 1234, s));
-    EXPECT_TRUE(s.dpadUp);
+    ASSERT_TRUE(decodeSonyReport(r.data(), r.size(), c, SonyProtocol::none, s));
+    EXPECT_EQ(held(s), "DU");
 
     c = defaultCalibration();
-    RawPadSnapshot untouched;
+    PadState untouched = vtxtest::padOf("A");
     const auto shortDs4 = hexReport(vtxtest::vectors::v10);
-    EXPECT_FALSE(decodeSonyReport(shortDs4.data(), 9, c, 0x05C4, 1, untouched));
-    EXPECT_FALSE(decodeSonyReport(r.data(), 9, c, unknownProduct, 1, untouched) ||
-                 decodeSonyReport(nullptr, 64, c, unknownProduct, 1, untouched));
-    EXPECT_FALSE(untouched.valid);
-}
-
-TEST(LayoutSnapshot, HatDirectionsSticksAndTriggers) {
-    // The notes' hat table: 0 up, clockwise in eighths, 8 at rest, 9-15 as at rest.
-    const char* const directions[16] = {"U", "UR", "R", "DR", "D", "DL", "L", "UL", "", "", "", "", "", "", "", ""};
-    for (std::uint8_t hat = 0; hat < 16; ++hat) {
-        SonyPadState pad;
-        pad.hat = hat;
-        const RawPadSnapshot s = snapshotFromLayout(pad, 42);
-        std::string lit = std::string(s.dpadUp ? "U" : "") + (s.dpadDown ? "D" : "") + (s.dpadLeft ? "L" : "") +
-                          (s.dpadRight ? "R" : "");
-        EXPECT_EQ(lit, directions[hat]) << int{hat};
-        EXPECT_EQ(held(s), static_cast<int>(lit.size())) << int{hat};
-    }
-
-    SonyPadState pad;
-    pad.lx = 0; // full left
-    pad.ly = 0; // full up: positive in the snapshot
-    pad.rx = 255;
-    pad.ry = 192;
-    pad.l2 = 255;
-    pad.r2 = 51;
-    pad.buttons = sonyL2 | sonyR2 | sonyShare | sonyOptions | sonyPs | sonyTouchpad | sonyMute | sonyEdgeLeftFn |
-                  sonyEdgeRightFn | sonyEdgeLeftPaddle | sonyEdgeRightPaddle;
-    const RawPadSnapshot s = snapshotFromLayout(pad, 42);
-    EXPECT_TRUE(s.valid && s.timestampMs == 42);
-    EXPECT_EQ(held(s), 0); // none of these has a layer
-    EXPECT_FLOAT_EQ(s.lx, -128 / 127.0f);
-    EXPECT_FLOAT_EQ(s.ly, 128 / 127.0f);
-    EXPECT_FLOAT_EQ(s.rx, 1.0f);
-    EXPECT_FLOAT_EQ(s.ry, -64 / 127.0f);
-    EXPECT_FLOAT_EQ(s.lt, 1.0f);
-    EXPECT_FLOAT_EQ(s.rt, 0.2f);
-
-    pad.buttons = sonySquare | sonyCross | sonyCircle | sonyTriangle | sonyL1 | sonyR1 | sonyL3 | sonyR3;
-    const RawPadSnapshot all = snapshotFromLayout(pad, 42);
-    EXPECT_TRUE(all.x && all.a && all.b && all.y && all.lb && all.rb && all.l3 && all.r3);
+    EXPECT_FALSE(decodeSonyReport(shortDs4.data(), 9, c, SonyProtocol::dualShock4, untouched));
+    EXPECT_FALSE(decodeSonyReport(r.data(), 9, c, SonyProtocol::none, untouched) ||
+                 decodeSonyReport(nullptr, 64, c, SonyProtocol::none, untouched));
+    EXPECT_EQ(held(untouched), "A");
 }
 
 namespace {
 
-// Decodes as the sink does, under the calibration given.
-RawPadSnapshot sinkDecode(const SonyCalibration& calibration, std::uint16_t product, const std::string& hex,
-                          std::size_t padTo = 0, bool* decoded = nullptr) {
+// Decodes as the source does, under the calibration given.
+PadState sourceDecode(const SonyCalibration& calibration, SonyProtocol protocol, const std::string& hex,
+                      std::size_t padTo = 0, bool* decoded = nullptr) {
     const auto r = hexReport(hex, padTo);
-    RawPadSnapshot s;
-    const bool ok = decodeSonyReport(r.data(), r.size(), calibration, product, 7, s);
+    PadState s;
+    const bool ok = decodeSonyReport(r.data(), r.size(), calibration, protocol, s);
     if (decoded)
         *decoded = ok;
     return s;
 }
+
+constexpr SonyProtocol ds4 = SonyProtocol::dualShock4, ds5 = SonyProtocol::dualSense;
 
 } // namespace
 
@@ -181,20 +139,10 @@ TEST(DecodeSonyReport, KnownLayoutsBeatTheBuiltInCalibration) {
     // Under the built-in DualSense USB mapping a resting DualShock 4 showed D-pad up, and
     // this DualSense over Bluetooth Square and R1 besides Circle.
     for (const SonyCalibration& c : {defaultCalibration(), clearedCalibration()}) {
-        const RawPadSnapshot ds4 = sinkDecode(c, 0x09CC, v::v1);
-        EXPECT_TRUE(ds4.valid);
-        EXPECT_EQ(held(ds4), 0);
-        EXPECT_EQ(ds4.lt + ds4.rt + ds4.lx + ds4.ly, 0.0f);
-        const RawPadSnapshot ds4Bt = sinkDecode(c, 0x05C4, v::v9, 547);
-        EXPECT_EQ(held(ds4Bt), 0);
-        EXPECT_FLOAT_EQ(ds4Bt.rt, 200 / 255.0f);
-        EXPECT_EQ(ds4Bt.lt + ds4Bt.lx + ds4Bt.ly, 0.0f);
-        const RawPadSnapshot dsBt = sinkDecode(c, 0x0CE6, v::v16);
-        EXPECT_TRUE(dsBt.b && dsBt.dpadLeft && held(dsBt) == 2);
-        EXPECT_FLOAT_EQ(dsBt.lx, -96 / 127.0f);
-        EXPECT_FLOAT_EQ(dsBt.ly, -96 / 127.0f); // pushed down
-        const RawPadSnapshot dsUsb = sinkDecode(c, 0x0DF2, v::v14);
-        EXPECT_TRUE(dsUsb.l3 && dsUsb.r3 && held(dsUsb) == 2); // the built-in mapping has no L3/R3
+        EXPECT_EQ(sourceDecode(c, ds4, v::v1), PadState{});
+        EXPECT_EQ(sourceDecode(c, ds4, v::v9, 547), vtxtest::padOf("Start Back", 128, 128, 255, 64, 0, 200 / 255.0f));
+        EXPECT_EQ(sourceDecode(c, ds5, v::v16), vtxtest::padOf("B DL", 32, 224));
+        EXPECT_EQ(held(sourceDecode(c, ds5, v::v14)), "L3 R3 PS Touchpad");
     }
 }
 
@@ -206,27 +154,23 @@ TEST(DecodeSonyReport, TheUsersOwnCalibrationWinsAndUnknownReportsKeepTheOldPath
     own.l1_byte = own.r1_byte = 6;
     own.lt_byte = 8;
     own.rt_byte = 9;
-    const RawPadSnapshot mine = sinkDecode(own, 0x09CC, v::v3);
-    EXPECT_TRUE(mine.lb && held(mine) == 1); // no L3/R3 through a calibration
+    EXPECT_EQ(held(sourceDecode(own, ds4, v::v3)), "LB"); // no L3/R3 through a calibration
     // The same calibration reads a DualSense too, wrongly but as the user asked.
-    const RawPadSnapshot other = sinkDecode(own, 0x0CE6, v::v11);
-    EXPECT_TRUE(other.dpadUp); // byte 5 (L2 at 0) as the hat
+    EXPECT_EQ(held(sourceDecode(own, ds5, v::v11)), "DU"); // byte 5 (L2 at 0) as the hat
 
     // One that cannot read this report (a file without keys, bindings past
     // its end) or is switched off falls to the known layout.
-    EXPECT_EQ(held(sinkDecode(missingKeyCalibration(), 0x0CE6, v::v13)), 1);
+    EXPECT_EQ(held(sourceDecode(missingKeyCalibration(), ds5, v::v13)), "RB Start Back Mute");
     own.rt_byte = 64;
-    EXPECT_TRUE(sinkDecode(own, 0x09CC, v::v3).r3);
+    EXPECT_EQ(held(sourceDecode(own, ds4, v::v3)), "LB R3");
     own.enabled = false;
-    EXPECT_TRUE(sinkDecode(own, 0x0CE6, v::v11).valid);
-    EXPECT_EQ(held(sinkDecode(own, 0x0CE6, v::v11)), 0);
+    EXPECT_EQ(held(sourceDecode(own, ds5, v::v11)), "");
 
-    // No row for the product or the report: the built-in calibration, else the search.
-    EXPECT_EQ(held(sinkDecode(defaultCalibration(), 0, v::v11)), 0);
-    const RawPadSnapshot unknownDs4 = sinkDecode(defaultCalibration(), 0, v::v1);
-    EXPECT_TRUE(unknownDs4.dpadUp); // the old misreading stays for pads of unknown product
-    const RawPadSnapshot searched = sinkDecode(clearedCalibration(), 0x05C5, v::v7);
-    EXPECT_TRUE(searched.dpadDown && searched.dpadRight);
+    // No layout for the protocol: the built-in calibration, else the search.
+    EXPECT_EQ(held(sourceDecode(defaultCalibration(), SonyProtocol::none, v::v11)), "");
+    EXPECT_EQ(held(sourceDecode(defaultCalibration(), SonyProtocol::none, v::v1)), "DU")
+        << "the old misreading stays for Sony pads of unknown product";
+    EXPECT_EQ(held(sourceDecode(clearedCalibration(), SonyProtocol::none, v::v7)), "DD DR");
 }
 
 TEST(DecodeSonyReport, AKnownReportWithoutAPadDecodesToNothing) {
@@ -234,7 +178,7 @@ TEST(DecodeSonyReport, AKnownReportWithoutAPadDecodesToNothing) {
     lonely.replace(31 * 3, 2, "04"); // the adapter's "no pad" bit
     for (const SonyCalibration& c : {defaultCalibration(), clearedCalibration()}) {
         bool decoded = true;
-        EXPECT_FALSE(sinkDecode(c, 0x0BA0, lonely, 0, &decoded).valid);
+        sourceDecode(c, SonyProtocol::dualShock4Adapter, lonely, 0, &decoded);
         EXPECT_FALSE(decoded);
     }
 }

@@ -149,7 +149,7 @@ TEST_F(MenuFrame, EveryTabLeavesTheStylesBalancedAndTheFontScaleAsFound) {
 TEST_F(MenuFrame, ShakingTheTopBarShowsTheEggAndClicksCrackAndHatchIt) {
     vtx::EggState eggState;
     vtx::SkinLibrary skins{host};
-    vtx::PadInput input;
+    vtx::PadInput input{host};
     vtx::Menu menu(host, {skins, input, eggState});
     ownMenu = &menu;
     const vtx::GoldEgg& shown = menu.eggState().egg;

@@ -46,7 +46,7 @@ struct Robustness : ::testing::Test {
     std::shared_ptr<CVarManagerWrapper> cvars;
     vtx::HostView view{game, cvars};
     vtx::CvarCache settings{view};
-    vtx::PadInput input;
+    vtx::PadInput input{view};
     vtx::SkinLibrary skins{view};
     vtx::MatchPhase phase;
     vtx::Hotkey hotkey{view};

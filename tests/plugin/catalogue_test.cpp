@@ -43,7 +43,12 @@ TEST(Catalogue, RegistersEveryVariableInTableOrderWithItsAttributes) {
     vtxtest::PluginHost env;
     env.load();
     const std::vector<vtxhost::CVarInfo> cvars = pluginCvars(*env.host);
-    ASSERT_EQ(cvars.size(), 47u + 4u + 28u);
+    // Every control's offsets: the fourteen layers, then Start, Back and the
+    // Sony pads' extra buttons.
+    const char* const codes[] = {"A",  "B",        "X",    "Y",   "DU",  "DD",      "DL",     "DR",
+                                 "LB", "RB",       "LT",   "RT",  "L3",  "R3",      "Start",  "Back",
+                                 "PS", "Touchpad", "Mute", "FnL", "FnR", "PaddleL", "PaddleR"};
+    ASSERT_EQ(cvars.size(), 47u + 4u + 2 * std::size(codes));
 
     std::size_t i = 0;
     for (const vtx::CvarSpec& spec : vtx::kEarlyCvars) {
@@ -52,7 +57,7 @@ TEST(Catalogue, RegistersEveryVariableInTableOrderWithItsAttributes) {
     for (const vtx::CvarSpec& spec : vtx::kLateCvars) {
         expectMatches(cvars[i++], spec);
     }
-    for (std::string_view code : vtx::kLayerCodes) {
+    for (std::string_view code : codes) {
         for (const char* axis : {"_x", "_y"}) {
             const vtxhost::CVarInfo& info = cvars[i++];
             EXPECT_EQ(info.name, "vtx_off_" + std::string(code) + axis);
@@ -115,7 +120,9 @@ TEST(Catalogue, RegistrationOrderSpelledOut) {
         "vtx_hotkey_mod2", "vtx_timing_enable", "vtx_timing_button", "vtx_timing_window_ms",
         // After it.
         "vtx_skin", "vtx_autosave", "vtx_load_saved", "vtx_load_saved_settings"};
-    for (const char* code : {"A", "B", "X", "Y", "DU", "DD", "DL", "DR", "LB", "RB", "LT", "RT", "L3", "R3"}) {
+    for (const char* code :
+         {"A",  "B",  "X",     "Y",    "DU", "DD",       "DL",   "DR",  "LB",  "RB",      "LT",     "RT",
+          "L3", "R3", "Start", "Back", "PS", "Touchpad", "Mute", "FnL", "FnR", "PaddleL", "PaddleR"}) {
         want.push_back(std::string("vtx_off_") + code + "_x");
         want.push_back(std::string("vtx_off_") + code + "_y");
     }

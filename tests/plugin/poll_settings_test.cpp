@@ -24,20 +24,20 @@ struct PollSettings : ::testing::Test {
 TEST_F(PollSettings, FixedPadIndexIsReadEachPoll) {
     set("vtx_pad", "2");
     plugin.overlay().pollPad();
-    EXPECT_FALSE(plugin.overlay().pad().a);
+    EXPECT_FALSE(plugin.overlay().pad().pad.holds(vtx::control("A")));
     set("vtx_pad", "-1");
     plugin.overlay().pollPad();
-    EXPECT_TRUE(plugin.overlay().pad().a);
+    EXPECT_TRUE(plugin.overlay().pad().pad.holds(vtx::control("A")));
 }
 
 TEST_F(PollSettings, SmoothingThatIsNotANumberFollowsTheStick) {
     set("vtx_stick_smooth", "nan");
     plugin.overlay().pollPad();
-    EXPECT_EQ(plugin.overlay().pad().lxSmooth, 1.0f);
+    EXPECT_EQ(plugin.overlay().pad().drawnSticks[vtx::kLeft].x, 1.0f);
     set("vtx_stick_smooth", "0.5");
     vtxhost::devices().xinput[0].thumbLX = 0;
     plugin.overlay().pollPad();
-    EXPECT_FLOAT_EQ(plugin.overlay().pad().lxSmooth, 0.5f);
+    EXPECT_FLOAT_EQ(plugin.overlay().pad().drawnSticks[vtx::kLeft].x, 0.5f);
 }
 
 } // namespace

@@ -137,7 +137,9 @@ TEST_F(SettingsFile, ResetAllSetsItsVariablesInOrderAndSavesAfterEachChange) {
         set(name.c_str(), "3");
     }
     std::vector<std::string> offsets;
-    for (const char* code : {"A", "B", "X", "Y", "DU", "DD", "DL", "DR", "LB", "RB", "LT", "RT", "L3", "R3"}) {
+    for (const char* code :
+         {"A",  "B",  "X",     "Y",    "DU", "DD",       "DL",   "DR",  "LB",  "RB",      "LT",     "RT",
+          "L3", "R3", "Start", "Back", "PS", "Touchpad", "Mute", "FnL", "FnR", "PaddleL", "PaddleR"}) {
         for (const char* axis : {"_x", "_y"}) {
             offsets.push_back(std::string("vtx_off_") + code + axis);
             set(offsets.back().c_str(), "3");

@@ -210,7 +210,7 @@ TEST_F(Window, ASkinThatCannotDrawSaysWhyUntilItIsMended) {
     while (SDL_GetTicks() - start < 1500 && headingPixels(window.screenshot()) > 0)
         run(window, 1);
     EXPECT_EQ(headingPixels(window.screenshot()), 0) << log.str();
-    EXPECT_NE(log.str().find("skin " + skin.string() + " will draw: 1 of 14 drawn layers"), std::string::npos)
+    EXPECT_NE(log.str().find("skin " + skin.string() + " will draw: 1 of 23 drawn layers"), std::string::npos)
         << log.str();
     EXPECT_EQ(occurrences(log.str(), "verdict: "), 1u) << "the report is logged once: " << log.str();
 }

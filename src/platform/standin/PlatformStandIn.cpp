@@ -112,3 +112,8 @@ bool replaceFile(const std::filesystem::path& replacement, const std::filesystem
 }
 
 } // namespace vtx::platform
+
+namespace vtx::platform {
+// Until the stand-in's devices can answer feature reports, none does.
+std::size_t hidFeatureReport(RawDevice, std::uint8_t, std::span<std::uint8_t>) { return 0; }
+} // namespace vtx::platform
