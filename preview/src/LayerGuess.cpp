@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "overlay/SkinLayers.h"
+#include "core/Controls.h"
 
 namespace vtxpreview {
 
@@ -86,9 +86,9 @@ int editDistance(std::string_view a, std::string_view b, int limit) {
     return row[b.size()];
 }
 
-const vtx::SkinLayer* layerOf(std::string_view key) {
-    for (const vtx::SkinLayer& layer : vtx::kSkinLayers)
-        if (layer.key == key)
+const vtx::ControlSpec* layerOf(std::string_view key) {
+    for (const vtx::ControlSpec& layer : vtx::kControls)
+        if (layer.code == key)
             return &layer;
     return nullptr;
 }
@@ -102,11 +102,11 @@ struct KnownName {
 // file names, its key ("dd"), then the synonyms.
 std::vector<KnownName> knownNames() {
     std::vector<KnownName> names = {{normalizedLayerName(vtx::kBaseFile), kBaseKey}};
-    for (const vtx::SkinLayer& layer : vtx::kSkinLayers) {
-        for (std::string_view file : layer.files)
+    for (const vtx::ControlSpec& layer : vtx::kControls) {
+        for (std::string_view file : layer.pictures)
             if (!file.empty())
-                names.push_back({normalizedLayerName(file), layer.key});
-        names.push_back({normalizedLayerName(layer.key), layer.key});
+                names.push_back({normalizedLayerName(file), layer.code});
+        names.push_back({normalizedLayerName(layer.code), layer.code});
     }
     for (const Synonym& synonym : kSynonyms)
         names.push_back({std::string(synonym.name), synonym.key});
@@ -116,8 +116,8 @@ std::vector<KnownName> knownNames() {
 LayerGuess guessFor(std::string_view key) {
     if (key == kBaseKey)
         return {std::string(key), std::string(vtx::kBaseFile)};
-    const vtx::SkinLayer* layer = layerOf(key);
-    return {std::string(key), layer ? std::string(layer->files[0]) : std::string()};
+    const vtx::ControlSpec* layer = layerOf(key);
+    return {std::string(key), layer ? std::string(layer->pictures[0]) : std::string()};
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 
 #include "LayerGuess.h"
 #include "Snapshot.h"
-#include "overlay/SkinLayers.h"
+#include "core/Controls.h"
 
 namespace vtxpreview {
 
@@ -128,15 +128,15 @@ LayerFinding findLayer(const fs::path& folder, const Listing& listing, std::stri
 
 // Another candidate of a layer that found an earlier one: present, never read.
 bool shadowedCandidate(const std::string& file, const std::vector<LayerFinding>& layers, UnusedFile& unused) {
-    for (const vtx::SkinLayer& layer : vtx::kSkinLayers) {
-        for (std::string_view candidate : layer.files) {
+    for (const vtx::ControlSpec& layer : vtx::kControls) {
+        for (std::string_view candidate : layer.pictures) {
             if (candidate.empty() || lowered(candidate) != lowered(file))
                 continue;
             const auto found = std::find_if(layers.begin(), layers.end(),
-                                            [&](const LayerFinding& finding) { return finding.key == layer.key; });
+                                            [&](const LayerFinding& finding) { return finding.key == layer.code; });
             if (found == layers.end() || found->file.empty())
                 return false;
-            unused.likelyKey = std::string(layer.key);
+            unused.likelyKey = std::string(layer.code);
             unused.reason = "layer " + unused.likelyKey + " uses " + found->file + ", which comes first";
             return true;
         }
@@ -253,12 +253,12 @@ SkinReport inspectSkin(const fs::path& folder) {
     }
     std::set<std::string> used;
     report.base = findLayer(folder, listing, kBaseKey, true, std::array{vtx::kBaseFile}, used);
-    for (const vtx::SkinLayer& layer : vtx::kSkinLayers) {
-        LayerFinding finding = findLayer(folder, listing, layer.key, layer.drawn, layer.files, used);
+    for (const vtx::ControlSpec& layer : vtx::kControls) {
+        LayerFinding finding = findLayer(folder, listing, layer.code, true, layer.pictures, used);
         finding.sizeDiffers = finding.decodes && report.base.decodes &&
                               (finding.width != report.base.width || finding.height != report.base.height);
-        report.drawnLayers += layer.drawn;
-        report.layersWithPicture += layer.drawn && finding.decodes; // a picture that does not decode draws nothing
+        ++report.drawnLayers;
+        report.layersWithPicture += finding.decodes; // a picture that does not decode draws nothing
         report.layers.push_back(std::move(finding));
     }
     for (const std::string& file : listing.files)
