@@ -38,7 +38,7 @@ output=$("$release" "$work/msvc.dll" "$work/out" 2>&1)
 status=$?
 if [ $status != 0 ]; then
   problem "the MSVC-like DLL was refused ($status): $output"
-elif [ "$output" != "release: $work/out/$zip_name (35 files, $(wc -c <"$work/out/$zip_name") bytes)" ]; then
+elif [ "$output" != "release: $work/out/$zip_name (42 files, $(wc -c <"$work/out/$zip_name") bytes)" ]; then
   problem "unexpected report: $output"
 fi
 if [ "$(ls "$work/out")" != "$zip_name" ]; then
@@ -79,7 +79,14 @@ data/Vantrix/skins/ps5/R2.png
 data/Vantrix/skins/ps5/LeftStick.png
 data/Vantrix/skins/ps5/RightStick.png
 data/Vantrix/skins/ps5/Options.png
-data/Vantrix/skins/ps5/Select.png
+data/Vantrix/skins/ps5/Create.png
+data/Vantrix/skins/ps5/PS.png
+data/Vantrix/skins/ps5/Touchpad.png
+data/Vantrix/skins/ps5/Mute.png
+data/Vantrix/skins/ps5/FnL.png
+data/Vantrix/skins/ps5/FnR.png
+data/Vantrix/skins/ps5/PaddleL.png
+data/Vantrix/skins/ps5/PaddleR.png
 EOF
 )
 listed=$(unzip -Z1 "$work/out/$zip_name" 2>&1 | sort)

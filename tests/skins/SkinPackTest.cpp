@@ -4,11 +4,13 @@
 // vtx_x) and one scale, draws a held button's picture over the base and moves
 // the stick pictures by up to vtx_stick_range (18) pixels.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -19,6 +21,8 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr int kStickRange = 18; // vtx_stick_range's default
 
 struct LayerNames {
     std::string key;
@@ -43,10 +47,26 @@ const std::vector<LayerNames>& layerTable() {
         {"RT", {"Right_Trigger.png", "RT.png", "R2.png", "RightTrigger.png"}, true},
         {"L3", {"L3.png", "LStick.png", "Left_Stick.png", "LeftStick.png"}, true},
         {"R3", {"R3.png", "RStick.png", "Right_Stick.png", "RightStick.png"}, true},
-        {"Start", {"Start.png", "Menu.png", "Options.png"}, false},
-        {"Back", {"Back.png", "Select.png", "View.png"}, false},
+        {"Start", {"Start.png", "Menu.png", "Options.png"}, true},
+        {"Back", {"Back.png", "Select.png", "View.png", "Share.png", "Create.png"}, true},
+        {"PS", {"PS.png", "Guide.png", "Home.png"}, true},
+        {"Touchpad", {"Touchpad.png"}, true},
+        {"Mute", {"Mute.png"}, true},
+        {"FnL", {"FnL.png"}, true},
+        {"FnR", {"FnR.png"}, true},
+        {"PaddleL", {"PaddleL.png"}, true},
+        {"PaddleR", {"PaddleR.png"}, true},
     };
     return table;
+}
+
+// The controls each of our packs has a picture for. Every pad has the face
+// buttons, d-pad, shoulders, sticks, start and back; only the Sony pack draws
+// its home button, touchpad and mute button, and the Edge model's Fn buttons
+// and back paddles.
+bool packHas(const std::string& pack, const std::string& key) {
+    static const std::set<std::string> sonyOnly = {"PS", "Touchpad", "Mute", "FnL", "FnR", "PaddleL", "PaddleR"};
+    return pack == "ps5" || !sonyOnly.count(key);
 }
 
 struct Picture {
@@ -58,14 +78,14 @@ struct Picture {
     int alpha(int x, int y) const { return rgba[(static_cast<std::size_t>(y) * width + x) * 4 + 3]; }
 };
 
-// Where a picture's visible pixels are.
+// Where a picture's pixels of at least some opacity are (by default, every visible one).
 struct Coverage {
-    long pixels = 0;       // alpha above zero
+    long pixels = 0;       // alpha at or above the threshold
     double cx = 0, cy = 0; // alpha-weighted centre
     int left = 0, right = -1, top = 0, bottom = -1;
 };
 
-Coverage coverageOf(const Picture& p) {
+Coverage coverageOf(const Picture& p, int minAlpha = 1) {
     Coverage c;
     double weight = 0;
     c.left = p.width;
@@ -73,7 +93,7 @@ Coverage coverageOf(const Picture& p) {
     for (int y = 0; y < p.height; ++y)
         for (int x = 0; x < p.width; ++x) {
             int a = p.alpha(x, y);
-            if (a == 0)
+            if (a < minAlpha)
                 continue;
             ++c.pixels;
             weight += a;
@@ -89,6 +109,19 @@ Coverage coverageOf(const Picture& p) {
         c.cy /= weight;
     }
     return c;
+}
+
+// The first and last column of the base's solid run in `row` that starts from
+// the picture's left (step 1) or right (step -1) edge: a grip, low enough down.
+std::pair<int, int> solidRunFromSide(const Picture& base, int row, int step) {
+    int x = step > 0 ? 0 : base.width - 1;
+    auto inside = [&](int at) { return at >= 0 && at < base.width; };
+    while (inside(x) && base.alpha(x, row) <= 128)
+        x += step;
+    int outer = x;
+    while (inside(x) && base.alpha(x, row) > 128)
+        x += step;
+    return {outer, x - step};
 }
 
 struct Pack {
@@ -152,7 +185,9 @@ TEST_P(SkinPack, EveryLayerHasOneFileUnderItsNamesAndNothingElseLies) {
         known.insert(layer.files.begin(), layer.files.end());
         auto found = p.found.find(layer.key);
         std::size_t count = found == p.found.end() ? 0 : found->second.size();
-        if (layer.drawn)
+        if (!packHas(GetParam(), layer.key))
+            EXPECT_EQ(count, 0u) << layer.key << " is not a control this pack draws";
+        else if (layer.drawn)
             EXPECT_EQ(count, 1u) << layer.key << " needs exactly one of its file names";
         else
             EXPECT_LE(count, 1u) << layer.key << ": a second name would never be read";
@@ -228,6 +263,91 @@ TEST_P(SkinPack, ControlsSitWhereThePadHasThem) {
     EXPECT_LT(at("RT").cy, at("RB").cy);
 }
 
+TEST_P(SkinPack, MiddleAndGripControlsSitWhereThePadHasThem) {
+    // Places relative to the base's middle and the stick caps at rest, in picture pixels.
+    const Coverage base = coverageOf(p.base);
+    const double middle = (base.left + base.right) / 2.0;
+    const Coverage l3 = at("L3"), r3 = at("R3");
+    auto has = [&](const char* key) { return p.layers.count(key) > 0; };
+
+    // Back and start: a mirrored pair either side of the middle, above the lowest face
+    // button, between the d-pad and the face buttons.
+    const Coverage back = at("Back"), start = at("Start");
+    EXPECT_LT(back.cx, middle - 20);
+    EXPECT_GT(start.cx, middle + 20);
+    EXPECT_NEAR(back.cx + start.cx, 2 * middle, 4);
+    EXPECT_NEAR(back.cy, start.cy, 4);
+    EXPECT_LT(start.cy, at("A").cy);
+    EXPECT_GT(back.cx, at("DL").cx);
+    EXPECT_LT(start.cx, at("B").cx);
+
+    if (has("Touchpad")) {
+        // Wide, at the top centre above the sticks; create and options flank its upper half.
+        const Coverage pad = at("Touchpad"), solid = coverageOf(p.layers.at("Touchpad"), 250);
+        EXPECT_NEAR(pad.cx, middle, 4);
+        EXPECT_GT(solid.right - solid.left, 100);
+        EXPECT_LT(pad.cy, std::min(l3.cy, r3.cy) - 50);
+        EXPECT_LT(back.cx, solid.left);
+        EXPECT_GT(start.cx, solid.right);
+        EXPECT_GT(start.cy, solid.top);
+        EXPECT_LT(start.cy, pad.cy);
+    }
+    if (has("PS")) {
+        // Between the sticks, level with them.
+        const Coverage ps = at("PS");
+        EXPECT_NEAR(ps.cx, middle, 4);
+        EXPECT_GT(ps.cx, l3.cx + 30);
+        EXPECT_LT(ps.cx, r3.cx - 30);
+        EXPECT_NEAR(ps.cy, (l3.cy + r3.cy) / 2, 20);
+    }
+    if (has("Mute")) {
+        // Centred below the sticks' middles, under the home button where there is one.
+        const Coverage mute = at("Mute");
+        EXPECT_NEAR(mute.cx, middle, 4);
+        EXPECT_GT(mute.cy, std::max(l3.cy, r3.cy));
+        if (has("PS")) {
+            EXPECT_GT(mute.cy, at("PS").cy + 15);
+        }
+    }
+
+    // The Edge's extras, each on its own hand's side: an Fn button below the stick on its
+    // inner side, a back paddle under the grip.
+    struct Side {
+        const char* fn;
+        const char* paddle;
+        Coverage stick;
+        int inward; // +1 on the left, towards the middle
+    };
+    for (const Side& side : {Side{"FnL", "PaddleL", l3, 1}, Side{"FnR", "PaddleR", r3, -1}}) {
+        const double capRadius = (side.stick.right - side.stick.left) / 2.0;
+        if (has(side.fn)) {
+            const Coverage fn = at(side.fn);
+            EXPECT_GT(fn.cy, side.stick.cy + 30) << side.fn;
+            EXPECT_GT((fn.cx - side.stick.cx) * side.inward, 0) << side.fn << " is on its stick's outer side";
+            EXPECT_GT((middle - fn.cx) * side.inward, 15) << side.fn << " reaches the middle";
+            // A cap pushed all the way towards it leaves it uncovered.
+            EXPECT_GT(std::hypot(fn.cx - side.stick.cx, fn.cy - side.stick.cy), capRadius + kStickRange) << side.fn;
+        }
+        if (has(side.paddle)) {
+            const Coverage paddle = at(side.paddle);
+            EXPECT_GT(paddle.cy, (base.top + base.bottom) / 2.0) << side.paddle << " is not on the lower half";
+            EXPECT_GT(paddle.cy, side.stick.cy + 60) << side.paddle;
+            EXPECT_GT((side.stick.cx - paddle.cx) * side.inward, capRadius + kStickRange)
+                << side.paddle << " is not on a grip";
+            // On the inner half of its grip at that height, where the paddle sits.
+            const auto [outer, inner] = solidRunFromSide(p.base, static_cast<int>(std::lround(paddle.cy)), side.inward);
+            EXPECT_GT((paddle.cx - (outer + inner) / 2.0) * side.inward, 0)
+                << side.paddle << " is on the grip's outer half";
+            EXPECT_GT((inner - paddle.cx) * side.inward, 0) << side.paddle << " is past the grip's inner edge";
+        }
+    }
+    for (const auto& [left, right] : {std::pair{"FnL", "FnR"}, std::pair{"PaddleL", "PaddleR"}})
+        if (has(left) && has(right)) {
+            EXPECT_NEAR(at(left).cx + at(right).cx, 2 * middle, 4) << left << " and " << right;
+            EXPECT_NEAR(at(left).cy, at(right).cy, 4) << left << " and " << right;
+        }
+}
+
 TEST_P(SkinPack, LitControlsLieOnThePad) {
     // A layer's opaque pixels lie on the base's drawing, so it lines up with the pad;
     // only its soft glow may spill past the rim.
@@ -253,7 +373,7 @@ TEST_P(SkinPack, WhollyOnScreenAtTheDefaultPosition) {
     // Defaults: vtx_x 20, vtx_y 980 (a 2560x1440 screen), scale 1. The overlay puts the
     // pictures' left edge 200 px left of vtx_x, so at x 20 the first 180 columns fall
     // off the screen, and 1440 - 980 = 460 rows fit below the top. Sticks move 18 px more.
-    const int offLeft = 200 - 20, rowsBelow = 1440 - 980, range = 18;
+    const int offLeft = 200 - 20, rowsBelow = 1440 - 980, range = kStickRange;
     std::vector<std::pair<std::string, const Picture*>> all = {{"base", &p.base}};
     for (const auto& [key, layer] : p.layers)
         all.emplace_back(key, &layer);
