@@ -2,8 +2,10 @@
 // Everything the plugin asks of the operating system. Two implementations:
 // win32/ (the DLL) and standin/ (the Linux build, driven by the stand-in host).
 // Portable code includes only this header, never windows.h.
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 
 namespace vtx::platform {
@@ -68,6 +70,20 @@ struct HidDeviceIds {
 };
 // False when the device is not a HID device or its information cannot be read.
 bool rawInputDeviceIds(RawDevice device, HidDeviceIds& out);
+
+// Asks a HID device for its feature report `reportId` (1-255; HID numbers
+// feature reports from 1). Returns the answer's length in bytes, the report
+// id included: out[0] holds the id and the report follows. A device may answer
+// fewer bytes than `out` holds (a short answer: the rest of `out` keeps what
+// it held); an answer longer than `out` fills it and still returns its
+// whole length, so a caller that wants an exact length compares the result
+// with it. 0 when the device refuses, has no such report, cannot be opened or
+// has gone, for report id 0 and for an empty `out`; `out` is then untouched.
+// The request travels to the device and waits for its answer, usually a few
+// milliseconds but up to the driver's time-out for a device that hangs: ask
+// once per device, never per frame. Some devices misbehave when asked at all,
+// so the caller decides which ones to ask.
+std::size_t hidFeatureReport(RawDevice device, std::uint8_t reportId, std::span<std::uint8_t> out);
 
 // The user's Roaming application-data folder; empty when unavailable.
 std::filesystem::path roamingAppDataFolder();
