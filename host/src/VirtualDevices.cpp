@@ -1,5 +1,6 @@
 #include "vtxhost/VirtualDevices.h"
 
+#include <algorithm>
 #include <atomic>
 
 namespace vtxhost {
@@ -106,6 +107,42 @@ bool VirtualDevices::deviceIds(std::uintptr_t device, HidDeviceIds& ids) const {
         return false;
     ids = it->second;
     return true;
+}
+
+void VirtualDevices::setFeatureReport(std::uintptr_t device, std::uint8_t reportId, std::vector<std::uint8_t> answer) {
+    std::lock_guard lock(mutex_);
+    featureReports_[{device, reportId}] = std::move(answer);
+}
+
+void VirtualDevices::refuseFeatureReport(std::uintptr_t device, std::uint8_t reportId) {
+    std::lock_guard lock(mutex_);
+    featureReports_.erase({device, reportId});
+}
+
+std::size_t VirtualDevices::requestFeatureReport(std::uintptr_t device, std::uint8_t reportId,
+                                                 std::span<std::uint8_t> out) {
+    std::lock_guard lock(mutex_);
+    ++featureRequests_[device];
+    auto it = featureReports_.find({device, reportId});
+    if (it == featureReports_.end())
+        return 0;
+    const std::vector<std::uint8_t>& answer = it->second;
+    std::copy_n(answer.begin(), std::min(answer.size(), out.size()), out.begin());
+    return answer.size();
+}
+
+int VirtualDevices::featureReportRequests(std::uintptr_t device) const {
+    std::lock_guard lock(mutex_);
+    auto it = featureRequests_.find(device);
+    return it == featureRequests_.end() ? 0 : it->second;
+}
+
+int VirtualDevices::featureReportRequests() const {
+    std::lock_guard lock(mutex_);
+    int total = 0;
+    for (const auto& [device, count] : featureRequests_)
+        total += count;
+    return total;
 }
 
 void VirtualDevices::postHid(HidMessage message) {

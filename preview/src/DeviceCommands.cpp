@@ -1,5 +1,5 @@
-// Commands that play the machine's part: XInput pads, Sony HID reports, the
-// keyboard and the mouse.
+// Commands that play the machine's part: XInput pads, Sony HID reports and
+// feature reports, the keyboard and the mouse.
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -84,6 +84,30 @@ Action prepareHid(const Args& args, const CompileContext&) {
     };
 }
 
+std::string hexByte(std::uint8_t value) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    return {digits[value >> 4], digits[value & 15]};
+}
+
+// How a device answers when the plugin asks it for a feature report.
+Action prepareHidFeature(const Args& args, const CompileContext&) {
+    args.requireCount(3, 4);
+    const auto device = static_cast<std::uintptr_t>(args.integer(0, 0, std::numeric_limits<std::int64_t>::max()));
+    const auto reportId = static_cast<std::uint8_t>(args.hex(1, 0xff));
+    if (reportId == 0)
+        throw ArgError("hid-feature: report id 00 is no feature report (HID numbers them from 01)");
+    if (args.choice(2, {"answer", "refuse"}) == 1) {
+        args.requireCount(3, 3);
+        return [device, reportId](Session&) { vtxhost::devices().refuseFeatureReport(device, reportId); };
+    }
+    args.requireCount(4, 4);
+    const std::vector<std::uint8_t> answer = args.hexBytes(3);
+    if (answer.front() != reportId)
+        throw ArgError("hid-feature: the answer starts with " + hexByte(answer.front()) + ", not its report id " +
+                       hexByte(reportId));
+    return [device, reportId, answer](Session&) { vtxhost::devices().setFeatureReport(device, reportId, answer); };
+}
+
 Action prepareKey(const Args& args, const CompileContext&) {
     args.requireCount(2, 2);
     const int code = keyArg(args, 0);
@@ -129,6 +153,10 @@ std::vector<CommandSpec> deviceCommands() {
          "one WM_INPUT from DEVICE named NAME, one report per HEX word; ids: the device's vendor and product "
          "ids (hex)",
          HostUse::None, prepareHid},
+        {"hid-feature", "DEVICE ID answer HEX|refuse",
+         "how DEVICE answers a request for feature report ID (hex): HEX, report id first (fewer bytes than the "
+         "request asks: a short answer), or a refusal, as for a report never set",
+         HostUse::None, prepareHidFeature},
         {"key", "VK down|up|tap",
          "a key by decimal code or name (F9, ESCAPE, A...); tap holds it down through the next frame and "
          "releases it after, so the plugin sees a press; a key held, or not yet seen up by a frame since its "

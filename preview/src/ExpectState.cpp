@@ -1,5 +1,8 @@
 // Expectations about the host's state: variables, commands, the menu window
-// and what the plugin has registered.
+// and what the plugin has registered; and of the machine's, its Raw Input
+// window and the feature reports asked of it.
+#include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "CommandTable.h"
@@ -75,6 +78,22 @@ Action prepareSink(const Args& args, const CompileContext&) {
     };
 }
 
+// Feature-report requests the machine has had, from one device or from all.
+Action prepareFeatureRequests(const Args& args, const CompileContext&) {
+    args.requireCount(1, 2);
+    std::optional<std::uintptr_t> device;
+    if (args.count() == 2)
+        device = static_cast<std::uintptr_t>(args.integer(0, 0, std::numeric_limits<std::int64_t>::max()));
+    const auto want = static_cast<int>(args.integer(args.count() - 1, 0, 1'000'000));
+    return [device, want](Session& session) {
+        const int found =
+            device ? vtxhost::devices().featureReportRequests(*device) : vtxhost::devices().featureReportRequests();
+        const std::string of = device ? "device " + std::to_string(*device) : std::string("all devices");
+        session.expect(found == want, "expected " + std::to_string(want) + " feature-report requests to " + of +
+                                          ", found " + std::to_string(found));
+    };
+}
+
 // "expect hooks 30" and its kin: one host count against a number.
 template <std::size_t (vtxhost::Host::*count)() const> Action prepareCount(const Args& args, const std::string& what) {
     args.requireCount(1, 1);
@@ -97,6 +116,8 @@ std::vector<CommandSpec> expectStateCommands() {
         {"expect menu", "open|closed", "the window vtx_menu is open or closed", HostUse::Starts, prepareMenu},
         {"expect bind", "VK TEXT...", "the key runs the console text TEXT", HostUse::Starts, prepareBind},
         {"expect sink", "present|absent", "a Raw Input sink window exists", HostUse::None, prepareSink},
+        {"expect feature-requests", "[DEVICE] N", "DEVICE (or all devices together) had N feature-report requests",
+         HostUse::None, prepareFeatureRequests},
         {"expect hooks", "N", "N game-event hooks are registered", HostUse::Starts,
          [](const Args& a, const CompileContext&) {
              return prepareCount<&vtxhost::Host::registeredHooks>(a, "event hooks");

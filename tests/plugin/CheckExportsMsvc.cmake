@@ -47,7 +47,7 @@ endforeach()
 message("imports: ${imports}")
 set(problems)
 foreach(dll IN LISTS imports)
-  if(NOT dll MATCHES "^(pluginsdk|kernel32|user32|shell32|ole32|advapi32|gdi32|imm32|msvcp140(_[0-9a-z_]+)?|vcruntime140(_1)?)\\.dll$"
+  if(NOT dll MATCHES "^(pluginsdk|kernel32|user32|shell32|ole32|hid|advapi32|gdi32|imm32|msvcp140(_[0-9a-z_]+)?|vcruntime140(_1)?)\\.dll$"
      AND NOT dll MATCHES "^api-ms-win-")
     list(APPEND problems "unexpected import: ${dll}")
   endif()

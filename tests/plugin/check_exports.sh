@@ -18,7 +18,7 @@ case $kind in
     imgui=$(printf '%s\n' "$dump" | sed -n '/DLL Name:/,$p' | grep -i imgui || true)
     for dll in $imports; do
       case $dll in
-        pluginsdk.dll|kernel32.dll|user32.dll|shell32.dll|ole32.dll|msvcrt.dll|advapi32.dll|gdi32.dll|imm32.dll|api-ms-win-*) ;;
+        pluginsdk.dll|kernel32.dll|user32.dll|shell32.dll|ole32.dll|hid.dll|msvcrt.dll|advapi32.dll|gdi32.dll|imm32.dll|api-ms-win-*) ;;
         *) echo "unexpected import: $dll"; exit 1 ;;
       esac
     done

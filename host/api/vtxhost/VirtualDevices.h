@@ -9,7 +9,9 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "vtxhost/Export.h"
@@ -42,11 +44,11 @@ struct HidDeviceIds {
     std::uint16_t productId = 0;
 };
 
-// The keyboard, the device information and the HID queue may be used from
-// the game thread and a host's window thread at once, as Windows allows. Each
-// key is an atomic of its own, with no ordering beyond it (as with Windows,
-// where a key read says nothing of other memory); the rest is locked. The
-// host program sets the rest between frames.
+// The keyboard, the device information, the feature reports and the HID
+// queue may be used from the game thread and a host's window thread at once,
+// as Windows allows. Each key is an atomic of its own, with no ordering
+// beyond it (as with Windows, where a key read says nothing of other memory);
+// the rest is locked. The host program sets the rest between frames.
 class PLUGINSDK_API VirtualDevices {
 public:
     // Keyboard, with GetAsyncKeyState's two bits: 0x8000 held now, 0x0001
@@ -73,6 +75,18 @@ public:
     // device information (the call fails, as for a device that went away).
     void setDeviceIds(std::uintptr_t device, HidDeviceIds ids);
     bool deviceIds(std::uintptr_t device, HidDeviceIds& ids) const;
+    // HID feature reports. A device answers a report with the bytes it was
+    // given, report id first (fewer than asked make a short answer), and
+    // refuses one it was never given or told to refuse, as a device without
+    // that report does. An empty answer is a refusal.
+    void setFeatureReport(std::uintptr_t device, std::uint8_t reportId, std::vector<std::uint8_t> answer);
+    void refuseFeatureReport(std::uintptr_t device, std::uint8_t reportId);
+    // One request, counted whatever the answer: copies the answer's first
+    // out.size() bytes and returns its whole length; 0 when refused.
+    std::size_t requestFeatureReport(std::uintptr_t device, std::uint8_t reportId, std::span<std::uint8_t> out);
+    // The requests a device has had, and those of all devices together.
+    int featureReportRequests(std::uintptr_t device) const;
+    int featureReportRequests() const;
     void postHid(HidMessage message);
     std::vector<HidMessage> takeHidMessages();
     void setSinkExists(bool exists);
@@ -91,6 +105,8 @@ private:
     std::int64_t nowNs_ = 10'000'000'000; // a machine that has been up for a while
     std::map<std::uintptr_t, std::string> deviceNames_;
     std::map<std::uintptr_t, HidDeviceIds> deviceIds_;
+    std::map<std::pair<std::uintptr_t, std::uint8_t>, std::vector<std::uint8_t>> featureReports_;
+    std::map<std::uintptr_t, int> featureRequests_;
     std::deque<HidMessage> pending_;
     bool sinkExists_ = false;
     int sinksCreated_ = 0;

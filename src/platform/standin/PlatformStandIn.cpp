@@ -88,6 +88,14 @@ bool rawInputDeviceIds(RawDevice device, HidDeviceIds& out) {
     return true;
 }
 
+std::size_t hidFeatureReport(RawDevice device, std::uint8_t reportId, std::span<std::uint8_t> out) {
+    // Refused before any request is made, as on Windows.
+    if (reportId == 0 || out.empty()) {
+        return 0;
+    }
+    return vtxhost::devices().requestFeatureReport(device, reportId, out);
+}
+
 std::filesystem::path roamingAppDataFolder() { return vtxhost::devices().roamingFolder; }
 
 void openFolderInShell(const std::filesystem::path& folder) { vtxhost::devices().foldersOpened.push_back(folder); }
@@ -111,9 +119,4 @@ bool replaceFile(const std::filesystem::path& replacement, const std::filesystem
     return true;
 }
 
-} // namespace vtx::platform
-
-namespace vtx::platform {
-// Until the stand-in's devices can answer feature reports, none does.
-std::size_t hidFeatureReport(RawDevice, std::uint8_t, std::span<std::uint8_t>) { return 0; }
 } // namespace vtx::platform
