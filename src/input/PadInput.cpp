@@ -48,7 +48,7 @@ void PadInput::destroySink() {
 
 void PadInput::handleHidInput(const platform::HidInput& input, std::uint64_t nowMs) {
     const std::lock_guard lock(mutex_);
-    sony_.handleHidInput(input, calibration_, nowMs, &watch_);
+    sony_.handleHidInput(input, decoding_, nowMs, &watch_);
 }
 
 void PadInput::poll(PadFrame& frame, int padSetting, float smoothing, float triggerThreshold) {
@@ -112,8 +112,10 @@ SonyCalibration PadInput::calibration() const {
 }
 
 void PadInput::setCalibration(const SonyCalibration& calibration) {
+    SonyDecoding decoding(calibration); // worked out before the lock
     const std::lock_guard lock(mutex_);
     calibration_ = calibration;
+    decoding_ = decoding;
 }
 
 // The file is read and written outside the lock.

@@ -83,9 +83,10 @@ private:
     XInputSource xinput_;
     Sticks smoothed_{};
 
-    mutable std::mutex mutex_; // guards sony_, calibration_ and watch_
+    mutable std::mutex mutex_; // guards sony_, calibration_, decoding_ and watch_
     SonySource sony_;
     SonyCalibration calibration_;
+    SonyDecoding decoding_{calibration_}; // follows calibration_
     ControlWatch watch_;
     // Asked in this order; the first with a pad is shown.
     std::array<PadSource*, 2> sources_{&xinput_, &sony_};

@@ -1,5 +1,7 @@
 #include "input/SonyDecode.h"
 
+#include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace vtx {
@@ -127,13 +129,37 @@ bool isOwnCalibration(const SonyCalibration& calibration, std::size_t length) {
            !(calibration == builtIn);
 }
 
-bool decodeSonyReport(const std::uint8_t* report, std::size_t length, const SonyCalibration& calibration,
-                      SonyProtocol protocol, PadState& out) {
+namespace {
+
+constexpr std::size_t kNoLength = std::numeric_limits<std::size_t>::max();
+
+// The shortest report a calibration the user made can read, or kNoLength.
+std::size_t ownCalibrationFrom(const SonyCalibration& c) {
+    const std::int32_t indices[] = {c.square_byte, c.cross_byte, c.circle_byte, c.triangle_byte, c.l1_byte,
+                                    c.r1_byte,     c.dpad_byte,  c.lx_byte,     c.ly_byte,       c.rx_byte,
+                                    c.ry_byte,     c.lt_byte,    c.rt_byte};
+    std::int32_t last = 0;
+    for (std::int32_t index : indices) {
+        if (index < 0)
+            return kNoLength;
+        last = std::max(last, index);
+    }
+    const std::size_t from = static_cast<std::size_t>(last) + 1;
+    return isOwnCalibration(c, from) ? from : kNoLength;
+}
+
+} // namespace
+
+SonyDecoding::SonyDecoding(const SonyCalibration& calibration)
+    : calibration_(calibration), ownFrom_(ownCalibrationFrom(calibration)),
+      calibrationOn_(calibration.enabled && calibration.valid) {}
+
+bool SonyDecoding::decode(const std::uint8_t* report, std::size_t length, SonyProtocol protocol, PadState& out) const {
     if (report == nullptr || length < minSonyReportLength)
         return false;
     // A calibration the user made with the wizard reads every pad, as it always has.
-    if (isOwnCalibration(calibration, length)) {
-        out = decodeCalibrated(calibration, report, length);
+    if (length >= ownFrom_) {
+        out = decodeCalibrated(calibration_, report, length);
         return true;
     }
     switch (decodeKnownLayout(protocol, report, length, out)) {
@@ -144,11 +170,16 @@ bool decodeSonyReport(const std::uint8_t* report, std::size_t length, const Sony
     case KnownLayout::notCovered:
         break;
     }
-    if (calibration.enabled && calibration.valid) {
-        out = decodeCalibrated(calibration, report, length);
+    if (calibrationOn_) {
+        out = decodeCalibrated(calibration_, report, length);
         return true;
     }
     return decodeHeuristic(report, length, out);
+}
+
+bool decodeSonyReport(const std::uint8_t* report, std::size_t length, const SonyCalibration& calibration,
+                      SonyProtocol protocol, PadState& out) {
+    return SonyDecoding(calibration).decode(report, length, protocol, out);
 }
 
 } // namespace vtx

@@ -29,10 +29,26 @@ bool decodeHeuristic(const std::uint8_t* report, std::size_t length, PadState& o
 bool isOwnCalibration(const SonyCalibration& calibration, std::size_t length);
 
 // The decoder the source runs on every report of a pad of `protocol`:
-// `calibration` when it is the user's own; else the protocol's known layout
-// for this report; else `calibration` when it is enabled and valid, else the
-// search. False for a null or short report, one that fails to decode, and a
-// known report that carries no pad.
+// the calibration when it is the user's own; else the protocol's known
+// layout for this report; else the calibration when it is enabled and valid,
+// else the search. What depends on the calibration alone is worked out once,
+// when it is set, not for every report.
+class SonyDecoding {
+public:
+    explicit SonyDecoding(const SonyCalibration& calibration = clearedCalibration());
+    // False for a null or short report, one that fails to decode, and a
+    // known report that carries no pad.
+    bool decode(const std::uint8_t* report, std::size_t length, SonyProtocol protocol, PadState& out) const;
+
+private:
+    SonyCalibration calibration_;
+    // The shortest report the user's own calibration reads; none when it is
+    // not the user's own.
+    std::size_t ownFrom_;
+    bool calibrationOn_;
+};
+
+// One report through a decoding made for it (tests, tools).
 bool decodeSonyReport(const std::uint8_t* report, std::size_t length, const SonyCalibration& calibration,
                       SonyProtocol protocol, PadState& out);
 

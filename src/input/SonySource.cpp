@@ -104,8 +104,8 @@ void SonySource::decoded(platform::RawDevice handle, Pad& pad, const PadState& s
         watch->see(state, atNs);
 }
 
-void SonySource::handleHidInput(const platform::HidInput& input, const SonyCalibration& calibration,
-                                std::uint64_t nowMs, ControlWatch* watch) {
+void SonySource::handleHidInput(const platform::HidInput& input, const SonyDecoding& decoding, std::uint64_t nowMs,
+                                ControlWatch* watch) {
     // Runs inside a window procedure: nothing may unwind through Windows.
     try {
         if (input.reports == nullptr || input.reportCount == 0)
@@ -122,7 +122,7 @@ void SonySource::handleHidInput(const platform::HidInput& input, const SonyCalib
         // that decodes is the pad as it is now.
         for (std::uint32_t i = 0; i < input.reportCount; ++i) {
             PadState state;
-            if (decodeSonyReport(reportAt(i), input.reportSize, calibration, pad.identity.protocol, state))
+            if (decoding.decode(reportAt(i), input.reportSize, pad.identity.protocol, state))
                 decoded(input.device, pad, state, nowMs, input.postedNs, watch);
         }
     } catch (...) {

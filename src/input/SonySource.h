@@ -12,6 +12,7 @@
 #include "input/ControlChanges.h"
 #include "input/PadSource.h"
 #include "input/SonyCalibration.h"
+#include "input/SonyDecode.h"
 #include "input/SonyDevice.h"
 #include "platform/Platform.h"
 
@@ -42,12 +43,12 @@ public:
     // One WM_INPUT of type HID, at tick count `nowMs`. Nothing for a device
     // the plugin does not read as a pad. For a pad, its newest report is
     // kept, and each report that decodes (through `calibration`), oldest
-    // first, becomes its state; the overlay follows the pad last used: a
+    // first, becomes its state (read through `decoding`); the overlay follows the pad last used: a
     // decode that shows use selects its pad, and so does any decode while no
     // pad is selected or the selected one has sent nothing fresh. An idle pad
     // never takes over from a pad in use. While this source is shown, every
     // change of the selected pad goes to `watch` at the report's posting time.
-    void handleHidInput(const platform::HidInput& input, const SonyCalibration& calibration, std::uint64_t nowMs,
+    void handleHidInput(const platform::HidInput& input, const SonyDecoding& decoding, std::uint64_t nowMs,
                         ControlWatch* watch);
 
     // Reports arrive through the sink, not by asking.

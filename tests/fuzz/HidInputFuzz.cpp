@@ -136,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::uint8_t* body = static_cast<std::uint8_t*>(std::malloc(available ? available : 1));
     std::memcpy(body, data + headerSize, available);
     const std::uintptr_t device = (data[0] & 1) ? 1 + ((data[0] >> 2) & 7) : nonSony;
-    source.handleHidInput({device, reportSize, reportCount, body, 5000}, calibration, 1000, &watch);
+    source.handleHidInput({device, reportSize, reportCount, body, 5000}, vtx::SonyDecoding(calibration), 1000, &watch);
     if (reportCount > 0)
         checkKnownLayout(body, reportSize);
     std::free(body);
