@@ -4,7 +4,7 @@
 
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 #include "core/Catalogue.h"
-#include "menu/KeyAssign.h"
+#include "menu/KeyNames.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
 #include "platform/Platform.h"
@@ -12,16 +12,17 @@
 namespace vtx {
 
 namespace {
-std::uint16_t readKey(int virtualKey) { return platform::asyncKeyState(virtualKey); }
+// The wait runs on the tick count, in whole milliseconds.
+std::int64_t nowNs() { return static_cast<std::int64_t>(platform::tickCount64()) * 1'000'000; }
 
-void writeBinding(CVarManagerWrapper& cvars, const HotkeyBinding& binding) {
-    getCvar(cvars, cvar::kHotkeyVk).setValue(binding.vk);
+void writeBinding(CVarManagerWrapper& cvars, const KeyCombo& binding) {
+    getCvar(cvars, cvar::kHotkeyVk).setValue(binding.key);
     getCvar(cvars, cvar::kHotkeyMod1).setValue(binding.mod1);
     getCvar(cvars, cvar::kHotkeyMod2).setValue(binding.mod2);
 }
 
 // The binding read at the start of the frame, so a new one shows from the next frame.
-void drawBindingChips(CVarManagerWrapper& cvars, const HotkeyBinding& shown) {
+void drawBindingChips(CVarManagerWrapper& cvars, const KeyCombo& shown) {
     ImGui::SameLine();
     if (shown.mod1 >= kModCtrl && shown.mod1 <= kModAlt)
         keyChip(modifierName(shown.mod1));
@@ -32,43 +33,41 @@ void drawBindingChips(CVarManagerWrapper& cvars, const HotkeyBinding& shown) {
     }
     if (shown.mod1 != kModNone || shown.mod2 != kModNone)
         ImGui::SameLine(0.0f, 6.0f);
-    keyChip(keyName(shown.vk).c_str());
+    keyChip(keyName(shown.key).c_str());
     ImGui::SameLine();
     if (ImGui::Button("Clear##overlaybind"))
-        writeBinding(cvars, HotkeyBinding{});
+        writeBinding(cvars, KeyCombo{});
 }
 
 // True when the section goes on to the chips this frame.
-bool drawWait(CVarManagerWrapper& cvars, KeyAssignState& keyAssign) {
+bool drawWait(CVarManagerWrapper& cvars, KeyCapture& wait, const Keyboard& keys) {
     ImGui::TextUnformatted("Press a key... (Esc to cancel)");
-    HotkeyBinding binding;
-    const KeyWait result =
-        stepKeyAssign(keyAssign, platform::tickCount64(), ImGui::IsMouseDown(ImGuiMouseButton_Left), &readKey, binding);
-    if (result == KeyWait::Arming)
+    const CaptureStep step = wait.step(nowNs(), ImGui::IsMouseDown(ImGuiMouseButton_Left), keys);
+    if (step.state == CaptureState::Arming)
         return false;
-    if (result == KeyWait::Assigned)
-        writeBinding(cvars, binding);
+    if (step.state == CaptureState::Captured)
+        writeBinding(cvars, step.combo);
     return true;
 }
 } // namespace
 
-void drawKeybindSection(std::shared_ptr<CVarManagerWrapper> cvarManager, KeyAssignState& keyAssign) {
+void drawKeybindSection(std::shared_ptr<CVarManagerWrapper> cvarManager, KeyCapture& keyAssign) {
     if (!cvarManager)
         return;
     CVarManagerWrapper& cvars = *cvarManager;
+    const Keyboard keys;
     ImGui::Spacing();
     ImGui::Separator();
     ImGui::TextUnformatted("Overlay Visibility Toggle Keybind");
     ImGui::TextUnformatted("Set a hotkey to show/hide the overlay. (Menu is always F9)");
-    const HotkeyBinding shown{getCvar(cvars, cvar::kHotkeyVk).getIntValue(),
-                              getCvar(cvars, cvar::kHotkeyMod1).getIntValue(),
-                              getCvar(cvars, cvar::kHotkeyMod2).getIntValue()};
+    const KeyCombo shown{getCvar(cvars, cvar::kHotkeyVk).getIntValue(), getCvar(cvars, cvar::kHotkeyMod1).getIntValue(),
+                         getCvar(cvars, cvar::kHotkeyMod2).getIntValue()};
 
     ImGui::PushStyleVar(ImGuiStyleVar_FrameRounding, 6.0f);
-    if (!keyAssign.active) {
+    if (!keyAssign.active()) {
         if (ImGui::Button("Assign Key##overlaybind"))
-            beginKeyAssign(keyAssign, platform::tickCount64(), &readKey);
-    } else if (!drawWait(cvars, keyAssign)) {
+            keyAssign.start(nowNs(), keys);
+    } else if (!drawWait(cvars, keyAssign, keys)) {
         ImGui::PopStyleVar();
         return;
     }

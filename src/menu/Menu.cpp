@@ -42,7 +42,7 @@ namespace vtx {
 
 void Menu::render() {
     const std::int64_t now = platform::steadyNowNs();
-    const bool escapePressed = (platform::asyncKeyState(kVirtualKeyEscape) & 0x0001) != 0;
+    const bool escapePressed = keys_.query(kVirtualKeyEscape).pressedSinceQuery;
     if (!escapePressed) {
         if (imguiContext != 0) {
             makeCurrent(imguiContext);
@@ -67,8 +67,8 @@ void Menu::render() {
 // viewport tick. The host's own F9 binding runs the same command; the host
 // counts the two requests of one frame once.
 void Menu::tickKeys(CVarManagerWrapper* cvars) {
-    const bool f9Down = platform::keyHeld(kVirtualKeyF9);
-    const bool escDown = platform::keyHeld(kVirtualKeyEscape);
+    const bool f9Down = keys_.held(kVirtualKeyF9);
+    const bool escDown = keys_.held(kVirtualKeyEscape);
     if (f9Down && !lastF9Down && cvars) {
         cvars->executeCommand(std::string(kToggleMenuCommand), false);
     }

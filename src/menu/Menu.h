@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/HostView.h"
+#include "input/Keyboard.h"
 #include "input/PadInput.h"
 #include "menu/GoldEgg.h"
 #include "menu/MenuState.h"
@@ -62,6 +63,7 @@ private:
     std::atomic<bool> menuOpen{false};
     std::int64_t menuOpenedAt = 0; // steady clock, ns, of the last opening
     MenuState state;
+    Keyboard keys_;
     bool lastF9Down = false;
     bool lastEscDown = false;
 };

@@ -3,7 +3,7 @@
 // vtx::Menu; the drawing code is handed it by reference.
 #include <cstdint>
 
-#include "menu/KeyAssign.h"
+#include "input/KeyCapture.h"
 
 namespace vtx {
 
@@ -45,7 +45,7 @@ struct MenuState {
     // leave the scroll alone.
     bool bindScrolledIntoView = false;
     // The keybind section's wait; it outlives the tab and the menu's closing.
-    KeyAssignState keyAssign;
+    KeyCapture keyAssign{kMenuHotkeyAssign};
 
     bool neverDrawn() const { return initBadgePending && !menuDrawnOnce; }
 };

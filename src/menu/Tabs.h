@@ -5,7 +5,6 @@
 
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 #include "input/PadInput.h"
-#include "menu/KeyAssign.h"
 #include "menu/MenuState.h"
 #include "overlay/Skins.h"
 
@@ -31,6 +30,6 @@ void drawDebugTab(const TabContext& tab);
 
 // The overlay hotkey's assignment, at the end of the General tab. Does
 // nothing without a console. `keyAssign` is the wait for the next key.
-void drawKeybindSection(std::shared_ptr<CVarManagerWrapper> cvars, KeyAssignState& keyAssign);
+void drawKeybindSection(std::shared_ptr<CVarManagerWrapper> cvars, KeyCapture& keyAssign);
 
 } // namespace vtx

@@ -13,7 +13,6 @@ namespace vtx::platform {
 // Keyboard: GetAsyncKeyState's bits, 0x8000 held now and 0x0001 pressed
 // since the previous query.
 std::uint16_t asyncKeyState(int virtualKey);
-inline bool keyHeld(int virtualKey) { return (asyncKeyState(virtualKey) & 0x8000) != 0; }
 
 // Clocks: the system tick count in milliseconds, and a monotonic steady
 // clock in nanoseconds (the performance counter on Windows).
