@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vtx {
@@ -90,5 +91,8 @@ consteval ControlId control(std::string_view code) {
 using ControlBits = std::uint32_t;
 static_assert(kControlCount <= 32, "one bit a control");
 constexpr ControlBits controlBit(ControlId id) { return ControlBits{1} << id; }
+
+// The table of a skin's layers as the skin authors' guide shows it.
+std::string controlsMarkdown();
 
 } // namespace vtx

@@ -3,6 +3,11 @@
 // Sony-protocol pads, XInput pads and makers that may be asked.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
 #include "input/SonyDevice.h"
 
 using vtx::SonyDevice;
@@ -123,4 +128,18 @@ TEST(Capability, ABytesAnswerOfTheRightLengthTellsTheProtocol) {
     answer[2] = 0x28;
     answer.resize(47);
     EXPECT_EQ(vtx::protocolFromCapability(answer), SonyProtocol::none) << "short";
+}
+
+TEST(SonyPads, TheReadmesTableIsTheList) {
+    std::ifstream readme(std::string(VTX_SOURCE_DIR) + "/README.md", std::ios::binary);
+    std::stringstream text;
+    text << readme.rdbuf();
+    const std::string content = text.str();
+    const std::string begin = "<!-- pads:begin -->\n";
+    const auto from = content.find(begin);
+    const auto to = content.find("<!-- pads:end -->");
+    ASSERT_TRUE(from != std::string::npos && to != std::string::npos);
+    EXPECT_EQ(content.substr(from + begin.size(), to - from - begin.size()), vtx::sonyPadsMarkdown())
+        << "README's table of pads is stale; it should read:\n"
+        << vtx::sonyPadsMarkdown();
 }
