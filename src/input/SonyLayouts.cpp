@@ -2,6 +2,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <span>
 #include <utility>
 
 namespace vtx {
@@ -49,12 +50,31 @@ constexpr ByteControls kDualSenseSystem = byteTable({{0x01, control("PS")},
 constexpr std::uint8_t kDigitalL2 = 0x04;
 constexpr std::uint8_t kDigitalR2 = 0x08;
 
+// A report byte's value as an axis or a pressure, worked out when compiled:
+// a report is decoded hundreds of times a second, and a division costs more
+// than the rest of its decode.
+template <typename Value> constexpr std::array<float, 256> byteValues(Value value) {
+    std::array<float, 256> table{};
+    for (int v = 0; v < 256; ++v)
+        table[static_cast<std::size_t>(v)] = value(v);
+    return table;
+}
+constexpr std::array<float, 256> kStickAxis = byteValues([](int v) { return static_cast<float>((v - 128) / 127.0); });
+constexpr std::array<float, 256> kPressure = byteValues([](int v) { return static_cast<float>(v / 255.0); });
+
+// The hat's value to the D-pad directions it holds.
+constexpr std::array<ControlBits, 16> kHat = [] {
+    const ControlBits up = controlBit(control("DU")), right = controlBit(control("DR")),
+                      down = controlBit(control("DD")), left = controlBit(control("DL"));
+    return std::array<ControlBits, 16>{up, up | right, right, down | right, down, down | left, left, up | left};
+}();
+
 // Some pads only set a trigger's button bit and leave its analog byte at 0:
 // such a trigger is fully pressed.
 float triggerValue(std::uint8_t analog, bool digital) {
     if (digital && analog == 0)
         return 1.0f;
-    return static_cast<float>(analog / 255.0);
+    return kPressure[analog];
 }
 
 // What both pads' blocks share: sticks 0-3, the hat and face byte, the
@@ -63,8 +83,7 @@ void readCommon(const std::uint8_t* block, std::size_t hatAt, std::size_t trigge
     out.sticks[kLeft] = {sonyStickAxis(block[0]), sonyStickAxis(block[1])};
     out.sticks[kRight] = {sonyStickAxis(block[2]), sonyStickAxis(block[3])};
     const std::uint8_t shoulders = block[hatAt + 1];
-    out.held |= kFace[block[hatAt]] | kShoulders[shoulders];
-    pressHat(block[hatAt] & 0x0F, out);
+    out.held |= kFace[block[hatAt]] | kShoulders[shoulders] | kHat[block[hatAt] & 0x0F];
     out.triggers = {triggerValue(block[triggersAt], (shoulders & kDigitalL2) != 0),
                     triggerValue(block[triggersAt + 1], (shoulders & kDigitalR2) != 0)};
 }
@@ -92,20 +111,6 @@ bool adapterHasPad(const std::uint8_t* report) { return (report[31] & 0x04) == 0
 // A full Bluetooth report carries the pad's state only with bit 7 of its first header byte.
 bool bluetoothHasHidData(const std::uint8_t* report) { return (report[1] & 0x80) != 0; }
 
-enum class Protocols { dualShock4, dualShock4Adapter, dualSense };
-
-bool protocolIn(SonyProtocol protocol, Protocols protocols) {
-    switch (protocols) {
-    case Protocols::dualShock4:
-        return protocol == SonyProtocol::dualShock4;
-    case Protocols::dualShock4Adapter:
-        return protocol == SonyProtocol::dualShock4Adapter;
-    case Protocols::dualSense:
-        return protocol == SonyProtocol::dualSense;
-    }
-    return false;
-}
-
 enum class Length {
     usb,            // exactly 64: a pad's only USB input report
     bluetoothShort, // the 10-byte report, alone or zero-padded to the device's longest report
@@ -125,7 +130,6 @@ bool lengthFits(Length rule, std::size_t length) {
 }
 
 struct LayoutRow {
-    Protocols protocols;
     std::uint8_t firstId; // report ids firstId..lastId
     std::uint8_t lastId;
     Length length;
@@ -134,23 +138,41 @@ struct LayoutRow {
     bool (*padPresent)(const std::uint8_t* report);
 };
 
-// DualShock 4 reports 0x12-0x19 (Bluetooth with audio) begin like 0x11.
-constexpr LayoutRow kLayouts[] = {
-    {Protocols::dualShock4, 0x01, 0x01, Length::usb, 1, readDualShock4Block, alwaysPresent},
-    {Protocols::dualShock4Adapter, 0x01, 0x01, Length::usb, 1, readDualShock4Block, adapterHasPad},
-    {Protocols::dualShock4, 0x11, 0x19, Length::bluetoothFull, 3, readDualShock4Block, bluetoothHasHidData},
-    {Protocols::dualShock4, 0x01, 0x01, Length::bluetoothShort, 1, readDualShock4Block, alwaysPresent},
-    {Protocols::dualSense, 0x01, 0x01, Length::usb, 1, readDualSenseBlock, alwaysPresent},
-    {Protocols::dualSense, 0x31, 0x31, Length::bluetoothFull, 2, readDualSenseBlock, alwaysPresent},
-    {Protocols::dualSense, 0x01, 0x01, Length::bluetoothShort, 1, readDualShock4Block, alwaysPresent},
+// Each protocol's reports, tried in order. DualShock 4 reports 0x12-0x19
+// (Bluetooth with audio) begin like 0x11.
+constexpr LayoutRow kDualShock4[] = {
+    {0x01, 0x01, Length::usb, 1, readDualShock4Block, alwaysPresent},
+    {0x11, 0x19, Length::bluetoothFull, 3, readDualShock4Block, bluetoothHasHidData},
+    {0x01, 0x01, Length::bluetoothShort, 1, readDualShock4Block, alwaysPresent},
 };
+constexpr LayoutRow kDualShock4Adapter[] = {
+    {0x01, 0x01, Length::usb, 1, readDualShock4Block, adapterHasPad},
+};
+constexpr LayoutRow kDualSense[] = {
+    {0x01, 0x01, Length::usb, 1, readDualSenseBlock, alwaysPresent},
+    {0x31, 0x31, Length::bluetoothFull, 2, readDualSenseBlock, alwaysPresent},
+    {0x01, 0x01, Length::bluetoothShort, 1, readDualShock4Block, alwaysPresent},
+};
+
+std::span<const LayoutRow> layoutsOf(SonyProtocol protocol) {
+    switch (protocol) {
+    case SonyProtocol::dualShock4:
+        return kDualShock4;
+    case SonyProtocol::dualShock4Adapter:
+        return kDualShock4Adapter;
+    case SonyProtocol::dualSense:
+        return kDualSense;
+    case SonyProtocol::none:
+        break;
+    }
+    return {};
+}
 
 const LayoutRow* findLayout(SonyProtocol protocol, const std::uint8_t* report, std::size_t length) {
     if (report == nullptr || length == 0)
         return nullptr;
-    for (const LayoutRow& row : kLayouts) {
-        if (protocolIn(protocol, row.protocols) && report[0] >= row.firstId && report[0] <= row.lastId &&
-            lengthFits(row.length, length))
+    for (const LayoutRow& row : layoutsOf(protocol)) {
+        if (report[0] >= row.firstId && report[0] <= row.lastId && lengthFits(row.length, length))
             return &row;
     }
     return nullptr;
@@ -158,19 +180,11 @@ const LayoutRow* findLayout(SonyProtocol protocol, const std::uint8_t* report, s
 
 } // namespace
 
-float sonyStickAxis(std::uint8_t value) { return static_cast<float>((static_cast<int>(value) - 128) / 127.0); }
+float sonyStickAxis(std::uint8_t value) { return kStickAxis[value]; }
 
 void pressHat(int hat, PadState& pad) {
-    if (hat < 0 || hat > 7)
-        return;
-    if (hat == 7 || hat <= 1)
-        pad.press(control("DU"));
-    if (hat >= 1 && hat <= 3)
-        pad.press(control("DR"));
-    if (hat >= 3 && hat <= 5)
-        pad.press(control("DD"));
-    if (hat >= 5)
-        pad.press(control("DL"));
+    if (hat >= 0 && hat < 16)
+        pad.held |= kHat[static_cast<std::size_t>(hat)];
 }
 
 KnownLayout decodeKnownLayout(SonyProtocol protocol, const std::uint8_t* report, std::size_t length, PadState& out) {

@@ -68,9 +68,11 @@ void decodeSonyReport64(benchmark::State& state) {
         calibration.options_byte = 9;
         calibration.options_mask = 0x20;
     }
+    // As the source holds it: made when the calibration is set.
+    const vtx::SonyDecoding decoding(calibration);
     vtx::PadState out;
     for (auto _ : state)
-        benchmark::DoNotOptimize(vtx::decodeSonyReport(report.data(), report.size(), calibration, protocol, out));
+        benchmark::DoNotOptimize(decoding.decode(report.data(), report.size(), protocol, out));
 }
 BENCHMARK(decodeSonyReport64)
     ->Args({1, 1})
