@@ -8,45 +8,71 @@ namespace {
 constexpr int kMaxBits = 15;
 constexpr int kLiteralCodes = 288;
 constexpr int kDistanceCodes = 30;
+// Codes up to this many bits are read with one look-up; longer ones bit by bit.
+constexpr int kFastBits = 9;
 
+// The stream's bits, least significant first, through a 64-bit buffer.
 class Bits {
 public:
     explicit Bits(std::span<const std::uint8_t> data) : data_(data) {}
 
-    // The next `count` bits (at most 16), least significant first; 0 with
-    // `failed` set past the end.
-    unsigned take(int count) {
-        unsigned value = 0;
-        for (int i = 0; i < count; ++i)
-            value |= bit() << i;
-        return value;
+    // The next `count` bits (at most 32) without using them up; past the end
+    // of the data they read as 0 and `failed` is set once they are used.
+    std::uint32_t peek(int count) {
+        fill(count);
+        return static_cast<std::uint32_t>(buffer_ & ((std::uint64_t{1} << count) - 1));
     }
-    unsigned bit() {
-        if (pos_ >= data_.size() * 8) {
+    void drop(int count) {
+        buffer_ >>= count;
+        available_ -= count;
+        // Bits past the end read as 0 for a look ahead, never as the stream's.
+        if (next_ * 8 - static_cast<std::size_t>(available_) > data_.size() * 8)
             failed = true;
+    }
+    std::uint32_t take(int count) {
+        if (count == 0)
             return 0;
-        }
-        const unsigned value = (data_[pos_ / 8] >> (pos_ % 8)) & 1u;
-        ++pos_;
+        const std::uint32_t value = peek(count);
+        drop(count);
         return value;
     }
-    void toByteBoundary() { pos_ = (pos_ + 7) / 8 * 8; }
-    std::size_t bytePos() const { return pos_ / 8; }
-    void skipBytes(std::size_t count) { pos_ += count * 8; }
+    // The stored block's bytes start at the next byte boundary.
+    void toByteBoundary() { drop(available_ % 8); }
+    // Whole bytes still in the buffer go back to the data, which stored blocks read directly.
+    std::size_t bytePos() const { return next_ - static_cast<std::size_t>(available_ / 8); }
+    void resumeAt(std::size_t byte) {
+        next_ = byte;
+        buffer_ = 0;
+        available_ = 0;
+    }
     std::span<const std::uint8_t> data() const { return data_; }
 
     bool failed = false;
 
 private:
+    void fill(int count) {
+        while (available_ < count && available_ <= 56) {
+            const std::uint64_t byte = next_ < data_.size() ? data_[next_] : 0;
+            buffer_ |= byte << available_;
+            available_ += 8;
+            ++next_;
+        }
+    }
+
     std::span<const std::uint8_t> data_;
-    std::size_t pos_ = 0;
+    std::size_t next_ = 0;
+    std::uint64_t buffer_ = 0;
+    int available_ = 0;
 };
 
-// A canonical Huffman code: how many codes of each length, and the symbols
-// in code order.
+// A canonical Huffman code: how many codes of each length, the symbols in
+// code order, and a table for the short codes.
 struct Huffman {
     std::array<std::uint16_t, kMaxBits + 1> count{};
     std::array<std::uint16_t, kLiteralCodes> symbol{};
+    // By the next kFastBits bits of the stream: symbol << 4 | length; 0 for a
+    // code longer than kFastBits (or none).
+    std::array<std::uint16_t, 1 << kFastBits> fast{};
 
     // False for lengths that over-subscribe the code space. An incomplete
     // code is allowed: its missing codes fail when met.
@@ -66,19 +92,56 @@ struct Huffman {
         for (int i = 0; i < n; ++i)
             if (lengths[i] != 0)
                 symbol[offset[lengths[i]]++] = static_cast<std::uint16_t>(i);
+        buildFast(lengths, n);
         return true;
     }
 
     // The next symbol, or -1 for a code the table does not hold.
     int decode(Bits& bits) const {
+        const std::uint16_t hit = fast[bits.peek(kFastBits)];
+        if (hit != 0) {
+            bits.drop(hit & 0x0F);
+            return hit >> 4;
+        }
+        return decodeSlowly(bits);
+    }
+
+private:
+    void buildFast(const std::uint8_t* lengths, int n) {
+        fast.fill(0);
+        // Canonical codes in order of length then symbol; each short one fills
+        // every table slot whose low bits are its code, bit-reversed (the
+        // stream gives a code's first bit first).
+        std::array<int, kMaxBits + 1> next{};
+        int code = 0;
+        for (int len = 1; len <= kMaxBits; ++len) {
+            next[len] = code;
+            code = (code + count[len]) << 1;
+        }
+        for (int i = 0; i < n; ++i) {
+            const int len = lengths[i];
+            if (len == 0)
+                continue;
+            const int c = next[len]++;
+            if (len > kFastBits)
+                continue;
+            int reversed = 0;
+            for (int b = 0; b < len; ++b)
+                reversed |= ((c >> b) & 1) << (len - 1 - b);
+            for (int slot = reversed; slot < (1 << kFastBits); slot += 1 << len)
+                fast[static_cast<std::size_t>(slot)] = static_cast<std::uint16_t>((i << 4) | len);
+        }
+    }
+
+    int decodeSlowly(Bits& bits) const {
         int code = 0;
         int first = 0;
         int index = 0;
         for (int len = 1; len <= kMaxBits; ++len) {
-            code |= static_cast<int>(bits.bit());
+            code |= static_cast<int>(bits.take(1));
             const int n = count[len];
             if (code - n < first)
-                return bits.failed ? -1 : symbol[index + (code - first)];
+                return bits.failed ? -1 : symbol[static_cast<std::size_t>(index + (code - first))];
             index += n;
             first = (first + n) << 1;
             code <<= 1;
@@ -133,7 +196,7 @@ private:
             return false;
         out_.insert(out_.end(), data.begin() + static_cast<std::ptrdiff_t>(at + 4),
                     data.begin() + static_cast<std::ptrdiff_t>(at + 4 + length));
-        bits_.skipBytes(4 + length);
+        bits_.resumeAt(at + 4 + length);
         return true;
     }
 
@@ -165,7 +228,7 @@ private:
         int index = 0;
         while (index < literalCount + distanceCount) {
             const int symbol = lengthCode.decode(bits_);
-            if (symbol < 0)
+            if (symbol < 0 || bits_.failed)
                 return false;
             if (symbol < 16) {
                 lengths[static_cast<std::size_t>(index++)] = static_cast<std::uint8_t>(symbol);
@@ -198,7 +261,7 @@ private:
     bool codes() {
         for (;;) {
             const int symbol = literals_.decode(bits_);
-            if (symbol < 0)
+            if (symbol < 0 || bits_.failed)
                 return false;
             if (symbol < 256) {
                 if (out_.size() >= limit_)
@@ -220,8 +283,13 @@ private:
                                          bits_.take(kDistanceExtra[static_cast<std::size_t>(distanceCode)]);
             if (bits_.failed || distance > out_.size() || out_.size() + length > limit_)
                 return false;
+            const std::size_t from = out_.size() - distance;
+            out_.resize(out_.size() + length);
+            std::uint8_t* to = out_.data() + out_.size() - length;
+            const std::uint8_t* source = out_.data() + from;
+            // Byte by byte: a copy may overlap what it writes (a run).
             for (std::size_t i = 0; i < length; ++i)
-                out_.push_back(out_[out_.size() - distance]);
+                to[i] = source[i];
         }
     }
 

@@ -103,30 +103,32 @@ bool unfilter(std::uint8_t* data, std::size_t rows, std::size_t rowBytes, std::s
     for (std::size_t y = 0; y < rows; ++y) {
         const std::uint8_t filter = data[0];
         std::uint8_t* row = data + 1;
-        for (std::size_t x = 0; x < rowBytes; ++x) {
-            const int left = x >= pixelBytes ? row[x - pixelBytes] : 0;
-            const int up = previous ? previous[x] : 0;
-            const int upLeft = previous && x >= pixelBytes ? previous[x - pixelBytes] : 0;
-            int add = 0;
-            switch (filter) {
-            case 0:
-                break;
-            case 1:
-                add = left;
-                break;
-            case 2:
-                add = up;
-                break;
-            case 3:
-                add = (left + up) / 2;
-                break;
-            case 4:
-                add = paeth(left, up, upLeft);
-                break;
-            default:
-                return false;
+        const auto up = [&](std::size_t x) -> int { return previous ? previous[x] : 0; };
+        const auto left = [&](std::size_t x) -> int { return x >= pixelBytes ? row[x - pixelBytes] : 0; };
+        switch (filter) {
+        case 0:
+            break;
+        case 1:
+            for (std::size_t x = pixelBytes; x < rowBytes; ++x)
+                row[x] = static_cast<std::uint8_t>(row[x] + row[x - pixelBytes]);
+            break;
+        case 2:
+            if (previous)
+                for (std::size_t x = 0; x < rowBytes; ++x)
+                    row[x] = static_cast<std::uint8_t>(row[x] + previous[x]);
+            break;
+        case 3:
+            for (std::size_t x = 0; x < rowBytes; ++x)
+                row[x] = static_cast<std::uint8_t>(row[x] + (left(x) + up(x)) / 2);
+            break;
+        case 4:
+            for (std::size_t x = 0; x < rowBytes; ++x) {
+                const int upLeft = previous && x >= pixelBytes ? previous[x - pixelBytes] : 0;
+                row[x] = static_cast<std::uint8_t>(row[x] + paeth(left(x), up(x), upLeft));
             }
-            row[x] = static_cast<std::uint8_t>(row[x] + add);
+            break;
+        default:
+            return false;
         }
         previous = row;
         data += rowBytes + 1;
@@ -152,6 +154,11 @@ class Opacity {
 public:
     explicit Opacity(const Chunks& chunks) : header_(chunks.header), trns_(chunks.transparency) {}
     bool shows(const std::uint8_t* row, std::size_t x) const {
+        // Eight-bit alpha, the usual skin picture, read directly.
+        if (header_.depth == 8 && header_.colour == 6)
+            return row[x * 4 + 3] != 0;
+        if (header_.depth == 8 && header_.colour == 4)
+            return row[x * 2 + 1] != 0;
         switch (header_.colour) {
         case 4:
             return sample(header_, row, x, 1) != 0;
