@@ -22,7 +22,7 @@ void storeClamped(CVarManagerWrapper& cvars, const CvarSpec& var, float edited) 
     if (!value)
         return;
     // A whole-number setting is read by cutting the fraction off; it gets the
-    // whole number its field shows instead. The clamp's ends are whole too.
+    // whole number its field shows instead, still inside its whole-numbered clamp.
     if (var.reader == Reader::Int)
         *value = std::round(*value);
     getCvar(cvars, var).setValue(*value);
