@@ -147,6 +147,10 @@ inline constexpr CvarSpec kHotkeyMod2{"vtx_hotkey_mod2",                     "0"
 inline constexpr CvarSpec kTimingEnable{"vtx_timing_enable",                 "0",     "Show the time between two presses under the pad (0/1)",     kNoRange,          Reader::Int,    E, fileLine(38),  kResetInt,       kNoMenu};
 inline constexpr CvarSpec kTimingButton{"vtx_timing_button",                 "A",     "Button whose presses are timed (a skin layer name: A, LT, Start, PaddleL...)", kNoRange, Reader::String, E, fileLine(39), resetText("A"), kNoMenu};
 inline constexpr CvarSpec kTimingWindowMs{"vtx_timing_window_ms",            "1000",  "Longest gap between two timed presses, in ms (50..2000)",   between(50, 2000), Reader::Int,    E, fileLine(40),  kResetInt,       menu(50, 2000)};
+inline constexpr CvarSpec kHistoryEnable{"vtx_history_enable",               "0",     "Show the input history beside the pad (0/1)",               kNoRange,          Reader::Int,    E, fileLine(41),  kResetInt,       kNoMenu};
+inline constexpr CvarSpec kHistoryCount{"vtx_history_count",                 "6",     "Entries in the input history (1..12)",                      between(1, 12),    Reader::Int,    E, fileLine(42),  kResetInt,       menu(1, 12)};
+inline constexpr CvarSpec kTraceEnable{"vtx_trace_enable",                   "0",     "Show the steering/throttle trace beside the pad (0/1)",     kNoRange,          Reader::Int,    E, fileLine(43),  kResetInt,       kNoMenu};
+inline constexpr CvarSpec kTraceMs{"vtx_trace_ms",                           "2000",  "Time the trace shows, in ms (500..5000)",                   between(500, 5000), Reader::Int,   E, fileLine(44),  kResetInt,       menu(500, 5000)};
 // Its default is the start-up skin, given at registration.
 inline constexpr CvarSpec kSkin{"vtx_skin",                                  "",      "Skin folder name (subfolder of .../Vantrix/skins)",         kNoRange,          Reader::String, L, fileLine(29),  resetText("xbox"), kNoMenu};
 inline constexpr CvarSpec kAutosave{"vtx_autosave",                          "0",     "Autosave last pos while moving (0/1).",                     kNoRange,          Reader::Int,    L, kNotInFile,    kKept,           kNoMenu};
@@ -157,7 +161,7 @@ inline constexpr CvarSpec kLoadSavedSettings{"vtx_load_saved_settings",      "1"
 } // namespace cvar
 
 // Every row, in registration order: the early ones, then the late ones.
-inline constexpr std::array<const CvarSpec*, 51> kAll = {
+inline constexpr std::array<const CvarSpec*, 55> kAll = {
     &cvar::kPluginVersion,
     &cvar::kUiAccentR,
     &cvar::kUiAccentG,
@@ -205,6 +209,10 @@ inline constexpr std::array<const CvarSpec*, 51> kAll = {
     &cvar::kTimingEnable,
     &cvar::kTimingButton,
     &cvar::kTimingWindowMs,
+    &cvar::kHistoryEnable,
+    &cvar::kHistoryCount,
+    &cvar::kTraceEnable,
+    &cvar::kTraceMs,
     &cvar::kSkin,
     &cvar::kAutosave,
     &cvar::kLoadSaved,

@@ -10,6 +10,7 @@
 #include "input/CalibrationWizard.h"
 #include "input/PadInput.h"
 #include "input/SonyCalibration.h"
+#include "menu/MenuContext.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
 #include "platform/Platform.h"
@@ -153,10 +154,10 @@ void drawBindBlock(const TabFrame& tab, const Report& report) {
 }
 } // namespace
 
-void drawCalibrationTab(const TabContext& context) {
+void drawCalibrationTab(const MenuContext& menu) {
     drawIntro();
-    PadInput& input = context.input;
-    bool& bindScrolledIntoView = context.state.bindScrolledIntoView;
+    PadInput& input = menu.input;
+    bool& bindScrolledIntoView = menu.state.bindScrolledIntoView;
     Report report;
     if (!input.copyLastReport(report)) {
         dimText("Waiting for a PS4/PS5 RawInput report...");

@@ -5,6 +5,7 @@
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 #include "core/Catalogue.h"
 #include "menu/KeyNames.h"
+#include "menu/MenuContext.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
 #include "platform/Platform.h"
@@ -51,10 +52,11 @@ bool drawWait(CVarManagerWrapper& cvars, KeyCapture& wait, const Keyboard& keys)
 }
 } // namespace
 
-void drawKeybindSection(std::shared_ptr<CVarManagerWrapper> cvarManager, KeyCapture& keyAssign) {
-    if (!cvarManager)
+void drawKeybindSection(const MenuContext& menu) {
+    if (!menu.console)
         return;
-    CVarManagerWrapper& cvars = *cvarManager;
+    CVarManagerWrapper& cvars = menu.cvars();
+    KeyCapture& keyAssign = menu.state.keyAssign;
     const Keyboard keys;
     ImGui::Spacing();
     ImGui::Separator();

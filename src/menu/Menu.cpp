@@ -51,7 +51,7 @@ void Menu::render() {
                 ImGui::SetNextWindowFocus();
                 state.focusOnNextRender = false;
             }
-            drawMenu(MenuFrame{host_.cvars, parts_.skins, parts_.input, state, parts_.egg});
+            drawMenu(context_);
             return;
         }
         if ((now - menuOpenedAt) / kNsPerMs <= kNoContextCloseMs) {

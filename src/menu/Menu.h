@@ -11,6 +11,7 @@
 #include "input/Keyboard.h"
 #include "input/PadInput.h"
 #include "menu/GoldEgg.h"
+#include "menu/MenuContext.h"
 #include "menu/MenuState.h"
 #include "overlay/Skins.h"
 
@@ -23,17 +24,12 @@ inline constexpr std::string_view kToggleMenuCommand = "togglemenu vtx_menu";
 inline constexpr const char* kMenuWindowName = "vtx_menu";
 inline constexpr const char* kMenuTitle = "Vantrix";
 
-// What the menu shows and edits besides the console. The egg outlives plugin
-// objects, so it is handed in.
-struct MenuParts {
-    SkinLibrary& skins;
-    PadInput& input;
-    EggState& egg;
-};
-
 class Menu {
 public:
-    Menu(HostView host, MenuParts parts) : host_(host), parts_(parts) {}
+    // The skins, the input and the egg are what the menu shows and edits
+    // besides the console; the egg outlives plugin objects, so it is handed in.
+    Menu(HostView host, SkinLibrary& skins, PadInput& input, EggState& egg)
+        : host_(host), context_{host.cvars, skins, input, state, egg} {}
 
     // Draws the menu, or asks the host to close the window (Escape, or no
     // context 2000 ms after opening).
@@ -52,17 +48,18 @@ public:
     void selectTab(int tab) { state.selectedTab = tab; }
     // True until a menu frame has shown the main window.
     bool neverDrawn() const { return state.neverDrawn(); }
-    const EggState& eggState() const { return parts_.egg; }
+    const EggState& eggState() const { return context_.egg; }
 
 private:
     HostView host_;
-    MenuParts parts_;
     std::uintptr_t imguiContext = 0;
     // Also read by the viewport tick on the game's side (Escape closes only
     // an open menu), so it is atomic; the rest is the window's own.
     std::atomic<bool> menuOpen{false};
     std::int64_t menuOpenedAt = 0; // steady clock, ns, of the last opening
     MenuState state;
+    // Made once, over the state above; the shell and every tab draw through it.
+    MenuContext context_;
     Keyboard keys_;
     bool lastF9Down = false;
     bool lastEscDown = false;

@@ -1,7 +1,6 @@
 #include "menu/MenuShell.h"
 
 #include <cmath>
-#include <iterator>
 
 #include <imgui.h>
 
@@ -9,6 +8,7 @@
 #include "core/Catalogue.h"
 #include "menu/GoldEgg.h"
 #include "menu/Menu.h"
+#include "menu/MenuContext.h"
 #include "menu/MenuState.h"
 #include "menu/SettingValue.h"
 #include "menu/Tabs.h"
@@ -78,6 +78,7 @@ bool drawTopBar(EggState& egg, const char* mainWindowName, const ImVec2& mainPos
     return true;
 }
 
+// The tab buttons, one a row of the table, then the egg at the bottom.
 void drawSidebar(MenuState& state, EggState& egg, float menuAlpha) {
     ImGui::PushStyleColor(ImGuiCol_ChildBg, ImVec4(0.08f, 0.08f, 0.08f, menuAlpha));
     beginChildScaled("vtx_sidebar", ImVec2(220, 0), true);
@@ -86,9 +87,9 @@ void drawSidebar(MenuState& state, EggState& egg, float menuAlpha) {
     ImGui::TextWrapped("%s", "Designed and created by");
     drawCreditName(std::sin(2.0f * static_cast<float>(ImGui::GetTime())) * 0.5f + 0.5f);
     ImGui::Separator();
-    for (int tab = 0; tab < static_cast<int>(std::size(kTabLabels)); ++tab) {
-        if (sidebarTab(kTabLabels[tab], state.selectedTab == tab))
-            state.selectedTab = tab;
+    for (const TabRow& tab : kTabs) {
+        if (sidebarTab(tab.label, state.selectedTab == tab.id))
+            state.selectedTab = tab.id;
     }
     const ImVec2 pos = ImGui::GetWindowPos();
     const ImVec2 size = ImGui::GetWindowSize();
@@ -96,44 +97,21 @@ void drawSidebar(MenuState& state, EggState& egg, float menuAlpha) {
     ImGui::EndChild();
 }
 
-void drawSelectedTab(const TabContext& tab, bool overlayEnabled) {
-    switch (tab.state.selectedTab) {
-    case kTabGeneral:
-        drawGeneralTab(tab, overlayEnabled);
-        break;
-    case kTabPosition:
-        drawPositionTab(tab);
-        break;
-    case kTabInput:
-        drawInputTab(tab);
-        break;
-    case kTabCalibration:
-        drawCalibrationTab(tab);
-        break;
-    case kTabSkins:
-        drawSkinsTab(tab);
-        break;
-    case kTabSettings:
-        drawSettingsTab(tab);
-        break;
-    case kTabPatreon:
-        drawPatreonTab(tab.state.credits);
-        break;
-    default:
-        drawDebugTab(tab);
-        break;
-    }
+// The selected tab's row; an id that no row has selects the first tab.
+const TabRow& selectedRow(MenuState& state) {
+    if (const TabRow* row = findTab(state.selectedTab))
+        return *row;
+    state.selectedTab = kTabs[0].id;
+    return kTabs[0];
 }
 
-void drawContent(const TabContext& tab, const ImVec4& vivid) {
-    MenuState& state = tab.state;
+void drawContent(const MenuContext& menu, const ImVec4& vivid) {
     beginChildScaled("vtx_content", ImVec2(0, 0), true);
-    // The credits keep the theme's text colour; every other tab speaks in the accent.
-    const bool accentText = state.selectedTab != kTabPatreon;
+    const TabRow& tab = selectedRow(menu.state);
+    const bool accentText = tab.text == TabText::Accent;
     if (accentText)
         ImGui::PushStyleColor(ImGuiCol_Text, ImVec4(vivid.x, vivid.y, vivid.z, 1.0f));
-    const bool overlayEnabled = getCvar(tab.cvars, cvar::kEnabled).getBoolValue();
-    drawSelectedTab(tab, overlayEnabled);
+    tab.draw(menu);
     if (accentText)
         ImGui::PopStyleColor();
     ImGui::EndChild();
@@ -146,12 +124,12 @@ void noteOpenState(MenuState& state, bool open) {
 }
 } // namespace
 
-void drawMenu(const MenuFrame& frame) {
-    if (!frame.console)
+void drawMenu(const MenuContext& menu) {
+    if (!menu.console)
         return;
-    CVarManagerWrapper& cvars = *frame.console;
-    MenuState& state = frame.state;
-    EggState& egg = frame.egg;
+    CVarManagerWrapper& cvars = menu.cvars();
+    MenuState& state = menu.state;
+    EggState& egg = menu.egg;
     const MenuColours colours = readColours(cvars);
     const ImVec4 vivid = vividAccent(ImVec4(colours.accent.x, colours.accent.y, colours.accent.z, 1.0f));
     applyMenuTheme(colours.accent, colours.menuAlpha);
@@ -195,7 +173,7 @@ void drawMenu(const MenuFrame& frame) {
     beginChildScaled("vtx_body", ImVec2(0, 0), false);
     drawSidebar(state, egg, colours.menuAlpha);
     ImGui::SameLine();
-    drawContent(TabContext{frame.console, cvars, frame.skins, frame.input, state}, vivid);
+    drawContent(menu, vivid);
     ImGui::EndChild();
     setup.finish();
 }

@@ -4,22 +4,9 @@
 #include <cstdint>
 
 #include "input/KeyCapture.h"
+#include "menu/Tabs.h"
 
 namespace vtx {
-
-// The tabs in sidebar order; MenuState::selectedTab indexes this list.
-enum MenuTab {
-    kTabGeneral = 0,
-    kTabPosition = 1,
-    kTabInput = 2,
-    kTabCalibration = 3,
-    kTabSkins = 4,
-    kTabSettings = 5,
-    kTabPatreon = 6,
-    kTabDebug = 7,
-};
-inline constexpr const char* kTabLabels[] = {"General", "Position / Scale", "Input",   "Calibration",
-                                             "Skins",   "Settings",         "Patreon", "Debug"};
 
 // The Patreon tab measures its wrap width once per opening of the menu.
 struct CreditsWrap {
@@ -33,7 +20,7 @@ struct MenuState {
     // True until the first menu frame whose main window was visible.
     bool initBadgePending = true;
     bool menuDrawnOnce = false;
-    // The selected tab; survives closing and reopening the menu.
+    // The selected tab's id; survives closing and reopening the menu.
     int selectedTab = kTabGeneral;
     // Set once "vtx_ui_font_scale" has been set to the menu's 1.25.
     bool fontScaleForced = false;

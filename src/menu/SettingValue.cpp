@@ -18,8 +18,14 @@ float readClamped(CVarManagerWrapper& cvars, const CvarSpec& var) {
 }
 
 void storeClamped(CVarManagerWrapper& cvars, const CvarSpec& var, float edited) {
-    if (const std::optional<float> value = settingToStore(edited, var.menu.clampMin, var.menu.clampMax))
-        getCvar(cvars, var).setValue(*value);
+    std::optional<float> value = settingToStore(edited, var.menu.clampMin, var.menu.clampMax);
+    if (!value)
+        return;
+    // A whole-number setting is read by cutting the fraction off; it gets the
+    // whole number its field shows instead, still inside its whole-numbered clamp.
+    if (var.reader == Reader::Int)
+        *value = std::round(*value);
+    getCvar(cvars, var).setValue(*value);
 }
 
 } // namespace vtx

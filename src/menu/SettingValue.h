@@ -18,7 +18,8 @@ std::optional<float> settingToStore(float edited, float lo, float hi);
 
 // The variable as a float, clamped into its menu clamp (the variable is not written).
 float readClamped(CVarManagerWrapper& cvars, const CvarSpec& var);
-// Writes an edit through the float form when settingToStore allows it.
+// Writes an edit through the float form when settingToStore allows it,
+// rounded to a whole number for a variable read as an integer.
 void storeClamped(CVarManagerWrapper& cvars, const CvarSpec& var, float edited);
 
 } // namespace vtx

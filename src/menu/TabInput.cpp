@@ -2,6 +2,7 @@
 #include <imgui.h>
 
 #include "core/Catalogue.h"
+#include "menu/MenuContext.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
 
@@ -16,8 +17,8 @@ constexpr SliderRow kRows[] = {
 constexpr const CvarSpec* kDefaults[] = {&cvar::kDeadzone, &cvar::kStickRange, &cvar::kStickSmooth};
 } // namespace
 
-void drawInputTab(const TabContext& tab) {
-    CVarManagerWrapper& cvars = tab.cvars;
+void drawInputTab(const MenuContext& menu) {
+    CVarManagerWrapper& cvars = menu.cvars();
     resetButton(cvars, "Reset Input Defaults", kDefaults);
     ImGui::SameLine();
     dimText("Resets this tab to defaults.");

@@ -2,6 +2,7 @@
 // name on it is invented for this project.
 #include <imgui.h>
 
+#include "menu/MenuContext.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
 
@@ -43,7 +44,8 @@ void lineWithName(float wrapWidth, const char* before, const char* name, const c
 }
 } // namespace
 
-void drawPatreonTab(CreditsWrap& wrap) {
+void drawPatreonTab(const MenuContext& menu) {
+    CreditsWrap& wrap = menu.state.credits;
     ImGui::TextUnformatted("Patreon");
     ImGui::Separator();
     if (!wrap.ready) {

@@ -1,7 +1,9 @@
 // Position / Scale: where the overlay sits and how large it is drawn.
 #include <imgui.h>
 
+#include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 #include "core/Catalogue.h"
+#include "menu/MenuContext.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
 
@@ -16,8 +18,8 @@ constexpr SliderRow kRows[] = {
 constexpr const CvarSpec* kDefaults[] = {&cvar::kScale, &cvar::kX, &cvar::kY};
 } // namespace
 
-void drawPositionTab(const TabContext& tab) {
-    CVarManagerWrapper& cvars = tab.cvars;
+void drawPositionTab(const MenuContext& menu) {
+    CVarManagerWrapper& cvars = menu.cvars();
     resetButton(cvars, "Reset Position Defaults", kDefaults);
     ImGui::SameLine();
     if (ImGui::Button("Save All Settings"))

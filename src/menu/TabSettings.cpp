@@ -1,7 +1,9 @@
 // Settings: the menu's own look.
 #include <imgui.h>
 
+#include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 #include "core/Catalogue.h"
+#include "menu/MenuContext.h"
 #include "menu/SettingValue.h"
 #include "menu/Tabs.h"
 #include "menu/Widgets.h"
@@ -33,8 +35,8 @@ void transparencySlider(CVarManagerWrapper& cvars) {
 }
 } // namespace
 
-void drawSettingsTab(const TabContext& tab) {
-    CVarManagerWrapper& cvars = tab.cvars;
+void drawSettingsTab(const MenuContext& menu) {
+    CVarManagerWrapper& cvars = menu.cvars();
     accentEditor(cvars);
     transparencySlider(cvars);
     ImGui::Separator();

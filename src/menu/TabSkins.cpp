@@ -1,8 +1,10 @@
 // Skins: which skin folder the overlay draws, and the way to the folders.
 #include <imgui.h>
 
+#include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 #include "core/Catalogue.h"
 #include "core/Log.h"
+#include "menu/MenuContext.h"
 #include "menu/SkinsFolder.h"
 #include "menu/Tabs.h"
 #include "overlay/Skins.h"
@@ -11,10 +13,10 @@
 namespace vtx {
 
 namespace {
-void skinCombo(const TabContext& tab) {
-    CVarWrapper skin = getCvar(tab.cvars, cvar::kSkin);
+void skinCombo(const MenuContext& menu) {
+    CVarWrapper skin = getCvar(menu.cvars(), cvar::kSkin);
     // Copied: picking a skin runs the skin's change handler, which may rescan the list.
-    const std::vector<std::string> names = tab.skins.names();
+    const std::vector<std::string> names = menu.skins.names();
     std::string preview = skin.getStringValue();
     if (preview.empty() && !names.empty())
         preview = names.front();
@@ -26,8 +28,8 @@ void skinCombo(const TabContext& tab) {
             skin.setValue(name);
             // vtx_skin may already hold this name (a folder added since it was
             // typed), and a host may then run no change handler.
-            tab.skins.select(name);
-            tab.skins.reloadPictures();
+            menu.skins.select(name);
+            menu.skins.reloadPictures();
         }
         if (selected)
             ImGui::SetItemDefaultFocus();
@@ -35,27 +37,27 @@ void skinCombo(const TabContext& tab) {
     ImGui::EndCombo();
 }
 
-void openSkinsFolder(const TabContext& tab) {
+void openSkinsFolder(const MenuContext& menu) {
     const std::filesystem::path roaming = platform::roamingAppDataFolder();
     if (roaming.empty())
         return;
     const std::filesystem::path folder = prepareSkinsFolder(roaming);
     if (folder.empty()) {
-        logLine(tab.console, "could not create the skins folder; nothing opened");
+        logLine(menu.console, "could not create the skins folder; nothing opened");
         return;
     }
     platform::openFolderInShell(folder);
 }
 } // namespace
 
-void drawSkinsTab(const TabContext& tab) {
-    skinCombo(tab);
+void drawSkinsTab(const MenuContext& menu) {
+    skinCombo(menu);
     if (ImGui::Button("Refresh skin list")) {
-        tab.skins.rescanSoon();
-        tab.skins.names();
+        menu.skins.rescanSoon();
+        menu.skins.names();
     }
     if (ImGui::Button("Open skins folder"))
-        openSkinsFolder(tab);
+        openSkinsFolder(menu);
 }
 
 } // namespace vtx

@@ -80,7 +80,7 @@ void sliderRow(CVarManagerWrapper& cvars, const SliderRow& row) {
     float value = getCvar(cvars, *row.var).getFloatValue();
     bool changed = ImGui::SliderFloat(row.label, &value, row.var->menu.sliderMin, row.var->menu.sliderMax, row.format);
     ImGui::SameLine();
-    ImGui::SetNextItemWidth(120);
+    ImGui::SetNextItemWidth(kExactFieldWidth);
     changed |= ImGui::InputFloat(row.fieldId, &value, 0.0f, 0.0f, row.format, ImGuiInputTextFlags_CharsScientific);
     if (changed)
         storeClamped(cvars, *row.var, value);

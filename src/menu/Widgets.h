@@ -34,6 +34,8 @@ struct SliderRow {
     const char* fieldId; // hidden id of the field
 };
 void sliderRow(CVarManagerWrapper& cvars, const SliderRow& row);
+// The width of a row's exact field, in pixels.
+inline constexpr float kExactFieldWidth = 120.0f;
 
 // A button that writes each variable's registered default as text, in the order given.
 void resetButton(CVarManagerWrapper& cvars, const char* label, std::span<const CvarSpec* const> vars);

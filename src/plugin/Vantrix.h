@@ -61,6 +61,6 @@ private:
     vtx::Hotkey hotkey_{host_};
     vtx::SettingsFileState settingsFile_;
     vtx::Overlay overlay_{host_, settings_, {input_, skins_, phase_, hotkey_, process_.fade}};
-    vtx::Menu menu_{host_, {skins_, input_, process_.egg}};
+    vtx::Menu menu_{host_, skins_, input_, process_.egg};
     bool drawableScheduled_ = false;
 };

@@ -2,6 +2,8 @@
 // by frame: the start-up badge only inside a frame, the style stacks and the
 // global font scale left as found on every path, the input block and the
 // no-context close by the stand-in machine's clock.
+#include <algorithm>
+
 #include <imgui.h>
 #include <imgui_internal.h>
 
@@ -72,6 +74,14 @@ struct MenuFrame : ::testing::Test {
         context->IO.MouseDown[0] = down;
         renderFrame("mouse");
     }
+    // Whether anything of the last frame's content region was drawn in `colour`.
+    bool contentDrew(ImU32 colour) {
+        ImGuiWindow* content = childWindow("vtx_content");
+        if (content == nullptr)
+            return false;
+        const ImVector<ImDrawVert>& vertices = content->DrawList->VtxBuffer;
+        return std::any_of(vertices.begin(), vertices.end(), [colour](const ImDrawVert& v) { return v.col == colour; });
+    }
     bool windowDrawnLastFrame(const char* name) {
         ImGuiWindow* window = ImGui::FindWindowByName(name);
         return window != nullptr && window->LastFrameActive == context->FrameCount;
@@ -127,14 +137,19 @@ TEST_F(MenuFrame, EveryTabLeavesTheStylesBalancedAndTheFontScaleAsFound) {
     plugin.SetImGuiContext(reinterpret_cast<std::uintptr_t>(context));
     plugin.cvarManager->getCvar("vtx_ui_font_scale").setValue("0.9");
     plugin.OnOpen();
-    for (int tab = 0; tab < 8; ++tab) {
-        plugin.menu().selectTab(tab);
-        renderFrame(vtx::kTabLabels[tab]);
-        renderFrame(vtx::kTabLabels[tab]);
-        EXPECT_TRUE(windowDrawnLastFrame("Vantrix")) << vtx::kTabLabels[tab];
+    for (const vtx::TabRow& tab : vtx::kTabs) {
+        plugin.menu().selectTab(tab.id);
+        renderFrame(tab.label);
+        renderFrame(tab.label);
+        EXPECT_TRUE(windowDrawnLastFrame("Vantrix")) << tab.label;
     }
     // The menu draws at 1.25 and records that, whatever the variable held.
     EXPECT_EQ(env.cvar("vtx_ui_font_scale"), "1.25");
+
+    // No tab has this id; the first tab is shown and selected instead.
+    plugin.menu().selectTab(42);
+    renderFrame("unknown tab id");
+    EXPECT_EQ(plugin.menu().selectedTab(), vtx::kTabGeneral);
 
     // A main window that Dear ImGui skips (style alpha 0 hides it) ends the frame early.
     beginFrame();
@@ -145,12 +160,31 @@ TEST_F(MenuFrame, EveryTabLeavesTheStylesBalancedAndTheFontScaleAsFound) {
     endFrame();
 }
 
+// A grey accent is one the vivid transform leaves alone, so the content's
+// text is that grey exactly, on every tab but the credits, which keep the
+// theme's text colour (0.92 grey).
+TEST_F(MenuFrame, TheCreditsKeepTheThemesTextColourAndEveryOtherTabSpeaksInTheAccent) {
+    for (const char* channel : {"vtx_ui_accent_r", "vtx_ui_accent_g", "vtx_ui_accent_b"})
+        plugin.cvarManager->getCvar(channel).setValue("0.5");
+    const ImU32 accent = IM_COL32(128, 128, 128, 255);
+    const ImU32 themeText = IM_COL32(235, 235, 235, 255);
+    plugin.SetImGuiContext(reinterpret_cast<std::uintptr_t>(context));
+    plugin.OnOpen();
+    for (const vtx::TabRow& tab : vtx::kTabs) {
+        plugin.menu().selectTab(tab.id);
+        renderFrame(tab.label);
+        const bool credits = tab.id == vtx::kTabPatreon;
+        EXPECT_EQ(contentDrew(accent), !credits) << tab.label;
+        EXPECT_EQ(contentDrew(themeText), credits) << tab.label;
+    }
+}
+
 // The egg outlives plugin objects, so this menu is handed an egg of its own.
 TEST_F(MenuFrame, ShakingTheTopBarShowsTheEggAndClicksCrackAndHatchIt) {
     vtx::EggState eggState;
     vtx::SkinLibrary skins{host};
     vtx::PadInput input{host};
-    vtx::Menu menu(host, {skins, input, eggState});
+    vtx::Menu menu(host, skins, input, eggState);
     ownMenu = &menu;
     const vtx::GoldEgg& shown = menu.eggState().egg;
     menu.setContext(reinterpret_cast<std::uintptr_t>(context));

@@ -48,7 +48,7 @@ TEST(Catalogue, RegistersEveryVariableInTableOrderWithItsAttributes) {
     const char* const codes[] = {"A",  "B",        "X",    "Y",   "DU",  "DD",      "DL",     "DR",
                                  "LB", "RB",       "LT",   "RT",  "L3",  "R3",      "Start",  "Back",
                                  "PS", "Touchpad", "Mute", "FnL", "FnR", "PaddleL", "PaddleR"};
-    ASSERT_EQ(cvars.size(), 47u + 4u + 2 * std::size(codes));
+    ASSERT_EQ(cvars.size(), 51u + 4u + 2 * std::size(codes));
 
     std::size_t i = 0;
     for (const vtx::CvarSpec& spec : vtx::kEarlyCvars) {
@@ -75,7 +75,7 @@ TEST(Catalogue, KnownValuesSpelledOut) {
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->defaultValue, "1.0.5");
     EXPECT_EQ(vtx::kEarlyCvars.front().name, "vtx_version");
-    EXPECT_EQ(vtx::kEarlyCvars.back().name, "vtx_timing_window_ms");
+    EXPECT_EQ(vtx::kEarlyCvars.back().name, "vtx_trace_ms");
     EXPECT_EQ(vtx::findCvarSpec("vtx_timing_button")->defaultValue, "A");
     EXPECT_EQ(vtx::findCvarSpec("vtx_timing_window_ms")->range.min, 50.0f);
     EXPECT_EQ(vtx::findCvarSpec("vtx_timing_window_ms")->range.max, 2000.0f);
@@ -117,7 +117,8 @@ TEST(Catalogue, RegistrationOrderSpelledOut) {
         "vtx_replay_hide_s", "vtx_trigger_alpha_off_pct", "vtx_trigger_alpha_on_pct", "vtx_debug_state", "vtx_x",
         "vtx_y", "vtx_scale", "vtx_layer_shift_x", "vtx_layer_shift_y", "vtx_sticks_always", "vtx_stick_range",
         "vtx_deadzone", "vtx_stick_smooth", "vtx_trigger_thresh", "vtx_pad", "vtx_hotkey_vk", "vtx_hotkey_mod1",
-        "vtx_hotkey_mod2", "vtx_timing_enable", "vtx_timing_button", "vtx_timing_window_ms",
+        "vtx_hotkey_mod2", "vtx_timing_enable", "vtx_timing_button", "vtx_timing_window_ms", "vtx_history_enable",
+        "vtx_history_count", "vtx_trace_enable", "vtx_trace_ms",
         // After it.
         "vtx_skin", "vtx_autosave", "vtx_load_saved", "vtx_load_saved_settings"};
     for (const char* code :
@@ -127,7 +128,7 @@ TEST(Catalogue, RegistrationOrderSpelledOut) {
         want.push_back(std::string("vtx_off_") + code + "_y");
     }
     EXPECT_EQ(registered, want);
-    EXPECT_EQ(vtx::kEarlyCvars.size(), 47u);
+    EXPECT_EQ(vtx::kEarlyCvars.size(), 51u);
     EXPECT_EQ(vtx::kLateCvars.size(), 4u);
 }
 
@@ -145,7 +146,8 @@ TEST(Catalogue, SettingsFileKeysSpelledOut) {
         "vtx_hotkey_mod1", "vtx_hotkey_mod2", "vtx_skin", "vtx_require_local_car", "vtx_ui_accent_r", "vtx_ui_accent_g",
         "vtx_ui_accent_b", "vtx_ui_accent_a", "vtx_ui_menu_alpha", "vtx_ui_font_scale", "vtx_debug_state",
         // Appended: older versions skip keys they do not know.
-        "vtx_timing_enable", "vtx_timing_button", "vtx_timing_window_ms"};
+        "vtx_timing_enable", "vtx_timing_button", "vtx_timing_window_ms", "vtx_history_enable", "vtx_history_count",
+        "vtx_trace_enable", "vtx_trace_ms"};
     EXPECT_EQ(keys, want);
 }
 
@@ -189,6 +191,10 @@ TEST(Catalogue, ResetListSpelledOut) {
         {"vtx_timing_enable", As::Int, 0},
         {"vtx_timing_button", As::Text, 0, "A"},
         {"vtx_timing_window_ms", As::Int, 1000},
+        {"vtx_history_enable", As::Int, 0},
+        {"vtx_history_count", As::Int, 6},
+        {"vtx_trace_enable", As::Int, 0},
+        {"vtx_trace_ms", As::Int, 2000},
     };
     ASSERT_EQ(vtx::kResetEntries.size(), want.size());
     for (std::size_t i = 0; i < want.size(); ++i) {
@@ -230,6 +236,8 @@ TEST(Catalogue, MenuClampsSpelledOut) {
         {"vtx_deadzone", 0, 0.95f, 0, 0.95f},
         {"vtx_stick_smooth", 0, 1, 0, 1},
         {"vtx_timing_window_ms", 50, 2000, 50, 2000},
+        {"vtx_history_count", 1, 12, 1, 12},
+        {"vtx_trace_ms", 500, 5000, 500, 5000},
     };
     std::size_t clamped = 0;
     for (const vtx::CvarSpec* spec : vtx::kAll) {

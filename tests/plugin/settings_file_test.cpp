@@ -85,7 +85,8 @@ TEST_F(SettingsFile, TimingKeysAreAppendedAndAFileWithoutThemStillLoads) {
     set("vtx_timing_button", "RB");
     set("vtx_timing_window_ms", "400");
     const std::string text = fileText();
-    const std::string tail = "vtx_debug_state=0\nvtx_timing_enable=1\nvtx_timing_button=RB\nvtx_timing_window_ms=400\n";
+    const std::string tail = "vtx_debug_state=0\nvtx_timing_enable=1\nvtx_timing_button=RB\nvtx_timing_window_ms=400\n"
+                             "vtx_history_enable=0\nvtx_history_count=6\nvtx_trace_enable=0\nvtx_trace_ms=2000\n";
     ASSERT_GE(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 
@@ -132,7 +133,11 @@ TEST_F(SettingsFile, ResetAllSetsItsVariablesInOrderAndSavesAfterEachChange) {
                                             "vtx_skin",
                                             "vtx_timing_enable",
                                             "vtx_timing_button",
-                                            "vtx_timing_window_ms"};
+                                            "vtx_timing_window_ms",
+                                            "vtx_history_enable",
+                                            "vtx_history_count",
+                                            "vtx_trace_enable",
+                                            "vtx_trace_ms"};
     for (const std::string& name : order) {
         set(name.c_str(), "3");
     }

@@ -150,7 +150,7 @@ TEST_F(Window, KeysReachTheMenuBindingAndTheMousePressesItsWidgets) {
     // The window opens at the game's 640x360, so its pixels are the game's.
     const auto items = window.host().guiItems();
     const auto tab = std::find_if(items.begin(), items.end(),
-                                  [](const vtxhost::GuiItem& item) { return vtxhost::guiItemLabelled(item, "Skins"); });
+                                  [](const vtxhost::GuiItem& item) { return vtxhost::guiItemLabelled(item, "Input"); });
     ASSERT_NE(tab, items.end());
     const int x = static_cast<int>(tab->visible.centreX()), y = static_cast<int>(tab->visible.centreY());
     SDL_Event mouse{};
@@ -171,7 +171,7 @@ TEST_F(Window, KeysReachTheMenuBindingAndTheMousePressesItsWidgets) {
     run(window, 2);
     const auto& now = window.host().guiItems();
     EXPECT_TRUE(std::any_of(now.begin(), now.end(), [](const vtxhost::GuiItem& item) {
-        return vtxhost::guiItemLabelled(item, "Skin folder");
+        return vtxhost::guiItemLabelled(item, "Reset Input Defaults");
     }));
 }
 
