@@ -2,6 +2,7 @@
 // order, defaults, descriptions, ranges and flags; and the README agrees.
 #include <charconv>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -48,7 +49,7 @@ TEST(Catalogue, RegistersEveryVariableInTableOrderWithItsAttributes) {
     const char* const codes[] = {"A",  "B",        "X",    "Y",   "DU",  "DD",      "DL",     "DR",
                                  "LB", "RB",       "LT",   "RT",  "L3",  "R3",      "Start",  "Back",
                                  "PS", "Touchpad", "Mute", "FnL", "FnR", "PaddleL", "PaddleR"};
-    ASSERT_EQ(cvars.size(), 47u + 4u + 2 * std::size(codes));
+    ASSERT_EQ(cvars.size(), 51u + 4u + 2 * std::size(codes));
 
     std::size_t i = 0;
     for (const vtx::CvarSpec& spec : vtx::kEarlyCvars) {
@@ -75,10 +76,21 @@ TEST(Catalogue, KnownValuesSpelledOut) {
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->defaultValue, "1.0.5");
     EXPECT_EQ(vtx::kEarlyCvars.front().name, "vtx_version");
-    EXPECT_EQ(vtx::kEarlyCvars.back().name, "vtx_timing_window_ms");
+    EXPECT_EQ(vtx::kEarlyCvars.back().name, "vtx_trace_ms");
     EXPECT_EQ(vtx::findCvarSpec("vtx_timing_button")->defaultValue, "A");
     EXPECT_EQ(vtx::findCvarSpec("vtx_timing_window_ms")->range.min, 50.0f);
     EXPECT_EQ(vtx::findCvarSpec("vtx_timing_window_ms")->range.max, 2000.0f);
+    // The coach's history and trace: switches off, a count and a time within registered ranges.
+    EXPECT_EQ(vtx::findCvarSpec("vtx_history_enable")->defaultValue, "0");
+    EXPECT_EQ(vtx::findCvarSpec("vtx_history_count")->defaultValue, "6");
+    EXPECT_EQ(vtx::findCvarSpec("vtx_history_count")->range.min, 1.0f);
+    EXPECT_EQ(vtx::findCvarSpec("vtx_history_count")->range.max, 12.0f);
+    EXPECT_EQ(vtx::findCvarSpec("vtx_trace_enable")->defaultValue, "0");
+    EXPECT_EQ(vtx::findCvarSpec("vtx_trace_ms")->defaultValue, "2000");
+    EXPECT_EQ(vtx::findCvarSpec("vtx_trace_ms")->range.min, 500.0f);
+    EXPECT_EQ(vtx::findCvarSpec("vtx_trace_ms")->range.max, 5000.0f);
+    EXPECT_FALSE(vtx::findCvarSpec("vtx_trace_enable")->range.hasMin);
+    EXPECT_EQ(vtx::findCvarSpec("vtx_history_enable")->reader, vtx::Reader::Int);
     EXPECT_EQ(vtx::kLateCvars.front().name, "vtx_skin");
     EXPECT_EQ(vtx::kLateCvars.back().name, "vtx_load_saved_settings");
 
@@ -117,7 +129,8 @@ TEST(Catalogue, RegistrationOrderSpelledOut) {
         "vtx_replay_hide_s", "vtx_trigger_alpha_off_pct", "vtx_trigger_alpha_on_pct", "vtx_debug_state", "vtx_x",
         "vtx_y", "vtx_scale", "vtx_layer_shift_x", "vtx_layer_shift_y", "vtx_sticks_always", "vtx_stick_range",
         "vtx_deadzone", "vtx_stick_smooth", "vtx_trigger_thresh", "vtx_pad", "vtx_hotkey_vk", "vtx_hotkey_mod1",
-        "vtx_hotkey_mod2", "vtx_timing_enable", "vtx_timing_button", "vtx_timing_window_ms",
+        "vtx_hotkey_mod2", "vtx_timing_enable", "vtx_timing_button", "vtx_timing_window_ms", "vtx_history_enable",
+        "vtx_history_count", "vtx_trace_enable", "vtx_trace_ms",
         // After it.
         "vtx_skin", "vtx_autosave", "vtx_load_saved", "vtx_load_saved_settings"};
     for (const char* code :
@@ -127,7 +140,7 @@ TEST(Catalogue, RegistrationOrderSpelledOut) {
         want.push_back(std::string("vtx_off_") + code + "_y");
     }
     EXPECT_EQ(registered, want);
-    EXPECT_EQ(vtx::kEarlyCvars.size(), 47u);
+    EXPECT_EQ(vtx::kEarlyCvars.size(), 51u);
     EXPECT_EQ(vtx::kLateCvars.size(), 4u);
 }
 
@@ -145,7 +158,8 @@ TEST(Catalogue, SettingsFileKeysSpelledOut) {
         "vtx_hotkey_mod1", "vtx_hotkey_mod2", "vtx_skin", "vtx_require_local_car", "vtx_ui_accent_r", "vtx_ui_accent_g",
         "vtx_ui_accent_b", "vtx_ui_accent_a", "vtx_ui_menu_alpha", "vtx_ui_font_scale", "vtx_debug_state",
         // Appended: older versions skip keys they do not know.
-        "vtx_timing_enable", "vtx_timing_button", "vtx_timing_window_ms"};
+        "vtx_timing_enable", "vtx_timing_button", "vtx_timing_window_ms", "vtx_history_enable", "vtx_history_count",
+        "vtx_trace_enable", "vtx_trace_ms"};
     EXPECT_EQ(keys, want);
 }
 
@@ -189,6 +203,10 @@ TEST(Catalogue, ResetListSpelledOut) {
         {"vtx_timing_enable", As::Int, 0},
         {"vtx_timing_button", As::Text, 0, "A"},
         {"vtx_timing_window_ms", As::Int, 1000},
+        {"vtx_history_enable", As::Int, 0},
+        {"vtx_history_count", As::Int, 6},
+        {"vtx_trace_enable", As::Int, 0},
+        {"vtx_trace_ms", As::Int, 2000},
     };
     ASSERT_EQ(vtx::kResetEntries.size(), want.size());
     for (std::size_t i = 0; i < want.size(); ++i) {
@@ -230,6 +248,8 @@ TEST(Catalogue, MenuClampsSpelledOut) {
         {"vtx_deadzone", 0, 0.95f, 0, 0.95f},
         {"vtx_stick_smooth", 0, 1, 0, 1},
         {"vtx_timing_window_ms", 50, 2000, 50, 2000},
+        {"vtx_history_count", 1, 12, 1, 12},
+        {"vtx_trace_ms", 500, 5000, 500, 5000},
     };
     std::size_t clamped = 0;
     for (const vtx::CvarSpec* spec : vtx::kAll) {
@@ -246,6 +266,47 @@ TEST(Catalogue, MenuClampsSpelledOut) {
         EXPECT_FLOAT_EQ(spec->menu.clampMin, row.clampMin);
         EXPECT_FLOAT_EQ(spec->menu.clampMax, row.clampMax);
     }
+}
+
+// The limits the plugin keeps a value within wherever it uses it, and that
+// nothing else carries any.
+TEST(Catalogue, UseLimitsSpelledOut) {
+    struct Want {
+        std::string_view name;
+        float min, max;
+    };
+    const std::vector<Want> want = {
+        {"vtx_fade_ms", 50, 1000},
+        {"vtx_replay_hide_s", 0, 30},
+        {"vtx_trigger_alpha_off_pct", 0, 100},
+        {"vtx_trigger_alpha_on_pct", 0, 100},
+        {"vtx_scale", 0.05f, 5},
+        {"vtx_deadzone", 0, 0.95f},
+        {"vtx_stick_smooth", 0, 0.98f},
+        {"vtx_trigger_thresh", 0, 1},
+        {"vtx_timing_window_ms", 50, 2000},
+        {"vtx_history_count", 1, 12},
+        {"vtx_trace_ms", 500, 5000},
+    };
+    std::size_t limited = 0;
+    for (const vtx::CvarSpec* spec : vtx::kAll) {
+        limited += spec->use.has ? 1 : 0;
+    }
+    EXPECT_EQ(limited, want.size());
+    for (const Want& row : want) {
+        SCOPED_TRACE(row.name);
+        const vtx::CvarSpec* spec = vtx::findCvarSpec(row.name);
+        ASSERT_NE(spec, nullptr);
+        EXPECT_TRUE(spec->use.has);
+        EXPECT_FLOAT_EQ(spec->use.min, row.min);
+        EXPECT_FLOAT_EQ(spec->use.max, row.max);
+    }
+    // Whole numbers are limited as whole numbers; text that is no number reads as the lower limit.
+    EXPECT_EQ(vtx::withinUseLimits(vtx::cvar::kHistoryCount, 0), 1);
+    EXPECT_EQ(vtx::withinUseLimits(vtx::cvar::kHistoryCount, 13), 12);
+    EXPECT_EQ(vtx::withinUseLimits(vtx::cvar::kTimingWindowMs, 700), 700);
+    EXPECT_FLOAT_EQ(vtx::withinUseLimits(vtx::cvar::kScale, std::numeric_limits<float>::quiet_NaN()), 0.05f);
+    EXPECT_FLOAT_EQ(vtx::withinUseLimits(vtx::cvar::kX, 99999.0f), 99999.0f);
 }
 
 TEST(Catalogue, SkinDefaultsToEmptyWithoutSkinFolders) {
