@@ -44,19 +44,19 @@ void SettingsSnapshot::followOne(CVarManagerWrapper& cvars, const std::string& n
     if (!var) {
         return;
     }
-    var.addOnValueChanged([this, slot](std::string, CVarWrapper changed) {
-        try {
-            take(slot, changed);
-        } catch (...) {
-            // Nothing may reach the host from a handler; the value stays as it was.
-        }
-    });
+    var.addOnValueChanged([this, slot](std::string, CVarWrapper changed) { take(slot, changed); });
     take(slot, var);
 }
 
-void SettingsSnapshot::take(std::size_t slot, CVarWrapper& var) {
-    values_[slot].number.store(var.getFloatValue(), std::memory_order_relaxed);
-    values_[slot].integer.store(var.getIntValue(), std::memory_order_relaxed);
+void SettingsSnapshot::take(std::size_t slot, CVarWrapper& var) noexcept {
+    try {
+        const float number = var.getFloatValue();
+        const int integer = var.getIntValue();
+        values_[slot].number.store(number, std::memory_order_relaxed);
+        values_[slot].integer.store(integer, std::memory_order_relaxed);
+    } catch (...) {
+        // Nothing may reach the host from a handler; the value stays as it was.
+    }
 }
 
 } // namespace vtx

@@ -33,7 +33,7 @@ public:
     // values as they stand (the host may hand back saved ones at
     // registration). A variable the host lacks keeps its default. The
     // handlers refer to this object: it must outlive them (the host drops a
-    // plugin's handlers when it unloads the plugin).
+    // plugin's handlers when it unloads the plugin). Called once.
     void follow(CVarManagerWrapper& cvars);
 
     // A value as the plugin uses it: the host's reading, within the row's
@@ -66,7 +66,8 @@ private:
     };
 
     void followOne(CVarManagerWrapper& cvars, const std::string& name, std::size_t slot);
-    void take(std::size_t slot, CVarWrapper& var);
+    // The variable's value as the host reads it now.
+    void take(std::size_t slot, CVarWrapper& var) noexcept;
 
     std::array<Value, kSlotCount> values_;
 };
