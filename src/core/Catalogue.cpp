@@ -73,6 +73,8 @@ std::string rangeText(const CvarRange& range) {
     return "";
 }
 
+std::string useText(const UseLimits& use) { return use.has ? number(use.min) + " .. " + number(use.max) : ""; }
+
 std::string_view readerText(Reader reader) {
     switch (reader) {
     case Reader::Int:
@@ -99,24 +101,35 @@ std::string cell(std::string_view text) {
     return escaped;
 }
 
-void appendRow(std::string& out, std::string_view name, std::string_view defaultValue, const std::string& range,
-               std::string_view reader, std::string_view description) {
-    out += "| `" + std::string(name) + "` | " +
-           (defaultValue.empty() ? std::string() : "`" + cell(defaultValue) + "`") + " | " + range + " | " +
-           std::string(reader) + " | " + cell(description) + " |\n";
+struct MarkdownRow {
+    std::string_view name;
+    std::string_view defaultValue;
+    std::string range;
+    std::string usedWithin;
+    std::string_view reader;
+    std::string_view description;
+};
+
+void appendRow(std::string& out, const MarkdownRow& row) {
+    out += "| `" + std::string(row.name) + "` | " +
+           (row.defaultValue.empty() ? std::string() : "`" + cell(row.defaultValue) + "`") + " | " + row.range + " | " +
+           row.usedWithin + " | " + std::string(row.reader) + " | " + cell(row.description) + " |\n";
 }
 } // namespace
 
 std::string catalogueMarkdown() {
-    std::string out = "| Variable | Default | Range | Read as | Description |\n|---|---|---|---|---|\n";
+    std::string out =
+        "| Variable | Default | Range | Used within | Read as | Description |\n|---|---|---|---|---|---|\n";
     for (const CvarSpec* spec : kAll) {
         const std::string_view defaultText = spec == &cvar::kSkin ? "(start-up skin)" : spec->defaultValue;
-        appendRow(out, spec->name, defaultText, rangeText(spec->range), readerText(spec->reader), spec->description);
+        appendRow(out, {spec->name, defaultText, rangeText(spec->range), useText(spec->use), readerText(spec->reader),
+                        spec->description});
     }
     for (const ControlSpec& control : kControls) {
         for (Axis axis : {Axis::X, Axis::Y}) {
-            appendRow(out, layerOffsetName(control.code, axis), "0", "", readerText(Reader::Float),
-                      layerOffsetDescription(control.code, axis));
+            const std::string name = layerOffsetName(control.code, axis);
+            const std::string description = layerOffsetDescription(control.code, axis);
+            appendRow(out, {name, "0", "", "", readerText(Reader::Float), description});
         }
     }
     return out;

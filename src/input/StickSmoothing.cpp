@@ -1,16 +1,12 @@
 #include "input/StickSmoothing.h"
 
-#include <algorithm>
-#include <cmath>
+#include "core/Catalogue.h"
 
 namespace vtx {
 
-float effectiveSmoothing(float setting) {
-    // A NaN would stick in every smoothed axis for good; treat it as "off".
-    if (std::isnan(setting) || setting < 0)
-        return 0;
-    return std::min(setting, 0.98f);
-}
+// A NaN would stick in every smoothed axis for good: it counts as the lower
+// limit, "off".
+float effectiveSmoothing(float setting) { return withinUseLimits(cvar::kStickSmooth, setting); }
 
 void smoothSticks(Sticks& smoothed, const Sticks& raw, float s) {
     // smoothed + (raw - smoothed)(1 - s), written so that s = 0 gives the raw

@@ -7,8 +7,8 @@
 
 namespace vtx {
 
-// The smoothing setting as the filter uses it: 0..0.98, and 0 for a value
-// that is not a number.
+// The smoothing setting as the filter uses it: within vtx_stick_smooth's
+// limits of use (0..0.98), and 0 for a value that is not a number.
 float effectiveSmoothing(float setting);
 
 using Sticks = std::array<StickAxes, 2>;

@@ -2,15 +2,31 @@
 
 #include <string>
 
+#include "bakkesmod/wrappers/cvarmanagerwrapper.h"
+#include "core/Catalogue.h"
 #include "core/Log.h"
 #include "platform/Platform.h"
 
 namespace vtx {
 
-void Hotkey::runToggle(const CvarHandles& cvars) {
-    const KeyCombo combo{cvars.hotkeyVk.asInt(), cvars.hotkeyMod1.asInt(), cvars.hotkeyMod2.asInt()};
+namespace {
+// Through the host, whose change handlers bring the value to the snapshot;
+// nothing when the host lacks the variable.
+void setSetting(HostView host, const CvarSpec& row, int value) {
+    if (!host.cvars) {
+        return;
+    }
+    if (CVarWrapper var = getCvar(*host.cvars, row)) {
+        var.setValue(value);
+    }
+}
+} // namespace
+
+void Hotkey::runToggle(const SettingsSnapshot& settings) {
+    const KeyCombo combo{settings.integer(cvar::kHotkeyVk), settings.integer(cvar::kHotkeyMod1),
+                         settings.integer(cvar::kHotkeyMod2)};
     if (press_.pressed(combo, keys_)) {
-        cvars.enabled.set(cvars.enabled.asInt() == 0 ? 1 : 0);
+        setSetting(host_, cvar::kEnabled, settings.on(cvar::kEnabled) ? 0 : 1);
     }
 }
 
@@ -19,7 +35,7 @@ void Hotkey::startCapture() {
     logLine(host_.cvars, "Hotkey capture started: press desired key or key-combo now (ESC cancels).");
 }
 
-void Hotkey::runCapture(const CvarHandles& cvars) {
+void Hotkey::runCapture() {
     const CaptureStep step = capture_.step(platform::steadyNowNs(), false, keys_);
     switch (step.state) {
     case CaptureState::Cancelled:
@@ -29,9 +45,9 @@ void Hotkey::runCapture(const CvarHandles& cvars) {
         logLine(host_.cvars, "Hotkey capture timed out.");
         return;
     case CaptureState::Captured:
-        cvars.hotkeyVk.set(step.combo.key);
-        cvars.hotkeyMod1.set(step.combo.mod1);
-        cvars.hotkeyMod2.set(step.combo.mod2);
+        setSetting(host_, cvar::kHotkeyVk, step.combo.key);
+        setSetting(host_, cvar::kHotkeyMod1, step.combo.mod1);
+        setSetting(host_, cvar::kHotkeyMod2, step.combo.mod2);
         logLine(host_.cvars, "Hotkey captured: VK=" + std::to_string(step.combo.key) + " mod1=" +
                                  std::to_string(step.combo.mod1) + " mod2=" + std::to_string(step.combo.mod2));
         return;

@@ -15,9 +15,9 @@ constexpr float kInvisibleAlpha = 0.01f;
 ImageWrapper* layerImage(const LayerPainter& painter, ControlId id) { return painter.layers[id].get(); }
 
 void drawAtOffset(const LayerPainter& painter, ControlId id, ImageWrapper* image, float dx, float dy, float alpha) {
-    const auto& offsets = painter.cvars.offsets[id];
-    drawLayerImage(painter.canvas, image, painter.layout.drawX + offsets[0].asFloat() + dx,
-                   painter.layout.drawY + offsets[1].asFloat() + dy, painter.layout.scale, alpha);
+    const SettingsSnapshot& settings = painter.settings;
+    drawLayerImage(painter.canvas, image, painter.layout.drawX + settings.offset(id, Axis::X) + dx,
+                   painter.layout.drawY + settings.offset(id, Axis::Y) + dy, painter.layout.scale, alpha);
 }
 
 // The SDK's SetColor takes the 0-255 channels as char: the byte's bits.
@@ -52,7 +52,7 @@ float triggerOpacity(float value, float thresh, float offAlpha, float onAlpha, f
 }
 
 float stickDeflection(float axis, float deadzone) {
-    const float d = clampSetting(deadzone, 0.0f, 0.95f);
+    const float d = withinUseLimits(cvar::kDeadzone, deadzone);
     const float magnitude = std::fabs(axis);
     if (!(magnitude >= d)) {
         return 0;
@@ -61,17 +61,17 @@ float stickDeflection(float axis, float deadzone) {
     return axis < 0 ? -beyond : beyond;
 }
 
-Layout readLayout(const CvarHandles& cvars, float fadeAlpha) {
+Layout readLayout(const SettingsSnapshot& settings, float fadeAlpha) {
     Layout layout;
-    layout.drawX = cvars.x.asFloat() - kOriginShiftX + cvars.layerShiftX.asFloat();
-    layout.drawY = cvars.y.asFloat() + cvars.layerShiftY.asFloat();
-    layout.scale = clampSetting(cvars.scale.asFloat(), 0.05f, 5.0f);
-    layout.range = cvars.stickRange.asFloat();
-    layout.deadzone = clampSetting(cvars.deadzone.asFloat(), 0.0f, 1.0f);
-    layout.thresh = clampSetting(cvars.triggerThresh.asFloat(), 0.0f, 1.0f);
-    layout.sticksAlways = cvars.sticksAlways.on();
-    layout.offAlpha = clampSetting(cvars.triggerAlphaOffPct.asFloat(), 0.0f, 100.0f) / 100.0f;
-    layout.onAlpha = clampSetting(cvars.triggerAlphaOnPct.asFloat(), 0.0f, 100.0f) / 100.0f;
+    layout.drawX = settings.number(cvar::kX) - kOriginShiftX + settings.number(cvar::kLayerShiftX);
+    layout.drawY = settings.number(cvar::kY) + settings.number(cvar::kLayerShiftY);
+    layout.scale = settings.number(cvar::kScale);
+    layout.range = settings.number(cvar::kStickRange);
+    layout.deadzone = settings.number(cvar::kDeadzone);
+    layout.thresh = settings.number(cvar::kTriggerThresh);
+    layout.sticksAlways = settings.on(cvar::kSticksAlways);
+    layout.offAlpha = settings.number(cvar::kTriggerAlphaOffPct) / 100.0f;
+    layout.onAlpha = settings.number(cvar::kTriggerAlphaOnPct) / 100.0f;
     layout.fadeAlpha = fadeAlpha;
     return layout;
 }

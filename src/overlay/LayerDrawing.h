@@ -9,7 +9,7 @@
 #include "bakkesmod/wrappers/canvaswrapper.h"
 #include "core/CanvasFit.h"
 #include "core/Clamp.h"
-#include "core/CvarHandles.h"
+#include "core/SettingsSnapshot.h"
 #include "input/PadInput.h"
 #include "input/PadState.h"
 
@@ -38,10 +38,11 @@ unsigned char alphaByte(float alpha);
 // The trigger picture's opacity: a press at or below the threshold counts as
 // released, above it the raw pressure blends the off and on opacities.
 float triggerOpacity(float value, float thresh, float offAlpha, float onAlpha, float fade);
-// One stick axis beyond the dead zone (clamped to 0..0.95), rescaled to -1..1.
+// One stick axis beyond the dead zone (kept within vtx_deadzone's limits of
+// use), rescaled to -1..1.
 float stickDeflection(float axis, float deadzone);
 
-Layout readLayout(const CvarHandles& cvars, float fadeAlpha);
+Layout readLayout(const SettingsSnapshot& settings, float fadeAlpha);
 // Moves the layout's origin just far enough for `keptBox` of the base picture
 // to lie on a canvas of `canvasSize`; an empty box or an unknown canvas size
 // moves nothing.
@@ -52,7 +53,7 @@ void keepOnCanvas(Layout& layout, const PixelBox& keptBox, Vector2 canvasSize);
 struct LayerPainter {
     CanvasWrapper& canvas;
     const Layout& layout;
-    const CvarHandles& cvars;
+    const SettingsSnapshot& settings;
     const std::array<std::shared_ptr<ImageWrapper>, kControlCount>& layers;
 };
 

@@ -1,16 +1,15 @@
 #include "overlay/MatchPhase.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace vtx {
 namespace {
 
 constexpr std::int64_t kNsPerMs = 1'000'000;
-constexpr float kMaxPollHideSeconds = 30.0f;
 
-std::int64_t timedDeadline(const CvarHandles& cvars, std::int64_t nowNs) {
-    return deadlineFrom(nowNs, hideLengthMs(cvars.replayHideMs.asInt(), cvars.replayFailsafeMs.asInt()));
+std::int64_t timedDeadline(const SettingsSnapshot& settings, std::int64_t nowNs) {
+    return deadlineFrom(nowNs,
+                        hideLengthMs(settings.integer(cvar::kReplayHideMs), settings.integer(cvar::kReplayFailsafeMs)));
 }
 
 } // namespace
@@ -20,8 +19,7 @@ int hideLengthMs(int replayHideMs, int replayFailsafeMs) { return replayHideMs <
 std::int64_t deadlineFrom(std::int64_t nowNs, int ms) { return ms >= 1 ? nowNs + ms * kNsPerMs : 0; }
 
 int replayPollLengthMs(float replayHideSeconds, int replayFailsafeMs) {
-    const float seconds =
-        std::isnan(replayHideSeconds) ? 0.0f : std::clamp(replayHideSeconds, 0.0f, kMaxPollHideSeconds);
+    const float seconds = withinUseLimits(cvar::kReplayHideS, replayHideSeconds);
     const long ms = std::lround(static_cast<double>(seconds) * 1000.0);
     return ms <= 0 ? replayFailsafeMs : static_cast<int>(ms);
 }
@@ -54,11 +52,13 @@ void MatchPhase::clear() {
     gameReplaySeen_ = false;
 }
 
-PhaseView MatchPhase::frameStep(std::int64_t nowNs, std::optional<bool> gameInReplay, const CvarHandles& cvars) {
+PhaseView MatchPhase::frameStep(std::int64_t nowNs, std::optional<bool> gameInReplay,
+                                const SettingsSnapshot& settings) {
     // Worked out before the lock, and only while the game reports a replay.
     const std::int64_t pollDeadline =
         gameInReplay.value_or(false)
-            ? deadlineFrom(nowNs, replayPollLengthMs(cvars.replayHideS.asFloat(), cvars.replayFailsafeMs.asInt()))
+            ? deadlineFrom(nowNs, replayPollLengthMs(settings.number(cvar::kReplayHideS),
+                                                     settings.integer(cvar::kReplayFailsafeMs)))
             : 0;
     const std::lock_guard lock(mutex_);
     if (replay_ && deadline_ != 0 && nowNs >= deadline_) {
@@ -77,46 +77,46 @@ PhaseView MatchPhase::frameStep(std::int64_t nowNs, std::optional<bool> gameInRe
     return PhaseView{replay_, postGame_};
 }
 
-void MatchPhase::onGoalScored(const CvarHandles& cvars, std::int64_t nowNs) {
-    if (cvars.hideReplays.on()) {
-        const std::int64_t deadline = timedDeadline(cvars, nowNs);
+void MatchPhase::onGoalScored(const SettingsSnapshot& settings, std::int64_t nowNs) {
+    if (settings.on(cvar::kHideReplays)) {
+        const std::int64_t deadline = timedDeadline(settings, nowNs);
         const std::lock_guard lock(mutex_);
         arm(deadline);
     }
 }
 
 // Arms whatever vtx_hide_replays says: the hide decision weighs that switch.
-void MatchPhase::onReplayStartTimed(const CvarHandles& cvars, std::int64_t nowNs) {
-    const std::int64_t deadline = timedDeadline(cvars, nowNs);
+void MatchPhase::onReplayStartTimed(const SettingsSnapshot& settings, std::int64_t nowNs) {
+    const std::int64_t deadline = timedDeadline(settings, nowNs);
     const std::lock_guard lock(mutex_);
     arm(deadline);
 }
 
-void MatchPhase::onReplayStartFailsafe(const CvarHandles& cvars, std::int64_t nowNs) {
-    const std::int64_t deadline = deadlineFrom(nowNs, cvars.replayFailsafeMs.asInt());
+void MatchPhase::onReplayStartFailsafe(const SettingsSnapshot& settings, std::int64_t nowNs) {
+    const std::int64_t deadline = deadlineFrom(nowNs, settings.integer(cvar::kReplayFailsafeMs));
     const std::lock_guard lock(mutex_);
     arm(deadline);
 }
 
 // No deadline: the HUD's close events or the game's replay report end it.
-void MatchPhase::onReplayHudOpened(const CvarHandles& cvars, std::int64_t /*nowNs*/) {
-    if (cvars.hideReplays.on()) {
+void MatchPhase::onReplayHudOpened(const SettingsSnapshot& settings, std::int64_t /*nowNs*/) {
+    if (settings.on(cvar::kHideReplays)) {
         const std::lock_guard lock(mutex_);
         arm(0);
     }
 }
 
-void MatchPhase::onReplayCleared(const CvarHandles& /*cvars*/, std::int64_t /*nowNs*/) {
+void MatchPhase::onReplayCleared(const SettingsSnapshot& /*settings*/, std::int64_t /*nowNs*/) {
     const std::lock_guard lock(mutex_);
     endReplay();
 }
 
-void MatchPhase::onMatchEnded(const CvarHandles& /*cvars*/, std::int64_t /*nowNs*/) {
+void MatchPhase::onMatchEnded(const SettingsSnapshot& /*settings*/, std::int64_t /*nowNs*/) {
     const std::lock_guard lock(mutex_);
     postGame_ = true;
 }
 
-void MatchPhase::onMatchStarted(const CvarHandles& /*cvars*/, std::int64_t /*nowNs*/) {
+void MatchPhase::onMatchStarted(const SettingsSnapshot& /*settings*/, std::int64_t /*nowNs*/) {
     const std::lock_guard lock(mutex_);
     postGame_ = false;
     endReplay();

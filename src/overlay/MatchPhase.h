@@ -6,7 +6,7 @@
 #include <mutex>
 #include <optional>
 
-#include "core/CvarHandles.h"
+#include "core/SettingsSnapshot.h"
 
 namespace vtx {
 
@@ -16,8 +16,9 @@ int hideLengthMs(int replayHideMs, int replayFailsafeMs);
 // now + ms, for ms of 1 or more; 0 ("no deadline") otherwise.
 std::int64_t deadlineFrom(std::int64_t nowNs, int ms);
 // The hide length when the game reports a replay the events missed:
-// vtx_replay_hide_s clamped to 0..30 s (not a number counts as 0), in whole
-// milliseconds rounded half away from zero; the failsafe when that is 0.
+// vtx_replay_hide_s within its limits of use (0..30 s; not a number counts
+// as 0), in whole milliseconds rounded half away from zero; the failsafe when
+// that is 0.
 int replayPollLengthMs(float replayHideSeconds, int replayFailsafeMs);
 
 // What a frame decides by.
@@ -28,7 +29,7 @@ struct PhaseView {
 
 // The game's events and the frame change the phase on the game's side; "Reset
 // all" may clear it from the menu's thread. A small lock guards the four
-// fields; settings are read before it is taken, as they call into the host.
+// fields.
 class MatchPhase {
 public:
     bool inReplay() const { return view().inReplay; }
@@ -42,16 +43,16 @@ public:
     // One frame: ends a hide whose deadline has passed, then follows
     // GameWrapper::IsInReplay (nothing without a game): a reported replay arms
     // the hide; once one has been reported, a frame without one ends it.
-    PhaseView frameStep(std::int64_t nowNs, std::optional<bool> gameInReplay, const CvarHandles& cvars);
+    PhaseView frameStep(std::int64_t nowNs, std::optional<bool> gameInReplay, const SettingsSnapshot& settings);
 
     // The game events' handlers, all of one shape so a table can name them.
-    void onGoalScored(const CvarHandles& cvars, std::int64_t nowNs);
-    void onReplayStartTimed(const CvarHandles& cvars, std::int64_t nowNs);
-    void onReplayStartFailsafe(const CvarHandles& cvars, std::int64_t nowNs);
-    void onReplayHudOpened(const CvarHandles& cvars, std::int64_t nowNs);
-    void onReplayCleared(const CvarHandles& cvars, std::int64_t nowNs);
-    void onMatchEnded(const CvarHandles& cvars, std::int64_t nowNs);
-    void onMatchStarted(const CvarHandles& cvars, std::int64_t nowNs);
+    void onGoalScored(const SettingsSnapshot& settings, std::int64_t nowNs);
+    void onReplayStartTimed(const SettingsSnapshot& settings, std::int64_t nowNs);
+    void onReplayStartFailsafe(const SettingsSnapshot& settings, std::int64_t nowNs);
+    void onReplayHudOpened(const SettingsSnapshot& settings, std::int64_t nowNs);
+    void onReplayCleared(const SettingsSnapshot& settings, std::int64_t nowNs);
+    void onMatchEnded(const SettingsSnapshot& settings, std::int64_t nowNs);
+    void onMatchStarted(const SettingsSnapshot& settings, std::int64_t nowNs);
 
 private:
     void arm(std::int64_t deadline);

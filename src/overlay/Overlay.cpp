@@ -2,13 +2,11 @@
 // be shown ends the frame there.
 #include "overlay/Overlay.h"
 
-#include <algorithm>
 #include <array>
 #include <string>
 
 #include "bakkesmod/wrappers/GameWrapper.h"
 #include "core/Catalogue.h"
-#include "core/Clamp.h"
 #include "core/Log.h"
 #include "overlay/LayerDrawing.h"
 #include "overlay/TimingDrawing.h"
@@ -26,53 +24,48 @@ bool Overlay::frame(CanvasWrapper& canvas) noexcept {
 }
 
 void Overlay::pollPad() {
-    // Read afresh every frame, so a change applies on the next one; a missing
-    // variable reads as its catalogue default.
-    const CvarHandles& cvars = settings_.get();
     // A trigger counts as pressed as it is drawn: above the threshold.
-    parts_.input.poll(frame_, cvars.pad.asInt(), cvars.stickSmooth.asFloat(),
-                      clampSetting(cvars.triggerThresh.asFloat(), 0.0f, 1.0f));
+    parts_.input.poll(frame_, settings_.integer(cvar::kPad), settings_.number(cvar::kStickSmooth),
+                      settings_.number(cvar::kTriggerThresh));
     changeCount_ = parts_.input.takeChanges(changes_);
 }
 
 bool Overlay::runFrame(CanvasWrapper& canvas) {
-    const CvarHandles& cvars = settings_.get();
     // While a capture waits for its key, the overlay does nothing else.
     if (parts_.hotkey.capturing()) {
-        parts_.hotkey.runCapture(cvars);
+        parts_.hotkey.runCapture();
         return false;
     }
     // Before the switch, so the hotkey can turn a disabled overlay back on.
-    parts_.hotkey.runToggle(cvars);
-    if (!cvars.enabled.on()) {
+    parts_.hotkey.runToggle(settings_);
+    if (!settings_.on(cvar::kEnabled)) {
         return false;
     }
-    // Read once a frame: every read of a variable is a call into the host.
-    const bool timing = cvars.timingEnable.on();
+    const bool timing = settings_.on(cvar::kTimingEnable);
     pollPad();
-    timePresses(cvars, timing);
+    timePresses(timing);
 
     GameWrapper* game = host_.game.get();
-    if (!passModeGate(game, cvars, parts_.phase)) {
+    if (!passModeGate(game, settings_, parts_.phase)) {
         return false;
     }
     const std::int64_t now = platform::steadyNowNs();
     const PhaseView phase =
-        parts_.phase.frameStep(now, game ? std::optional<bool>(game->IsInReplay()) : std::nullopt, cvars);
-    const bool hide = decideHide(game, cvars, phase);
+        parts_.phase.frameStep(now, game ? std::optional<bool>(game->IsInReplay()) : std::nullopt, settings_);
+    const bool hide = decideHide(game, settings_, phase);
     logDebugState(phase, hide, now);
 
     const float dt = clock_.secondsSincePrevious(platform::steadyNowNs());
-    if (!applyFade(game, cvars, parts_.fade, hide, dt)) {
+    if (!applyFade(game, settings_, parts_.fade, hide, dt)) {
         return false;
     }
     if (!parts_.skins.preparePictures()) {
         return false;
     }
-    Layout layout = readLayout(cvars, parts_.fade.alpha());
+    Layout layout = readLayout(settings_, parts_.fade.alpha());
     // Drawn whole on any screen; the stored place stays as the user set it.
     keepOnCanvas(layout, parts_.skins.baseKeptBox(), canvas.GetSize());
-    drawPad(LayerPainter{canvas, layout, cvars, parts_.skins.layers()}, parts_.skins.base(), frame_);
+    drawPad(LayerPainter{canvas, layout, settings_, parts_.skins.layers()}, parts_.skins.base(), frame_);
     if (timing) {
         const Vector2 base = parts_.skins.baseSize();
         const PadPlace place{layout.drawX, layout.drawY, static_cast<float>(base.X) * layout.scale,
@@ -86,7 +79,7 @@ void Overlay::setTimedButton(std::optional<ControlId> control) {
     timedButton_.store(control ? static_cast<int>(*control) : kNoButton);
 }
 
-void Overlay::timePresses(const CvarHandles& cvars, bool timing) {
+void Overlay::timePresses(bool timing) {
     const int stored = timedButton_.load();
     std::optional<ControlId> wanted;
     if (timing && stored != kNoButton) {
@@ -100,9 +93,7 @@ void Overlay::timePresses(const CvarHandles& cvars, bool timing) {
     if (!timed_) {
         return;
     }
-    const MenuClamp& window = cvar::kTimingWindowMs.menu;
-    timing_.setWindowMs(
-        std::clamp(cvars.timingWindowMs.asInt(), static_cast<int>(window.clampMin), static_cast<int>(window.clampMax)));
+    timing_.setWindowMs(settings_.integer(cvar::kTimingWindowMs));
     for (const ControlChange& change : changes()) {
         if (change.control == *timed_ && change.pressed) {
             timing_.press(change.atNs);
@@ -113,7 +104,7 @@ void Overlay::timePresses(const CvarHandles& cvars, bool timing) {
 // While vtx_debug_state is on, one line of the match phase and the hide
 // decision at most every 501 ms.
 void Overlay::logDebugState(PhaseView phase, bool hide, std::int64_t nowNs) {
-    if (!settings_.get().debugState.on() || !debugLog_.due(nowNs)) {
+    if (!settings_.on(cvar::kDebugState) || !debugLog_.due(nowNs)) {
         return;
     }
     logLine(host_.cvars, "inReplay=" + std::to_string(int{phase.inReplay}) + " inPostGame=" +

@@ -10,9 +10,9 @@
 #include <span>
 
 #include "bakkesmod/wrappers/canvaswrapper.h"
-#include "core/CvarHandles.h"
 #include "core/HostView.h"
 #include "core/PressTiming.h"
+#include "core/SettingsSnapshot.h"
 #include "input/ControlChanges.h"
 #include "input/PadInput.h"
 #include "input/PadState.h"
@@ -33,7 +33,8 @@ struct OverlayParts {
 
 class Overlay {
 public:
-    Overlay(HostView host, CvarCache& settings, OverlayParts parts) : host_(host), settings_(settings), parts_(parts) {}
+    Overlay(HostView host, const SettingsSnapshot& settings, OverlayParts parts)
+        : host_(host), settings_(settings), parts_(parts) {}
 
     // One frame; true when the pad was drawn. Throws nothing.
     bool frame(CanvasWrapper& canvas) noexcept;
@@ -53,12 +54,12 @@ public:
 private:
     bool runFrame(CanvasWrapper& canvas);
     // The frame's changes, in order, into the timing of the timed control.
-    void timePresses(const CvarHandles& cvars, bool timing);
+    void timePresses(bool timing);
 
     void logDebugState(PhaseView phase, bool hide, std::int64_t nowNs);
 
     HostView host_;
-    CvarCache& settings_;
+    const SettingsSnapshot& settings_;
     OverlayParts parts_;
     PadFrame frame_;
     std::array<ControlChange, ControlChanges::kCapacity> changes_{};

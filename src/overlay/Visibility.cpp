@@ -1,7 +1,6 @@
 #include "overlay/Visibility.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <string>
 
@@ -29,30 +28,30 @@ bool isWorkshopMapName(std::string_view map) {
 
 bool isWorkshopMap(GameWrapper* game) { return game && isWorkshopMapName(game->GetCurrentMap()); }
 
-bool passModeGate(GameWrapper* game, const CvarHandles& cvars, MatchPhase& phase) {
+bool passModeGate(GameWrapper* game, const SettingsSnapshot& settings, MatchPhase& phase) {
     bool modeOk = game && game->IsInOnlineGame();
-    if (!modeOk && cvars.showFreeplayWorkshop.on()) {
+    if (!modeOk && settings.on(cvar::kShowFreeplayWorkshop)) {
         modeOk = freeplayOrWorkshop(game);
     }
-    if (cvars.onlineOnly.on() && !modeOk) {
+    if (settings.on(cvar::kOnlineOnly) && !modeOk) {
         phase.clear();
         return false;
     }
     return true;
 }
 
-bool decideHide(GameWrapper* game, const CvarHandles& cvars, PhaseView phase) {
+bool decideHide(GameWrapper* game, const SettingsSnapshot& settings, PhaseView phase) {
     bool hide = false;
-    if (cvars.requireLocalCar.on()) {
+    if (settings.on(cvar::kRequireLocalCar)) {
         hide = !(game && game->GetLocalCar());
     }
-    if (cvars.hideInMenus.on() && game && game->IsPaused()) {
+    if (settings.on(cvar::kHideInMenus) && game && game->IsPaused()) {
         hide = true;
     }
-    if (!hide && cvars.hideReplays.on() && phase.inReplay) {
+    if (!hide && settings.on(cvar::kHideReplays) && phase.inReplay) {
         hide = true;
     }
-    if (!hide && cvars.hidePostgame.on() && phase.inPostGame) {
+    if (!hide && settings.on(cvar::kHidePostgame) && phase.inPostGame) {
         hide = true;
     }
     return hide;
@@ -75,10 +74,7 @@ float FrameClock::secondsSincePrevious(std::int64_t nowNs) {
     return static_cast<float>(nowNs - previous) / 1e9f;
 }
 
-float fadeRate(float fadeMs) {
-    const float ms = std::isnan(fadeMs) ? 50.0f : std::clamp(fadeMs, 50.0f, 1000.0f);
-    return 1.0f / (ms / 1000.0f);
-}
+float fadeRate(float fadeMs) { return 1.0f / (withinUseLimits(cvar::kFadeMs, fadeMs) / 1000.0f); }
 
 float stepFade(float alpha, float target, float step) {
     if (alpha < target) {
@@ -92,8 +88,8 @@ float stepFade(float alpha, float target, float step) {
 
 void Fade::step(float target, float step) { value = stepFade(value, target, step); }
 
-bool applyFade(GameWrapper* game, const CvarHandles& cvars, Fade& fade, bool hide, float dtSeconds) {
-    if (!cvars.fadeEnable.on()) {
+bool applyFade(GameWrapper* game, const SettingsSnapshot& settings, Fade& fade, bool hide, float dtSeconds) {
+    if (!settings.on(cvar::kFadeEnable)) {
         // Without the fade the hide rules give way in freeplay and on workshop maps.
         if (hide && !freeplayOrWorkshop(game)) {
             return false;
@@ -101,7 +97,7 @@ bool applyFade(GameWrapper* game, const CvarHandles& cvars, Fade& fade, bool hid
         fade.show();
         return true;
     }
-    const float rate = fadeRate(cvars.fadeMs.asFloat());
+    const float rate = fadeRate(settings.number(cvar::kFadeMs));
     fade.step(hide ? 0.0f : 1.0f, rate * dtSeconds);
     return fade.alpha() > kInvisibleAlpha;
 }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/CvarHandles.h"
+#include "core/SettingsSnapshot.h"
 #include "overlay/MatchPhase.h"
 
 class GameWrapper;
@@ -33,9 +33,9 @@ bool isWorkshopMap(GameWrapper* game);
 // The mode gate: an online match, or (when vtx_show_freeplay_workshop is on)
 // freeplay or a workshop map. With vtx_online_only off every mode passes.
 // A closed gate forgets the match phase.
-bool passModeGate(GameWrapper* game, const CvarHandles& cvars, MatchPhase& phase);
+bool passModeGate(GameWrapper* game, const SettingsSnapshot& settings, MatchPhase& phase);
 // The hide rules, in order: no local car, paused, replay, post-game.
-bool decideHide(GameWrapper* game, const CvarHandles& cvars, PhaseView phase);
+bool decideHide(GameWrapper* game, const SettingsSnapshot& settings, PhaseView phase);
 
 // Seconds between the frames that reach the fade step (0 the first time).
 class FrameClock {
@@ -56,12 +56,12 @@ private:
     std::optional<std::int64_t> last_;
 };
 
-// Opacity per second for vtx_fade_ms: the fade time is clamped to
-// 50..1000 ms (not a number counts as 50).
+// Opacity per second for vtx_fade_ms: the fade time is kept within the
+// variable's limits of use, 50..1000 ms (not a number counts as 50).
 float fadeRate(float fadeMs);
 // One frame of fading towards target (0 or 1), clamped to 0..1.
 float stepFade(float alpha, float target, float step);
 // Moves `fade` for this frame; false when nothing is to be drawn.
-bool applyFade(GameWrapper* game, const CvarHandles& cvars, Fade& fade, bool hide, float dtSeconds);
+bool applyFade(GameWrapper* game, const SettingsSnapshot& settings, Fade& fade, bool hide, float dtSeconds);
 
 } // namespace vtx

@@ -41,14 +41,14 @@ const std::array<GameHook, 29> kGameHooks = {{
     {"Function TAGame.GFxHUD_Replay_TA.OnClose", &MatchPhase::onReplayCleared},
 }};
 
-void registerGameHooks(HostView host, MatchPhase& phase, CvarCache& settings) {
+void registerGameHooks(HostView host, MatchPhase& phase, const SettingsSnapshot& settings) {
     if (!host.game) {
         return;
     }
     for (const GameHook& hook : kGameHooks) {
         const EventHandler handler = hook.handler;
         host.game->HookEvent(std::string(hook.event), [&phase, &settings, handler](std::string) {
-            (phase.*handler)(settings.get(), platform::steadyNowNs());
+            (phase.*handler)(settings, platform::steadyNowNs());
         });
     }
 }

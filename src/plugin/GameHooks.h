@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/CvarHandles.h"
 #include "core/HostView.h"
+#include "core/SettingsSnapshot.h"
 #include "overlay/MatchPhase.h"
 
 namespace vtx {
 
-using EventHandler = void (MatchPhase::*)(const CvarHandles&, std::int64_t nowNs);
+using EventHandler = void (MatchPhase::*)(const SettingsSnapshot&, std::int64_t nowNs);
 
 struct GameHook {
     std::string_view event;
@@ -21,6 +21,6 @@ struct GameHook {
 // its own handler; the host runs every one of them.
 extern const std::array<GameHook, 29> kGameHooks;
 
-void registerGameHooks(HostView host, MatchPhase& phase, CvarCache& settings);
+void registerGameHooks(HostView host, MatchPhase& phase, const SettingsSnapshot& settings);
 
 } // namespace vtx

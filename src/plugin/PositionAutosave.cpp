@@ -20,9 +20,8 @@ bool moved(const OverlayPosition& now, const OverlayPosition& saved) {
            std::fabs(now.scale - saved.scale) > kScaleThreshold;
 }
 
-// Cached handles: a name lookup makes a wrapper, and so an allocation, every frame.
-void autosaveStep(HostView host, const CvarHandles& cvars, PositionAutosaveMemory& memory) {
-    if (!cvars.positionAutosave.on()) {
+void autosaveStep(HostView host, const SettingsSnapshot& settings, PositionAutosaveMemory& memory) {
+    if (!settings.on(cvar::kAutosave)) {
         return;
     }
     const std::int64_t now = platform::steadyNowNs();
@@ -30,7 +29,7 @@ void autosaveStep(HostView host, const CvarHandles& cvars, PositionAutosaveMemor
         memory.started = true;
         memory.lastSaveNs = now;
     }
-    const OverlayPosition position{cvars.x.asFloat(), cvars.y.asFloat(), cvars.scale.asFloat()};
+    const OverlayPosition position{settings.stored(cvar::kX), settings.stored(cvar::kY), settings.stored(cvar::kScale)};
     if (!moved(position, memory.lastSaved) || now - memory.lastSaveNs < kSpacingNs) {
         return;
     }
@@ -46,12 +45,12 @@ void autosaveStep(HostView host, const CvarHandles& cvars, PositionAutosaveMemor
 
 } // namespace
 
-void autosavePosition(HostView host, const CvarHandles& cvars, PositionAutosaveMemory& memory) {
+void autosavePosition(HostView host, const SettingsSnapshot& settings, PositionAutosaveMemory& memory) {
     if (!host.cvars || !host.game) {
         return;
     }
     try {
-        autosaveStep(host, cvars, memory);
+        autosaveStep(host, settings, memory);
     } catch (...) {
         // Out of memory inside the frame: the next frame tries again.
     }

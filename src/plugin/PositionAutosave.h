@@ -3,9 +3,9 @@
 // the overlay as it is moved, at most about four times a second.
 #include <cstdint>
 
-#include "core/CvarHandles.h"
 #include "core/HostView.h"
 #include "core/PositionText.h"
+#include "core/SettingsSnapshot.h"
 
 namespace vtx {
 
@@ -20,7 +20,8 @@ struct PositionAutosaveMemory {
 // Run at the end of every drawn frame. When vtx_autosave is on and x or y
 // moved by more than 0.01 or the scale by more than 0.0005 since the last
 // write, and 251 ms have passed since it (or since the first run), writes
-// the position as it is. A failed write is logged once until one succeeds.
-void autosavePosition(HostView host, const CvarHandles& cvars, PositionAutosaveMemory& memory);
+// the position as the variables hold it (a scale beyond the drawing's
+// limits too). A failed write is logged once until one succeeds.
+void autosavePosition(HostView host, const SettingsSnapshot& settings, PositionAutosaveMemory& memory);
 
 } // namespace vtx

@@ -36,7 +36,7 @@ void Vantrix::onLoad() {
     vtx::scheduleStartupSettingsLoad(host_, settingsFile_, skins_); // when vtx_load_saved_settings is on
     vtx::registerOverlayCommands(host_, targets);
     vtx::registerLayerOffsets(*cvarManager);
-    settings_.lookUpAgain();              // once everything is registered
+    settings_.follow(*cvarManager);       // once everything is registered
     vtx::loadSavedPositionAtStart(host_); // when vtx_load_saved is on
 
     vtx::attachTimingButton(host_, overlay_);
@@ -73,7 +73,7 @@ void Vantrix::onUnload() {
 
 void Vantrix::renderOverlay(CanvasWrapper canvas) {
     if (overlay_.frame(canvas)) {
-        vtx::autosavePosition(host_, settings_.get(), process_.positionAutosave);
+        vtx::autosavePosition(host_, settings_, process_.positionAutosave);
     }
 }
 

@@ -1,15 +1,15 @@
 #pragma once
 // The plugin object: the host's plugin and window in one. It owns the
-// subsystems (input, skins, match phase, hotkey, overlay, menu, the settings
-// file's gate) and wires the host's callbacks to them; it keeps no state of
-// its own beyond whether its drawable is scheduled.
+// subsystems (the settings snapshot, input, skins, match phase, hotkey,
+// overlay, menu, the settings file's gate) and wires the host's callbacks to
+// them; it keeps no state of its own beyond whether its drawable is scheduled.
 #include <cstdint>
 #include <string>
 
 #include "bakkesmod/plugin/bakkesmodplugin.h"
 #include "bakkesmod/plugin/pluginwindow.h"
-#include "core/CvarHandles.h"
 #include "core/HostView.h"
+#include "core/SettingsSnapshot.h"
 #include "input/PadInput.h"
 #include "menu/Menu.h"
 #include "overlay/Hotkey.h"
@@ -54,7 +54,7 @@ private:
 
     vtx::HostView host_{gameWrapper, cvarManager};
     vtx::ProcessState& process_ = vtx::processState();
-    vtx::CvarCache settings_{host_};
+    vtx::SettingsSnapshot settings_;
     vtx::PadInput input_{host_};
     vtx::SkinLibrary skins_{host_};
     vtx::MatchPhase phase_;

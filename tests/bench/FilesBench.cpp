@@ -10,6 +10,7 @@
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 #include "core/Catalogue.h"
 #include "core/KeyValueLines.h"
+#include "core/SettingsSnapshot.h"
 #include "core/SettingsText.h"
 #include "plugin/PositionAutosave.h"
 #include "plugin/SettingsFile.h"
@@ -27,12 +28,13 @@ struct BenchHost {
         game = host->gameWrapper();
         vtx::registerCvars(*cvars, vtx::kEarlyCvars);
         vtx::registerCvars(*cvars, vtx::kLateCvars);
+        settings.follow(*cvars);
     }
     std::unique_ptr<vtxhost::Host> host;
     std::shared_ptr<GameWrapper> game;
     std::shared_ptr<CVarManagerWrapper> cvars;
     vtx::HostView view{game, cvars};
-    vtx::CvarCache settings{view};
+    vtx::SettingsSnapshot settings;
 };
 
 void saveSettingsFile(benchmark::State& state) {
@@ -48,11 +50,11 @@ void autosavePositionStill(benchmark::State& state) {
     bench.cvars->getCvar("vtx_autosave").setValue(1);
     vtx::PositionAutosaveMemory memory;
     bench.host->advance(1'000'000'000);
-    vtx::autosavePosition(bench.view, bench.settings.get(), memory); // starts the clock
+    vtx::autosavePosition(bench.view, bench.settings, memory); // starts the clock
     bench.host->advance(1'000'000'000);
-    vtx::autosavePosition(bench.view, bench.settings.get(), memory); // the one write
+    vtx::autosavePosition(bench.view, bench.settings, memory); // the one write
     for (auto _ : state) {
-        vtx::autosavePosition(bench.view, bench.settings.get(), memory);
+        vtx::autosavePosition(bench.view, bench.settings, memory);
     }
 }
 BENCHMARK(autosavePositionStill);

@@ -45,7 +45,7 @@ struct Robustness : ::testing::Test {
     std::shared_ptr<GameWrapper> game;
     std::shared_ptr<CVarManagerWrapper> cvars;
     vtx::HostView view{game, cvars};
-    vtx::CvarCache settings{view};
+    vtx::SettingsSnapshot settings;
     vtx::PadInput input{view};
     vtx::SkinLibrary skins{view};
     vtx::MatchPhase phase;
@@ -63,6 +63,7 @@ TEST_F(Robustness, WithoutAnyHandleNothingIsDrawn) {
 TEST_F(Robustness, WithoutAGameTheModeGateStaysClosed) {
     cvars = host->cvarManager();
     vtx::registerCvars(*cvars, vtx::kEarlyCvars);
+    settings.follow(*cvars);
     EXPECT_TRUE(frames().ops.empty());
 
     // With the gate opened by hand, no game means no car and no data folder.
@@ -86,16 +87,16 @@ TEST_F(Robustness, WithoutConsoleVariablesTheDefaultsApply) {
 
     // Registered but empty-handed: a manager that knows none of the variables.
     cvars = host->cvarManager();
-    settings.lookUpAgain();
+    settings.follow(*cvars);
     EXPECT_EQ(frames().draws.size(), 1u);
 }
 
 TEST_F(Robustness, EventsWithoutVariablesUseTheDefaults) {
     const std::int64_t now = vtx::platform::steadyNowNs();
-    phase.onGoalScored(settings.get(), now); // vtx_hide_replays 1, vtx_replay_hide_ms 12000
+    phase.onGoalScored(settings, now); // vtx_hide_replays 1, vtx_replay_hide_ms 12000
     EXPECT_TRUE(phase.inReplay());
     EXPECT_EQ(phase.replayDeadline(), now + 12'000'000'000);
-    phase.onReplayCleared(settings.get(), now);
+    phase.onReplayCleared(settings, now);
     EXPECT_FALSE(phase.inReplay());
 }
 

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/CvarHandles.h"
+#include "core/SettingsSnapshot.h"
 #include "overlay/LayerDrawing.h"
 #include "overlay/MatchPhase.h"
 
@@ -65,23 +65,24 @@ TEST(CanvasValues, PositionsTruncateWithinTheIntRangeAndAlphasRound) {
     EXPECT_EQ(alphaByte(kNaN), 0);
 }
 
-TEST(Settings, MissingVariablesReadTheirCatalogueDefaults) {
-    CvarHandles cvars;
-    resolveCvarHandles(nullptr, cvars);
-    EXPECT_EQ(cvars.enabled.asInt(), 1);
-    EXPECT_EQ(cvars.pad.asInt(), -1);
-    EXPECT_EQ(cvars.replayHideMs.asInt(), 12000);
-    EXPECT_FLOAT_EQ(cvars.replayHideS.asFloat(), 12.0f);
-    EXPECT_FLOAT_EQ(cvars.fadeMs.asFloat(), 180.0f);
-    EXPECT_FLOAT_EQ(cvars.deadzone.asFloat(), 0.12f);
-    EXPECT_FLOAT_EQ(cvars.stickSmooth.asFloat(), 0.90f);
-    EXPECT_FLOAT_EQ(cvars.x.asFloat(), 20.0f);
-    EXPECT_FLOAT_EQ(cvars.y.asFloat(), 980.0f);
-    EXPECT_FLOAT_EQ(cvars.scale.asFloat(), 1.0f);
-    EXPECT_EQ(cvars.hotkeyVk.asInt(), 0);
-    EXPECT_FLOAT_EQ(cvars.offsets[13][1].asFloat(), 0.0f);
-    cvars.enabled.set(0); // nothing to write to: no effect, no crash
-    EXPECT_EQ(cvars.enabled.asInt(), 1);
+TEST(Settings, UnfollowedSnapshotReadsTheCatalogueDefaults) {
+    const SettingsSnapshot settings;
+    EXPECT_EQ(settings.integer(cvar::kEnabled), 1);
+    EXPECT_EQ(settings.integer(cvar::kPad), -1);
+    EXPECT_EQ(settings.integer(cvar::kReplayHideMs), 12000);
+    EXPECT_FLOAT_EQ(settings.number(cvar::kReplayHideS), 12.0f);
+    EXPECT_FLOAT_EQ(settings.number(cvar::kFadeMs), 180.0f);
+    EXPECT_FLOAT_EQ(settings.number(cvar::kDeadzone), 0.12f);
+    EXPECT_FLOAT_EQ(settings.number(cvar::kStickSmooth), 0.90f);
+    EXPECT_FLOAT_EQ(settings.number(cvar::kX), 20.0f);
+    EXPECT_FLOAT_EQ(settings.number(cvar::kY), 980.0f);
+    EXPECT_FLOAT_EQ(settings.number(cvar::kScale), 1.0f);
+    EXPECT_EQ(settings.integer(cvar::kHotkeyVk), 0);
+    EXPECT_EQ(settings.integer(cvar::kTimingWindowMs), 1000);
+    EXPECT_EQ(settings.integer(cvar::kHistoryCount), 6);
+    EXPECT_EQ(settings.integer(cvar::kTraceMs), 2000);
+    EXPECT_FALSE(settings.on(cvar::kHistoryEnable));
+    EXPECT_FLOAT_EQ(settings.offset(control("R3"), Axis::Y), 0.0f);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // order, defaults, descriptions, ranges and flags; and the README agrees.
 #include <charconv>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -79,6 +80,17 @@ TEST(Catalogue, KnownValuesSpelledOut) {
     EXPECT_EQ(vtx::findCvarSpec("vtx_timing_button")->defaultValue, "A");
     EXPECT_EQ(vtx::findCvarSpec("vtx_timing_window_ms")->range.min, 50.0f);
     EXPECT_EQ(vtx::findCvarSpec("vtx_timing_window_ms")->range.max, 2000.0f);
+    // The coach's history and trace: switches off, a count and a time within registered ranges.
+    EXPECT_EQ(vtx::findCvarSpec("vtx_history_enable")->defaultValue, "0");
+    EXPECT_EQ(vtx::findCvarSpec("vtx_history_count")->defaultValue, "6");
+    EXPECT_EQ(vtx::findCvarSpec("vtx_history_count")->range.min, 1.0f);
+    EXPECT_EQ(vtx::findCvarSpec("vtx_history_count")->range.max, 12.0f);
+    EXPECT_EQ(vtx::findCvarSpec("vtx_trace_enable")->defaultValue, "0");
+    EXPECT_EQ(vtx::findCvarSpec("vtx_trace_ms")->defaultValue, "2000");
+    EXPECT_EQ(vtx::findCvarSpec("vtx_trace_ms")->range.min, 500.0f);
+    EXPECT_EQ(vtx::findCvarSpec("vtx_trace_ms")->range.max, 5000.0f);
+    EXPECT_FALSE(vtx::findCvarSpec("vtx_trace_enable")->range.hasMin);
+    EXPECT_EQ(vtx::findCvarSpec("vtx_history_enable")->reader, vtx::Reader::Int);
     EXPECT_EQ(vtx::kLateCvars.front().name, "vtx_skin");
     EXPECT_EQ(vtx::kLateCvars.back().name, "vtx_load_saved_settings");
 
@@ -254,6 +266,47 @@ TEST(Catalogue, MenuClampsSpelledOut) {
         EXPECT_FLOAT_EQ(spec->menu.clampMin, row.clampMin);
         EXPECT_FLOAT_EQ(spec->menu.clampMax, row.clampMax);
     }
+}
+
+// The limits the plugin keeps a value within wherever it uses it, and that
+// nothing else carries any.
+TEST(Catalogue, UseLimitsSpelledOut) {
+    struct Want {
+        std::string_view name;
+        float min, max;
+    };
+    const std::vector<Want> want = {
+        {"vtx_fade_ms", 50, 1000},
+        {"vtx_replay_hide_s", 0, 30},
+        {"vtx_trigger_alpha_off_pct", 0, 100},
+        {"vtx_trigger_alpha_on_pct", 0, 100},
+        {"vtx_scale", 0.05f, 5},
+        {"vtx_deadzone", 0, 0.95f},
+        {"vtx_stick_smooth", 0, 0.98f},
+        {"vtx_trigger_thresh", 0, 1},
+        {"vtx_timing_window_ms", 50, 2000},
+        {"vtx_history_count", 1, 12},
+        {"vtx_trace_ms", 500, 5000},
+    };
+    std::size_t limited = 0;
+    for (const vtx::CvarSpec* spec : vtx::kAll) {
+        limited += spec->use.has ? 1 : 0;
+    }
+    EXPECT_EQ(limited, want.size());
+    for (const Want& row : want) {
+        SCOPED_TRACE(row.name);
+        const vtx::CvarSpec* spec = vtx::findCvarSpec(row.name);
+        ASSERT_NE(spec, nullptr);
+        EXPECT_TRUE(spec->use.has);
+        EXPECT_FLOAT_EQ(spec->use.min, row.min);
+        EXPECT_FLOAT_EQ(spec->use.max, row.max);
+    }
+    // Whole numbers are limited as whole numbers; text that is no number reads as the lower limit.
+    EXPECT_EQ(vtx::withinUseLimits(vtx::cvar::kHistoryCount, 0), 1);
+    EXPECT_EQ(vtx::withinUseLimits(vtx::cvar::kHistoryCount, 13), 12);
+    EXPECT_EQ(vtx::withinUseLimits(vtx::cvar::kTimingWindowMs, 700), 700);
+    EXPECT_FLOAT_EQ(vtx::withinUseLimits(vtx::cvar::kScale, std::numeric_limits<float>::quiet_NaN()), 0.05f);
+    EXPECT_FLOAT_EQ(vtx::withinUseLimits(vtx::cvar::kX, 99999.0f), 99999.0f);
 }
 
 TEST(Catalogue, SkinDefaultsToEmptyWithoutSkinFolders) {

@@ -1,4 +1,4 @@
-// The plugin's poll reads its two settings from the console on every call.
+// The plugin's poll takes its two settings as the console last set them.
 #include "PluginHost.h"
 #include "core/Catalogue.h"
 #include "plugin/Vantrix.h"
@@ -11,10 +11,16 @@ struct PollSettings : ::testing::Test {
             GTEST_SKIP() << "the plugin reads the real pads in this build";
         }
         plugin.cvarManager = env.host->cvarManager();
-        vtx::registerCvars(*plugin.cvarManager, vtx::kEarlyCvars);
+        plugin.gameWrapper = env.host->gameWrapper();
+        plugin.onLoad();
         vtxhost::devices().xinput[0] = {true, 0x1000, 0, 0, 32767};
     }
-    void TearDown() override { vtxhost::devices().xinput = {}; }
+    void TearDown() override {
+        if (plugin.cvarManager) {
+            plugin.onUnload();
+        }
+        vtxhost::devices().xinput = {};
+    }
     void set(const char* name, const char* value) { plugin.cvarManager->getCvar(name).setValue(value); }
 
     vtxtest::PluginHost env;

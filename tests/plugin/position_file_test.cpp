@@ -8,7 +8,7 @@
 #include "bakkesmod/wrappers/GameWrapper.h"
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 #include "core/Catalogue.h"
-#include "core/CvarHandles.h"
+#include "core/SettingsSnapshot.h"
 #include "plugin/PositionAutosave.h"
 
 namespace fs = std::filesystem;
@@ -63,6 +63,7 @@ struct PositionAutosave : ::testing::Test {
         game = env.host->gameWrapper();
         vtx::registerCvars(*cvars, vtx::kEarlyCvars);
         vtx::registerCvars(*cvars, vtx::kLateCvars);
+        settings.follow(*cvars);
         set("vtx_autosave", "1");
         set("vtx_x", "0");
         set("vtx_y", "0");
@@ -74,7 +75,7 @@ struct PositionAutosave : ::testing::Test {
         env.host->advance(std::int64_t{ms} * 1'000'000);
         std::error_code ec;
         fs::remove(file(), ec);
-        vtx::autosavePosition(view, settings.get(), memory);
+        vtx::autosavePosition(view, settings, memory);
         return fs::exists(file());
     }
     // The first step starts the clock; the write of the starting position follows.
@@ -87,7 +88,7 @@ struct PositionAutosave : ::testing::Test {
     std::shared_ptr<GameWrapper> game;
     std::shared_ptr<CVarManagerWrapper> cvars;
     vtx::HostView view{game, cvars};
-    vtx::CvarCache settings{view};
+    vtx::SettingsSnapshot settings;
     vtx::PositionAutosaveMemory memory;
 };
 

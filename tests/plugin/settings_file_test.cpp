@@ -76,17 +76,22 @@ TEST_F(SettingsFile, ALineBreakInAValueCannotSetAnotherVariable) {
     EXPECT_EQ(env.cvar("vtx_x"), "20");
 }
 
-// The press-timing keys come after every older key, so a file written now
-// still loads in a version that skips what it does not know; a file written
-// before them loads as it always did and leaves the timing settings alone.
-TEST_F(SettingsFile, TimingKeysAreAppendedAndAFileWithoutThemStillLoads) {
+// The press-timing, history and trace keys come after every older key, in
+// the order they were added, so a file written now still loads in a version
+// that skips what it does not know; a file written before them loads as it
+// always did and leaves those settings alone.
+TEST_F(SettingsFile, LaterKeysAreAppendedAndAFileWithoutThemStillLoads) {
     env.settle();
     set("vtx_timing_enable", "1");
     set("vtx_timing_button", "RB");
     set("vtx_timing_window_ms", "400");
+    set("vtx_history_enable", "1");
+    set("vtx_history_count", "9");
+    set("vtx_trace_enable", "1");
+    set("vtx_trace_ms", "3500");
     const std::string text = fileText();
     const std::string tail = "vtx_debug_state=0\nvtx_timing_enable=1\nvtx_timing_button=RB\nvtx_timing_window_ms=400\n"
-                             "vtx_history_enable=0\nvtx_history_count=6\nvtx_trace_enable=0\nvtx_trace_ms=2000\n";
+                             "vtx_history_enable=1\nvtx_history_count=9\nvtx_trace_enable=1\nvtx_trace_ms=3500\n";
     ASSERT_GE(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 
@@ -96,6 +101,8 @@ TEST_F(SettingsFile, TimingKeysAreAppendedAndAFileWithoutThemStillLoads) {
     EXPECT_EQ(env.cvar("vtx_timing_enable"), "1");
     EXPECT_EQ(env.cvar("vtx_timing_button"), "RB");
     EXPECT_EQ(env.cvar("vtx_timing_window_ms"), "400");
+    EXPECT_EQ(env.cvar("vtx_history_count"), "9");
+    EXPECT_EQ(env.cvar("vtx_trace_ms"), "3500");
 }
 
 TEST_F(SettingsFile, ResetAllSetsItsVariablesInOrderAndSavesAfterEachChange) {
@@ -178,6 +185,8 @@ TEST_F(SettingsFile, ResetAllSetsItsVariablesInOrderAndSavesAfterEachChange) {
     EXPECT_EQ(env.cvar("vtx_pad"), "-1");
     EXPECT_EQ(env.cvar("vtx_hotkey_vk"), "120");
     EXPECT_EQ(env.cvar("vtx_skin"), "xbox");
+    EXPECT_EQ(env.cvar("vtx_history_count"), "6");
+    EXPECT_EQ(env.cvar("vtx_trace_ms"), "2000");
     EXPECT_EQ(env.cvar("vtx_off_R3_y"), "0");
     EXPECT_EQ(env.cvar("vtx_replay_hide_s"), "0.5");
     EXPECT_EQ(env.cvar("vtx_ui_menu_alpha"), "0.5");
