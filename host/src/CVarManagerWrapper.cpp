@@ -1,8 +1,10 @@
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
 
+#include "HostCalls.h"
 #include "HostImpl.h"
 #include "NoThrow.h"
 
+using vtxhost::HostCall;
 using vtxhost::noThrow;
 
 // `mem` is the host; `pluginIdx` the plugin whose registrations these are.
@@ -16,9 +18,12 @@ CVarManagerWrapper::CVarManagerWrapper(std::uintptr_t mem, std::type_index plugi
     : pimpl(std::make_unique<Impl>(Impl{reinterpret_cast<vtxhost::HostImpl*>(mem), pluginIdx, vtxhost::kNoOwner})) {
     if (pimpl->host)
         pimpl->owner = pimpl->host->ownerOf(pluginIdx);
+    vtxhost::countHostCall(HostCall::WrapperCopy);
 }
 
-CVarManagerWrapper::CVarManagerWrapper(const CVarManagerWrapper& other) : pimpl(std::make_unique<Impl>(*other.pimpl)) {}
+CVarManagerWrapper::CVarManagerWrapper(const CVarManagerWrapper& other) : pimpl(std::make_unique<Impl>(*other.pimpl)) {
+    vtxhost::countHostCall(HostCall::WrapperCopy);
+}
 
 CVarManagerWrapper& CVarManagerWrapper::operator=(CVarManagerWrapper rhs) {
     std::swap(pimpl, rhs.pimpl);
@@ -70,6 +75,7 @@ void CVarManagerWrapper::registerNotifier(std::string cvar, std::function<void(s
 }
 
 CVarWrapper CVarManagerWrapper::getCvar(std::string cvar) {
+    vtxhost::countHostCall(HostCall::CvarRead);
     if (!pimpl->host)
         return noVariable(pimpl->plugin);
     vtxhost::WrapperOwnerScope scope(pimpl->owner);

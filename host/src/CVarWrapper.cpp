@@ -1,9 +1,11 @@
 #include "bakkesmod/wrappers/cvarwrapper.h"
 
 #include "CVarText.h"
+#include "HostCalls.h"
 #include "HostImpl.h"
 #include "NoThrow.h"
 
+using vtxhost::HostCall;
 using vtxhost::noThrow;
 namespace cvartext = vtxhost::cvartext;
 
@@ -13,6 +15,12 @@ struct CVarWrapper::Impl {
     vtxhost::CVarEntry* entry = nullptr;
     std::type_index plugin;
     int owner = vtxhost::kNoOwner;
+
+    // Counted as one read: the getters below share it.
+    std::string valueText() const {
+        vtxhost::countHostCall(HostCall::CvarRead);
+        return entry ? entry->host->cvarValue(*entry) : std::string();
+    }
 };
 
 CVarWrapper::CVarWrapper(std::uintptr_t mem, std::type_index pluginIdx)
@@ -21,9 +29,12 @@ CVarWrapper::CVarWrapper(std::uintptr_t mem, std::type_index pluginIdx)
         pimpl->owner = *vtxhost::WrapperOwnerScope::current;
     else if (pimpl->entry)
         pimpl->owner = pimpl->entry->host->ownerOf(pluginIdx);
+    vtxhost::countHostCall(HostCall::WrapperCopy);
 }
 
-CVarWrapper::CVarWrapper(const CVarWrapper& other) : pimpl(std::make_unique<Impl>(*other.pimpl)) {}
+CVarWrapper::CVarWrapper(const CVarWrapper& other) : pimpl(std::make_unique<Impl>(*other.pimpl)) {
+    vtxhost::countHostCall(HostCall::WrapperCopy);
+}
 
 CVarWrapper& CVarWrapper::operator=(CVarWrapper rhs) {
     std::swap(pimpl, rhs.pimpl);
@@ -32,32 +43,35 @@ CVarWrapper& CVarWrapper::operator=(CVarWrapper rhs) {
 
 CVarWrapper::~CVarWrapper() = default;
 
+// Whether the handle names a variable says nothing of the variable: no read.
 bool CVarWrapper::IsNull() { return pimpl->entry == nullptr; }
 
 CVarWrapper::operator bool() { return !IsNull(); }
 
 std::string CVarWrapper::getCVarName() {
+    vtxhost::countHostCall(HostCall::CvarRead);
     return noThrow(std::string(), [&] { return pimpl->entry ? pimpl->entry->info.name : std::string(); });
 }
 
 std::string CVarWrapper::getDescription() {
+    vtxhost::countHostCall(HostCall::CvarRead);
     return noThrow(std::string(), [&] { return pimpl->entry ? pimpl->entry->info.description : std::string(); });
 }
 
 int CVarWrapper::getIntValue() {
-    return noThrow(0, [&] { return pimpl->entry ? cvartext::toInt(pimpl->entry->host->cvarValue(*pimpl->entry)) : 0; });
+    return noThrow(0, [&] { return cvartext::toInt(pimpl->valueText()); });
 }
 
 float CVarWrapper::getFloatValue() {
-    return noThrow(
-        0.0f, [&] { return pimpl->entry ? cvartext::toFloat(pimpl->entry->host->cvarValue(*pimpl->entry)) : 0.0f; });
+    return noThrow(0.0f, [&] { return cvartext::toFloat(pimpl->valueText()); });
 }
 
-bool CVarWrapper::getBoolValue() { return getIntValue() != 0; }
+bool CVarWrapper::getBoolValue() {
+    return noThrow(false, [&] { return cvartext::toInt(pimpl->valueText()) != 0; });
+}
 
 std::string CVarWrapper::getStringValue() {
-    return noThrow(std::string(),
-                   [&] { return pimpl->entry ? pimpl->entry->host->cvarValue(*pimpl->entry) : std::string(); });
+    return noThrow(std::string(), [&] { return pimpl->valueText(); });
 }
 
 void CVarWrapper::setValue(std::string value) {

@@ -1,7 +1,14 @@
 // The game object wrappers: the stand-in's objects are only addresses, 0 for none.
 #include "bakkesmod/wrappers/GameObject/CarWrapper.h"
 
-struct ActorWrapper::Impl {};
+#include "HostCalls.h"
+
+// Every game object is an actor: one wrapper made, however deep its class.
+struct ActorWrapper::Impl {
+    Impl() { vtxhost::countHostCall(vtxhost::HostCall::WrapperCopy); }
+    Impl(const Impl&) { vtxhost::countHostCall(vtxhost::HostCall::WrapperCopy); }
+    Impl& operator=(const Impl&) = default;
+};
 struct RBActorWrapper::Impl {};
 struct VehicleWrapper::Impl {};
 struct CarWrapper::Impl {};

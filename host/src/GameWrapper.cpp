@@ -1,8 +1,10 @@
 #include "bakkesmod/wrappers/GameWrapper.h"
 
+#include "HostCalls.h"
 #include "HostImpl.h"
 #include "NoThrow.h"
 
+using vtxhost::HostCall;
 using vtxhost::noThrow;
 
 // `mem` is the host; `idx` the plugin whose hooks, timers and drawables these are.
@@ -18,9 +20,12 @@ GameWrapper::GameWrapper(std::uintptr_t mem, long pluginType, std::type_index id
           std::make_unique<Impl>(Impl{reinterpret_cast<vtxhost::HostImpl*>(mem), pluginType, idx, vtxhost::kNoOwner})) {
     if (pimpl->host)
         pimpl->owner = pimpl->host->ownerOf(idx);
+    vtxhost::countHostCall(HostCall::WrapperCopy);
 }
 
-GameWrapper::GameWrapper(const GameWrapper& other) : pimpl(std::make_unique<Impl>(*other.pimpl)) {}
+GameWrapper::GameWrapper(const GameWrapper& other) : pimpl(std::make_unique<Impl>(*other.pimpl)) {
+    vtxhost::countHostCall(HostCall::WrapperCopy);
+}
 
 GameWrapper& GameWrapper::operator=(GameWrapper rhs) {
     std::swap(pimpl, rhs.pimpl);

@@ -44,6 +44,7 @@ GameState& Host::game() { return impl_->game(); }
 void Host::fireEvent(const std::string& eventName) { impl_->fireEvent(eventName); }
 
 const CanvasRecord& Host::lastFrame() const { return impl_->lastFrame(); }
+HostCallCounts Host::frameCallCounts() const { return impl_->frameCallCounts(); }
 bool Host::windowOpen(const std::string& menuName) const { return impl_->windowOpen(menuName); }
 void Host::setMouse(int x, int y, bool down) { impl_->setMouse(x, y, down); }
 void Host::typeText(const std::string& utf8) { impl_->typeText(utf8); }

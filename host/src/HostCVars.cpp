@@ -1,9 +1,9 @@
 #include <algorithm>
-#include <optional>
 #include <shared_mutex>
 #include <utility>
 
 #include "CVarText.h"
+#include "HostCalls.h"
 #include "HostImpl.h"
 
 namespace vtxhost {
@@ -88,16 +88,17 @@ void HostImpl::runValueCallbacks(CVarEntry& entry, const std::string& old) {
     for (const auto& callback : callbacks) {
         if (!ownerLive(callback.owner))
             continue;
-        guarded([&] {
-            std::optional<CVarWrapper> now;
-            {
-                WrapperOwnerScope scope(callback.owner);
-                now.emplace(reinterpret_cast<std::uintptr_t>(&entry), callback.ownerType);
-            }
-            callback.fn(old, *now);
-        });
+        guarded([&] { callback.fn(old, handedVariable(entry, callback)); });
     }
     --entry.callbackDepth;
+}
+
+// Made straight into the callback's argument, as the host's own, naming the
+// callback's plugin.
+CVarWrapper HostImpl::handedVariable(CVarEntry& entry, const ValueChangedCallback& callback) {
+    WrapperOwnerScope scope(callback.owner);
+    HostOwnWrappers own;
+    return CVarWrapper(reinterpret_cast<std::uintptr_t>(&entry), callback.ownerType);
 }
 
 void HostImpl::addValueCallback(CVarEntry& entry, int owner, std::function<void(std::string, CVarWrapper)> fn) {

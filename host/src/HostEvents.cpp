@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "HostCalls.h"
 #include "HostImpl.h"
 
 namespace vtxhost {
@@ -18,9 +19,11 @@ void HostImpl::hookEvent(int owner, const std::string& eventName, std::function<
     hooks_.push_back({owner, eventName, std::make_shared<std::function<void(std::string)>>(std::move(fn))});
 }
 
-void HostImpl::setTimeout(int owner, std::function<void(GameWrapper*)> fn, float seconds, GameWrapper self) {
+// The GameWrapper copies kept with a timer or a queued call are the host's own.
+void HostImpl::setTimeout(int owner, std::function<void(GameWrapper*)> fn, float seconds, const GameWrapper& self) {
     if (onWindowThread()) {
-        toGameThread([=, this]() mutable { setTimeout(owner, std::move(fn), seconds, std::move(self)); });
+        HostOwnWrappers own;
+        toGameThread([=, this]() mutable { setTimeout(owner, std::move(fn), seconds, self); });
         return;
     }
     if (!ownerLive(owner) || !fn)
@@ -30,13 +33,15 @@ void HostImpl::setTimeout(int owner, std::function<void(GameWrapper*)> fn, float
     // Whole microseconds, so that 0.1f means 100 ms and not a hair more.
     const std::int64_t now = devices().nowNs();
     const std::int64_t due = now + std::llround(delay * 1e6) * 1000;
+    HostOwnWrappers own;
     timers_.push_back(
         {owner, due, now, nextTimerOrder_++, std::make_shared<std::function<void(GameWrapper*)>>(std::move(fn)), self});
 }
 
-void HostImpl::execute(int owner, std::function<void(GameWrapper*)> fn, GameWrapper self) {
+void HostImpl::execute(int owner, std::function<void(GameWrapper*)> fn, const GameWrapper& self) {
     if (onWindowThread()) {
-        toGameThread([=, this]() mutable { execute(owner, std::move(fn), std::move(self)); });
+        HostOwnWrappers own;
+        toGameThread([=, this]() mutable { execute(owner, std::move(fn), self); });
         return;
     }
     if (!ownerLive(owner) || !fn)
@@ -44,6 +49,7 @@ void HostImpl::execute(int owner, std::function<void(GameWrapper*)> fn, GameWrap
     // Queued inside a host action, it runs when that action ends; called
     // from outside any action, this call is the action and it runs now.
     Action action(*this);
+    HostOwnWrappers own;
     queue_.push_back({owner, std::make_shared<std::function<void(GameWrapper*)>>(std::move(fn)), self});
 }
 

@@ -1,7 +1,9 @@
 // The host clock: frames, and time passing between them.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "HostCalls.h"
 #include "HostImpl.h"
 #include "WindowThread.h"
 
@@ -28,8 +30,13 @@ bool HostImpl::runNextDueTimer(std::int64_t limit, std::uint64_t orderLimit, boo
     }
     if (next == timers_.end())
         return false;
-    Timer timer = std::move(*next);
-    timers_.erase(next);
+    std::optional<Timer> taken;
+    {
+        HostOwnWrappers own;
+        taken.emplace(std::move(*next));
+        timers_.erase(next);
+    }
+    Timer& timer = *taken;
     if (moveClock && devices().nowNs() < timer.due)
         devices().advanceNs(timer.due - devices().nowNs());
     Action action(*this);
@@ -65,8 +72,14 @@ void HostImpl::runDrawables() {
     for (const auto& drawable : drawables) {
         if (!ownerLive(drawable.owner))
             continue;
-        guarded([&] { (*drawable.fn)(CanvasWrapper(reinterpret_cast<std::uintptr_t>(&canvas_))); });
+        guarded([&] { (*drawable.fn)(handedCanvas()); });
     }
+}
+
+// Made straight into the drawable's argument, as the host's own.
+CanvasWrapper HostImpl::handedCanvas() {
+    HostOwnWrappers own;
+    return CanvasWrapper(reinterpret_cast<std::uintptr_t>(&canvas_));
 }
 
 void HostImpl::runGameFrame() {
@@ -78,11 +91,18 @@ void HostImpl::runGameFrame() {
     runDrawables();
 }
 
+// The host calls a frame makes are counted from its start to its end.
 void HostImpl::frame() {
+    resetHostCallCounts();
     if (windowThreadOn()) {
         frameOnTwoThreads();
-        return;
+    } else {
+        frameOnOneThread();
     }
+    frameCalls_ = hostCallCounts();
+}
+
+void HostImpl::frameOnOneThread() {
     devices().advanceNs(frameIntervalNs_);
     inFrame_ = true;
     ++toggleEpoch_;

@@ -1,8 +1,10 @@
 #include "HostImpl.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "GuiDrawCopy.h"
+#include "HostCalls.h"
 #include "LoadedPlugin.h"
 #include "WindowThread.h"
 
@@ -42,11 +44,15 @@ void HostImpl::drainQueue() noexcept {
     // A callback that keeps queueing itself must not hang the host: the rest
     // waits for the next action.
     for (int budget = 10000; !queue_.empty() && budget > 0; --budget) {
-        Queued item = std::move(queue_.front());
-        queue_.pop_front();
-        if (!ownerLive(item.owner))
+        std::optional<Queued> taken;
+        {
+            HostOwnWrappers own;
+            taken.emplace(std::move(queue_.front()));
+            queue_.pop_front();
+        }
+        if (!ownerLive(taken->owner))
             continue;
-        guarded([&] { (*item.fn)(&item.self); });
+        guarded([&] { (*taken->fn)(&taken->self); });
     }
 }
 

@@ -97,6 +97,7 @@ public:
     CVarInfo cvarInfo(const CVarEntry& entry) const;
     void setCvarText(CVarEntry& entry, const std::string& text);
     void runValueCallbacks(CVarEntry& entry, const std::string& old);
+    CVarWrapper handedVariable(CVarEntry& entry, const ValueChangedCallback& callback);
     void addValueCallback(CVarEntry& entry, int owner, std::function<void(std::string, CVarWrapper)> fn);
     std::vector<CVarInfo> cvarInfos() const;
 
@@ -115,8 +116,8 @@ public:
 
     // Hooks, timers, Execute and drawables (HostEvents.cpp).
     void hookEvent(int owner, const std::string& eventName, std::function<void(std::string)> fn);
-    void setTimeout(int owner, std::function<void(GameWrapper*)> fn, float seconds, GameWrapper self);
-    void execute(int owner, std::function<void(GameWrapper*)> fn, GameWrapper self);
+    void setTimeout(int owner, std::function<void(GameWrapper*)> fn, float seconds, const GameWrapper& self);
+    void execute(int owner, std::function<void(GameWrapper*)> fn, const GameWrapper& self);
     void registerDrawable(int owner, std::function<void(CanvasWrapper)> fn);
     void fireEvent(const std::string& eventName);
     std::size_t hookCount() const { return hooks_.size(); }
@@ -133,6 +134,7 @@ public:
     bool windowThreadOn() const { return windowThread_ != nullptr; }
     bool onWindowThread() const;
     const CanvasRecord& lastFrame() const { return canvas_; }
+    HostCallCounts frameCallCounts() const { return frameCalls_; }
 
     // Plugin windows and Dear ImGui (HostGui.cpp).
     void addWindow(int owner, BakkesMod::Plugin::PluginWindow* window);
@@ -220,7 +222,9 @@ private:
     bool runNextDueTimer(std::int64_t limit, std::uint64_t orderLimit, bool moveClock);
     void runKeyBindings();
     void runDrawables();
+    CanvasWrapper handedCanvas();
     void runGameFrame(); // the frame's game-thread part: timers, bindings, the tick, drawables
+    void frameOnOneThread();
     void frameOnTwoThreads();
 
     // Dear ImGui (HostGui.cpp).
@@ -285,6 +289,7 @@ private:
 
     std::int64_t frameIntervalNs_ = 1'000'000'000 / 60;
     CanvasRecord canvas_;
+    HostCallCounts frameCalls_; // the last frame's
 
     ImGuiContext* gui_ = nullptr;
     bool guiFrameOpen_ = false;

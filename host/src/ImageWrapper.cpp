@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "HostCalls.h"
 #include "NoThrow.h"
 #include "vtxhost/Host.h"
 
@@ -43,6 +44,7 @@ struct ImageWrapper::Impl {
 
 ImageWrapper::ImageWrapper(std::filesystem::path path, bool canvasLoad, bool ImGuiLoad)
     : pimpl(std::make_unique<Impl>()) {
+    vtxhost::countHostCall(vtxhost::HostCall::WrapperCopy);
     pimpl->path = std::move(path);
     if (canvasLoad || ImGuiLoad)
         LoadForCanvas();

@@ -6,7 +6,8 @@ const std::vector<CommandSpec>& commandTable() {
     static const std::vector<CommandSpec> table = [] {
         std::vector<CommandSpec> all;
         for (auto group : {hostCommands, deviceCommands, fileCommands, expectStateCommands, expectLogCommands,
-                           expectFileCommands, expectDrawCommands, expectPictureCommands, guiCommands, printCommands}) {
+                           expectFileCommands, expectDrawCommands, expectShapeCommands, expectPictureCommands,
+                           guiCommands, printCommands, hostCallCommands}) {
             auto specs = group();
             all.insert(all.end(), specs.begin(), specs.end());
         }

@@ -70,6 +70,8 @@ std::vector<CommandSpec> expectStateCommands();
 std::vector<CommandSpec> expectLogCommands();
 std::vector<CommandSpec> expectFileCommands();
 std::vector<CommandSpec> expectDrawCommands();
+std::vector<CommandSpec> expectShapeCommands();
+std::vector<CommandSpec> hostCallCommands();
 std::vector<CommandSpec> expectPictureCommands();
 std::vector<CommandSpec> printCommands();
 

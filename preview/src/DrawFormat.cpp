@@ -39,4 +39,41 @@ std::string describeText(const vtxhost::TextDraw& draw) {
            (draw.wrap ? " (wrap)" : "");
 }
 
+Rgba colourOf(const vtxhost::ShapeDraw& shape) { return Rgba{shape.r, shape.g, shape.b, shape.a}; }
+
+namespace {
+
+std::string colourText(Rgba colour) {
+    char text[64];
+    std::snprintf(text, sizeof text, " colour %d,%d,%d alpha %d", colour.r, colour.g, colour.b, colour.a);
+    return text;
+}
+
+} // namespace
+
+// Shapes come from float arithmetic: seven digits are all a float has.
+std::string describeLine(double x1, double y1, double x2, double y2, std::optional<double> width, Rgba colour) {
+    char numbers[160];
+    std::snprintf(numbers, sizeof numbers, "from %.7g,%.7g to %.7g,%.7g", x1, y1, x2, y2);
+    std::string text = numbers;
+    if (width) {
+        std::snprintf(numbers, sizeof numbers, " width %.7g", *width);
+        text += numbers;
+    }
+    return text + colourText(colour);
+}
+
+std::string describeBox(bool filled, double x, double y, double width, double height, Rgba colour) {
+    char numbers[160];
+    std::snprintf(numbers, sizeof numbers, " at %.7g,%.7g size %.7gx%.7g", x, y, width, height);
+    return (filled ? "filled" : "outline") + std::string(numbers) + colourText(colour);
+}
+
+std::string describeShape(const vtxhost::ShapeDraw& shape) {
+    if (shape.kind == vtxhost::ShapeDraw::Kind::Line)
+        return describeLine(shape.x, shape.y, shape.endX, shape.endY, shape.lineWidth, colourOf(shape));
+    return describeBox(shape.kind == vtxhost::ShapeDraw::Kind::FilledBox, shape.x, shape.y, shape.width, shape.height,
+                       colourOf(shape));
+}
+
 } // namespace vtxpreview

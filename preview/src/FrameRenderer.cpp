@@ -105,6 +105,54 @@ void paintText(SDL_Renderer* renderer, const vtxhost::TextDraw& text, std::vecto
     SDL_RenderFillRectsF(renderer, rects.data(), count);
 }
 
+bool positive(float value) { return value > 0 && std::isfinite(value); }
+
+// A line as wide as asked, its ends cut square across it; one no wider than
+// a pixel is drawn a pixel wide, and a wide one of no length is a square.
+void paintLine(SDL_Renderer* renderer, const vtxhost::ShapeDraw& line) {
+    if (!positive(line.lineWidth))
+        return;
+    if (line.lineWidth <= 1) {
+        SDL_RenderDrawLineF(renderer, line.x, line.y, line.endX, line.endY);
+        return;
+    }
+    // Half the width across the line each way; a line of no length is
+    // stretched half the width along X each way too.
+    const float dx = line.endX - line.x, dy = line.endY - line.y;
+    const float length = std::hypot(dx, dy);
+    const float half = line.lineWidth / 2;
+    float acrossX = 0, acrossY = half, alongX = half;
+    if (length > 0) {
+        acrossX = -dy / length * half;
+        acrossY = dx / length * half;
+        alongX = 0;
+    }
+    const SDL_Color colour{line.r, line.g, line.b, line.a};
+    const auto corner = [&](float x, float y) { return SDL_Vertex{SDL_FPoint{x, y}, colour, SDL_FPoint{0, 0}}; };
+    const SDL_Vertex corners[4] = {
+        corner(line.x + acrossX - alongX, line.y + acrossY), corner(line.endX + acrossX + alongX, line.endY + acrossY),
+        corner(line.endX - acrossX + alongX, line.endY - acrossY), corner(line.x - acrossX - alongX, line.y - acrossY)};
+    const int triangles[6] = {0, 1, 2, 0, 2, 3};
+    SDL_RenderGeometry(renderer, nullptr, corners, 4, triangles, 6);
+}
+
+// A box of no positive size shows nothing; an outline lies inside the box.
+void paintShape(SDL_Renderer* renderer, const vtxhost::ShapeDraw& shape) {
+    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
+    SDL_SetRenderDrawColor(renderer, shape.r, shape.g, shape.b, shape.a);
+    if (shape.kind == vtxhost::ShapeDraw::Kind::Line) {
+        paintLine(renderer, shape);
+        return;
+    }
+    if (!positive(shape.width) || !positive(shape.height))
+        return;
+    const SDL_FRect box{shape.x, shape.y, shape.width, shape.height};
+    if (shape.kind == vtxhost::ShapeDraw::Kind::FilledBox)
+        SDL_RenderFillRectF(renderer, &box);
+    else
+        SDL_RenderDrawRectF(renderer, &box);
+}
+
 } // namespace
 
 struct FramePainter::State {
@@ -167,17 +215,26 @@ void FramePainter::paintBackdrop(int width, int height) {
 }
 
 // Each picture becomes a texture once per frame; the draws of one layer share
-// it. Texts go between the pictures in the order the plugin drew them.
+// it. Texts and shapes go between the pictures, and between one another, in
+// the order the plugin drew them.
 void FramePainter::paintCanvas(const vtxhost::CanvasRecord& canvas) {
     std::map<const void*, SDL_Texture*> textures;
     std::vector<SDL_FRect> rects;
-    std::size_t nextText = 0;
-    const auto paintTextsBefore = [&](std::size_t draws) {
-        for (; nextText < canvas.texts.size() && canvas.texts[nextText].drawsBefore <= draws; ++nextText)
-            paintText(renderer_, canvas.texts[nextText], rects);
+    std::size_t nextText = 0, nextShape = 0;
+    const auto paintDrawnBefore = [&](std::size_t draws) {
+        for (;;) {
+            const bool text = nextText < canvas.texts.size() && canvas.texts[nextText].drawsBefore <= draws;
+            const bool shape = nextShape < canvas.shapes.size() && canvas.shapes[nextShape].drawsBefore <= draws;
+            if (shape && (!text || canvas.shapes[nextShape].textsBefore <= nextText))
+                paintShape(renderer_, canvas.shapes[nextShape++]);
+            else if (text)
+                paintText(renderer_, canvas.texts[nextText++], rects);
+            else
+                break;
+        }
     };
     for (std::size_t i = 0; i < canvas.draws.size(); ++i) {
-        paintTextsBefore(i);
+        paintDrawnBefore(i);
         const vtxhost::DrawCall& draw = canvas.draws[i];
         const std::size_t bytes = static_cast<std::size_t>(std::max(draw.imageWidth, 0)) *
                                   static_cast<std::size_t>(std::max(draw.imageHeight, 0)) * 4;
@@ -194,7 +251,7 @@ void FramePainter::paintCanvas(const vtxhost::CanvasRecord& canvas) {
                            draw.imageHeight * draw.scale};
         SDL_RenderCopyF(renderer_, texture, nullptr, &to);
     }
-    paintTextsBefore(canvas.draws.size());
+    paintDrawnBefore(canvas.draws.size());
     for (const auto& [pixels, texture] : textures)
         if (texture)
             SDL_DestroyTexture(texture);

@@ -1,7 +1,8 @@
 #pragma once
 // Draws what a host frame showed through SDL2's renderers: the canvas calls
 // (texture, position, scale, tint, alpha; strings in the canvas font, scaled,
-// with their shadow) over a backdrop, then the frame's
+// with their shadow; lines with their width, filled and outlined boxes, in
+// their colour) in call order over a backdrop, then the frame's
 // Dear ImGui windows on top through Dear ImGui's own SDL_Renderer backend.
 // FramePainter draws into any SDL renderer (the preview window's); the
 // FrameRenderer draws into a picture in memory through SDL's software

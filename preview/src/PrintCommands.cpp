@@ -26,6 +26,24 @@ Action preparePrintTexts(const Args& args, const CompileContext&) {
     };
 }
 
+// Lines and boxes in call order, each numbered among its kind as "expect
+// line" and "expect box" count them.
+Action preparePrintShapes(const Args& args, const CompileContext&) {
+    args.requireCount(0, 0);
+    return [](Session& session) {
+        const auto& shapes = session.host().lastFrame().shapes;
+        session.out() << "shapes: " << shapes.size() << '\n';
+        std::size_t lines = 0, boxes = 0;
+        for (const vtxhost::ShapeDraw& shape : shapes) {
+            if (shape.kind == vtxhost::ShapeDraw::Kind::Line)
+                session.out() << "line " << lines++;
+            else
+                session.out() << "box " << boxes++;
+            session.out() << ": " << describeShape(shape) << '\n';
+        }
+    };
+}
+
 Action preparePrintCvars(const Args& args, const CompileContext&) {
     args.requireCount(0, 1);
     return [prefix = args.count() ? args.text(0) : std::string()](Session& session) {
@@ -64,6 +82,8 @@ std::vector<CommandSpec> printCommands() {
     return {
         {"print draws", "", "list the DrawTexture calls of the last frame", HostUse::Starts, preparePrintDraws},
         {"print texts", "", "list the DrawString calls of the last frame", HostUse::Starts, preparePrintTexts},
+        {"print shapes", "", "list the lines and boxes of the last frame, in call order", HostUse::Starts,
+         preparePrintShapes},
         {"print cvars", "[PREFIX]", "list the variables (starting with PREFIX) as name = \"value\"", HostUse::Starts,
          preparePrintCvars},
         {"snapshot", "FILE.png [X Y W H]",

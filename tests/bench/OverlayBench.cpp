@@ -6,16 +6,20 @@
 //   timing:  visible, with the press timing on and five gaps drawn.
 // "plugin" frames draw on a canvas that records nothing, so their
 // allocations are the plugin's own; "recorded" frames draw on the stand-in
-// host's recording canvas, which copies every call.
+// host's recording canvas, which copies every call. Each case also reports
+// the host calls of a frame (vtxhost/HostCalls.h): console-variable reads,
+// wrapper objects made, canvas calls.
 #include <benchmark/benchmark.h>
 
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <new>
 
 #include "plugin/Vantrix.h"
 #include "vtxhost/Host.h"
+#include "vtxhost/HostCalls.h"
 #include "vtxhost/VirtualDevices.h"
 
 namespace {
@@ -84,6 +88,7 @@ void BM_RenderOverlay(benchmark::State& state, Case which) {
     }
 
     const long long before = allocations.load();
+    vtxhost::resetHostCallCounts();
     for (auto _ : state) {
         record.ops.clear();
         record.draws.clear();
@@ -91,7 +96,14 @@ void BM_RenderOverlay(benchmark::State& state, Case which) {
         plugin.renderOverlay(canvas);
     }
     const long long made = allocations.load() - before;
+    const vtxhost::HostCallCounts calls = vtxhost::hostCallCounts();
+    const auto perFrame = [](std::uint64_t count) {
+        return benchmark::Counter(static_cast<double>(count), benchmark::Counter::kAvgIterations);
+    };
     state.counters["allocs"] = benchmark::Counter(static_cast<double>(made), benchmark::Counter::kAvgIterations);
+    state.counters["cvar_reads"] = perFrame(calls.cvarReads);
+    state.counters["wrapper_copies"] = perFrame(calls.wrapperCopies);
+    state.counters["canvas_calls"] = perFrame(calls.canvasCalls);
     state.counters["draws"] = static_cast<double>(record.draws.size());
     state.counters["texts"] = static_cast<double>(record.texts.size());
 

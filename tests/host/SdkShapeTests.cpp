@@ -49,6 +49,24 @@ static_assert(sizeof(static_cast<void (CanvasWrapper::*)(std::string, float, flo
 static_assert(
     std::is_same_v<decltype(&CanvasWrapper::GetStringSize), Vector2F (CanvasWrapper::*)(std::string, float, float)>);
 
+// Shapes on the canvas: each in a float and an int overload, as the SDK has
+// them, so that a plugin may call either; LinearColor's channels are floats.
+template <class... Params> constexpr bool canvasHas(void (CanvasWrapper::*)(Params...)) { return true; }
+static_assert(canvasHas<Vector2F, Vector2F>(&CanvasWrapper::DrawLine) &&
+              canvasHas<Vector2F, Vector2F, float>(&CanvasWrapper::DrawLine) &&
+              canvasHas<Vector2, Vector2>(&CanvasWrapper::DrawLine) &&
+              canvasHas<Vector2, Vector2, float>(&CanvasWrapper::DrawLine));
+static_assert(canvasHas<Vector2F>(&CanvasWrapper::FillBox) && canvasHas<Vector2>(&CanvasWrapper::FillBox) &&
+              canvasHas<Vector2F>(&CanvasWrapper::DrawBox) && canvasHas<Vector2>(&CanvasWrapper::DrawBox));
+static_assert(canvasHas<Vector2F, Vector2F>(&CanvasWrapper::DrawRect) &&
+              canvasHas<Vector2, Vector2>(&CanvasWrapper::DrawRect));
+static_assert(canvasHas<Vector2F>(&CanvasWrapper::SetPosition) && canvasHas<Vector2>(&CanvasWrapper::SetPosition));
+static_assert(canvasHas<LinearColor>(&CanvasWrapper::SetColor) &&
+              canvasHas<char, char, char, char>(&CanvasWrapper::SetColor));
+static_assert(std::is_same_v<decltype(LinearColor::R), float> && sizeof(LinearColor) == 4 * sizeof(float));
+static_assert(std::is_constructible_v<LinearColor, float, float, float, float> &&
+              std::is_trivially_default_constructible_v<LinearColor>);
+
 // The window's operations by the host's names.
 static_assert(std::is_same_v<decltype(&PluginWindow::Render), void (PluginWindow::*)()>);
 static_assert(std::is_same_v<decltype(&PluginWindow::GetMenuName), std::string (PluginWindow::*)()>);

@@ -20,8 +20,8 @@ vtxhost::DrawCall redDot(int x, int y, float scale, unsigned char alpha) {
     draw.pixels = std::make_shared<std::vector<std::uint8_t>>(std::vector<std::uint8_t>{255, 0, 0, 255, 0, 0, 255, 0});
     draw.imageWidth = 2;
     draw.imageHeight = 1;
-    draw.x = x;
-    draw.y = y;
+    draw.x = static_cast<float>(x);
+    draw.y = static_cast<float>(y);
     draw.scale = scale;
     draw.a = alpha;
     return draw;
@@ -73,8 +73,8 @@ TEST(Snapshot, TintAndAlphaBlendAndLaterDrawsGoOnTop) {
 vtxhost::TextDraw text(const std::string& string, int x, int y, float xScale, float yScale) {
     vtxhost::TextDraw draw;
     draw.text = string;
-    draw.x = x;
-    draw.y = y;
+    draw.x = static_cast<float>(x);
+    draw.y = static_cast<float>(y);
     draw.xScale = xScale;
     draw.yScale = yScale;
     draw.g = 0;
@@ -134,6 +134,107 @@ TEST(Snapshot, TextAlphaBlendsAndTextsAndPicturesOverlapInCallOrder) {
     const Picture picture = render(frame, 20, 20);
     EXPECT_TRUE(near(pixel(picture, 6, 2), kRed));           // covered by the picture
     EXPECT_TRUE(near(pixel(picture, 3, 10), {127, 0, 128})); // row 2 of the second "1"
+}
+
+vtxhost::ShapeDraw line(float x1, float y1, float x2, float y2, float width) {
+    vtxhost::ShapeDraw shape;
+    shape.x = x1;
+    shape.y = y1;
+    shape.endX = x2;
+    shape.endY = y2;
+    shape.lineWidth = width;
+    shape.g = 0;
+    shape.b = 0;
+    return shape;
+}
+
+vtxhost::ShapeDraw box(vtxhost::ShapeDraw::Kind kind, float x, float y, float width, float height) {
+    vtxhost::ShapeDraw shape;
+    shape.kind = kind;
+    shape.x = x;
+    shape.y = y;
+    shape.width = width;
+    shape.height = height;
+    shape.g = 0;
+    shape.b = 0;
+    return shape;
+}
+
+// Pixel rows and columns have their centres at .5.
+TEST(Snapshot, LinesAreAsWideAsAskedAndAPixelWhenNot) {
+    vtxhost::CanvasRecord frame;
+    frame.shapes.push_back(line(2, 4.5f, 12, 4.5f, 3)); // rows 3 to 5
+    frame.shapes.push_back(line(14.5f, 1, 14.5f, 9, 1));
+    frame.shapes.push_back(line(1, 8, 5, 8, 0)); // no width: nothing
+    const Picture picture = render(frame, 16, 10);
+    for (int y : {3, 4, 5})
+        for (int x : {2, 7, 11})
+            EXPECT_TRUE(near(pixel(picture, x, y), kRed)) << x << "," << y;
+    EXPECT_TRUE(near(pixel(picture, 7, 2), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 7, 6), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 1, 4), kBackdrop)); // the ends are cut square
+    EXPECT_TRUE(near(pixel(picture, 12, 4), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 14, 1), kRed)); // a pixel wide, its ends included
+    EXPECT_TRUE(near(pixel(picture, 14, 5), kRed));
+    EXPECT_TRUE(near(pixel(picture, 14, 9), kRed));
+    EXPECT_TRUE(near(pixel(picture, 13, 5), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 15, 5), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 3, 8), kBackdrop));
+}
+
+TEST(Snapshot, BoxesAreFilledOrOutlinedInsideTheirSize) {
+    using Kind = vtxhost::ShapeDraw::Kind;
+    vtxhost::CanvasRecord frame;
+    frame.shapes.push_back(box(Kind::FilledBox, 1, 1, 3, 2));  // columns 1-3, rows 1-2
+    frame.shapes.push_back(box(Kind::OutlineBox, 6, 1, 5, 4)); // columns 6-10, rows 1-4
+    frame.shapes.push_back(box(Kind::FilledBox, 1, 6, -3, 2)); // no positive size: nothing
+    const Picture picture = render(frame, 12, 8);
+    EXPECT_TRUE(near(pixel(picture, 1, 1), kRed));
+    EXPECT_TRUE(near(pixel(picture, 3, 2), kRed));
+    EXPECT_TRUE(near(pixel(picture, 4, 2), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 3, 3), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 6, 1), kRed));
+    EXPECT_TRUE(near(pixel(picture, 10, 1), kRed));
+    EXPECT_TRUE(near(pixel(picture, 6, 4), kRed));
+    EXPECT_TRUE(near(pixel(picture, 10, 4), kRed));
+    EXPECT_TRUE(near(pixel(picture, 8, 2), kBackdrop)); // inside the outline
+    EXPECT_TRUE(near(pixel(picture, 11, 4), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 8, 5), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 0, 6), kBackdrop));
+    EXPECT_TRUE(near(pixel(picture, 1, 6), kBackdrop));
+}
+
+// Each shape over what was drawn before it, in its colour and alpha.
+TEST(Snapshot, ShapesBlendAndOverlapPicturesAndTextsInCallOrder) {
+    using Kind = vtxhost::ShapeDraw::Kind;
+    vtxhost::CanvasRecord frame;
+    vtxhost::ShapeDraw under = box(Kind::FilledBox, 0, 0, 20, 20);
+    under.b = 255; // magenta, beneath everything
+    frame.shapes.push_back(under);
+    frame.draws.push_back(redDot(0, 0, 10.0f, 255)); // red over 0..9 x 0..9
+    vtxhost::TextDraw one = text("1", 0, 0, 2, 1);
+    one.r = 0;
+    one.g = 255; // green, over the picture
+    one.drawsBefore = 1;
+    frame.texts.push_back(one);
+    vtxhost::ShapeDraw overText = box(Kind::FilledBox, 6, 2, 1, 1); // over the text's lit pixel at 6,2
+    overText.r = 0;
+    overText.b = 255;
+    overText.a = 128; // half-transparent blue
+    overText.drawsBefore = 1;
+    overText.textsBefore = 1;
+    frame.shapes.push_back(overText);
+    vtxhost::ShapeDraw beforeText = box(Kind::FilledBox, 7, 2, 1, 1); // drawn before the text: covered by it
+    beforeText.r = 0;
+    beforeText.b = 255;
+    beforeText.drawsBefore = 1;
+    beforeText.textsBefore = 0;
+    frame.shapes.insert(frame.shapes.begin() + 1, beforeText);
+    const Picture picture = render(frame, 20, 20);
+    EXPECT_TRUE(near(pixel(picture, 15, 15), {255, 0, 255}));
+    EXPECT_TRUE(near(pixel(picture, 5, 5), kRed));
+    EXPECT_TRUE(near(pixel(picture, 6, 2), {0, 127, 128}));
+    EXPECT_TRUE(near(pixel(picture, 7, 2), {0, 255, 0}));
 }
 
 // A frame of a real Dear ImGui context (the host library's copy): a window

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "vtxhost/Export.h"
+#include "vtxhost/HostCalls.h"
 #include "vtxhost/VirtualDevices.h"
 
 class CVarManagerWrapper;
@@ -28,15 +29,18 @@ namespace vtxhost {
 
 // What one canvas call did, in call order within a frame.
 struct CanvasOp {
-    enum class Kind { SetColor, SetPosition, DrawTexture, DrawString } kind;
-    unsigned char r = 0, g = 0, b = 0, a = 0; // SetColor
-    int x = 0, y = 0;                         // SetPosition
+    enum class Kind { SetColor, SetPosition, DrawTexture, DrawString, DrawLine, FillBox, DrawBox, DrawRect } kind;
+    unsigned char r = 0, g = 0, b = 0, a = 0; // SetColor (a LinearColor's channels as the canvas takes them)
+    float x = 0, y = 0;                       // SetPosition; a line's or DrawRect's start
     std::filesystem::path image;              // DrawTexture
     float scale = 0;                          // DrawTexture
     int imageWidth = 0, imageHeight = 0;      // DrawTexture
     std::string text;                         // DrawString
     float xScale = 0, yScale = 0;             // DrawString
     bool dropShadow = false, wrap = false;    // DrawString
+    float endX = 0, endY = 0;                 // DrawLine, DrawRect
+    float lineWidth = 0;                      // DrawLine (1 when the call gives none)
+    float width = 0, height = 0;              // FillBox, DrawBox: the size
 };
 
 // A DrawTexture call with the state set before it. A picture that did not
@@ -44,7 +48,7 @@ struct CanvasOp {
 struct DrawCall {
     std::filesystem::path image;
     bool decoded = true;
-    int x = 0, y = 0;
+    float x = 0, y = 0;
     float scale = 0;
     unsigned char r = 255, g = 255, b = 255, a = 255;
     int imageWidth = 0, imageHeight = 0;
@@ -55,7 +59,7 @@ struct DrawCall {
 // at (x, y), each glyph pixel xScale by yScale screen pixels.
 struct TextDraw {
     std::string text;
-    int x = 0, y = 0;
+    float x = 0, y = 0;
     float xScale = 1, yScale = 1;
     bool dropShadow = false; // a black copy one pixel down and right, beneath
     bool wrap = false;       // asked to wrap; the stand-in draws one line
@@ -72,13 +76,29 @@ struct CanvasTexture {
     std::shared_ptr<const std::vector<std::uint8_t>> pixels; // RGBA rows, top to bottom
 };
 
+// A line or a box, drawn in the colour set before it. The position of a
+// line is its own (from x,y to endX,endY), a box's the canvas position.
+struct ShapeDraw {
+    enum class Kind { Line, FilledBox, OutlineBox } kind = Kind::Line;
+    float x = 0, y = 0;          // a line's start; a box's top-left corner
+    float endX = 0, endY = 0;    // a line's end
+    float lineWidth = 1;         // a line's width in pixels
+    float width = 0, height = 0; // a box's size; an outline lies inside it, one pixel wide
+    unsigned char r = 255, g = 255, b = 255, a = 255;
+    // The DrawTexture and DrawString calls made before it in the frame:
+    // shapes, texts and pictures overlap in call order.
+    std::size_t drawsBefore = 0;
+    std::size_t textsBefore = 0;
+};
+
 struct CanvasRecord {
     int width = 0, height = 0; // the canvas's size in pixels; 0 when unknown
     std::vector<CanvasOp> ops;
     std::vector<DrawCall> draws;
     std::vector<TextDraw> texts;
+    std::vector<ShapeDraw> shapes;
     unsigned char r = 255, g = 255, b = 255, a = 255;
-    int x = 0, y = 0;
+    float x = 0, y = 0;
 };
 
 struct GameState {
@@ -208,6 +228,9 @@ public:
     void fireEvent(const std::string& eventName);
 
     const CanvasRecord& lastFrame() const;
+    // The host calls of the last frame() (see vtxhost/HostCalls.h): from its
+    // start, timers, hooks and windows included, to its end.
+    HostCallCounts frameCallCounts() const;
     bool windowOpen(const std::string& menuName) const;
 
     // Input for Dear ImGui, fed to it at the start of each frame as a
