@@ -12,6 +12,8 @@ packages=(
   xvfb xauth
   librsvg2-bin
   binutils zip unzip
+  # llvm-14: llvm-nm and llvm-undname, which read the host's import library (MSVC names)
+  llvm-14
   googletest libgtest-dev libbenchmark-dev
   python3 ccache
 )
