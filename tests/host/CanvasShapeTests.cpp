@@ -10,7 +10,7 @@
 #include "bakkesmod/wrappers/canvaswrapper.h"
 #include "vtxhost/Host.h"
 
-namespace {
+namespace canvas_shape_tests {
 
 using Kind = vtxhost::ShapeDraw::Kind;
 using OpKind = vtxhost::CanvasOp::Kind;
@@ -206,4 +206,4 @@ TEST(CanvasShapes, ACanvasWithNoFrameTakesEveryCallAndRecordsNothing) {
     EXPECT_EQ(canvas.GetSize().X, 0);
 }
 
-} // namespace
+} // namespace canvas_shape_tests
