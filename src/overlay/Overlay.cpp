@@ -9,7 +9,6 @@
 #include "core/Catalogue.h"
 #include "core/Log.h"
 #include "overlay/LayerDrawing.h"
-#include "overlay/TimingDrawing.h"
 #include "platform/Platform.h"
 
 namespace vtx {
@@ -41,15 +40,14 @@ bool Overlay::runFrame(CanvasWrapper& canvas) {
     if (!settings_.on(cvar::kEnabled)) {
         return false;
     }
-    const bool timing = settings_.on(cvar::kTimingEnable);
     pollPad();
-    timePresses(timing);
+    const std::int64_t now = platform::steadyNowNs();
+    elements_.update(FrameInput{frame_, changes(), settings_, now});
 
     GameWrapper* game = host_.game.get();
     if (!passModeGate(game, settings_, parts_.phase)) {
         return false;
     }
-    const std::int64_t now = platform::steadyNowNs();
     const PhaseView phase =
         parts_.phase.frameStep(now, game ? std::optional<bool>(game->IsInReplay()) : std::nullopt, settings_);
     const bool hide = decideHide(game, settings_, phase);
@@ -62,43 +60,31 @@ bool Overlay::runFrame(CanvasWrapper& canvas) {
     if (!parts_.skins.preparePictures()) {
         return false;
     }
-    Layout layout = readLayout(settings_, parts_.fade.alpha());
-    // Drawn whole on any screen; the stored place stays as the user set it.
-    keepOnCanvas(layout, parts_.skins.baseKeptBox(), canvas.GetSize());
-    drawPad(LayerPainter{canvas, layout, settings_, parts_.skins.layers()}, parts_.skins.base(), frame_);
-    if (timing) {
-        const Vector2 base = parts_.skins.baseSize();
-        const PadPlace place{layout.drawX, layout.drawY, static_cast<float>(base.X) * layout.scale,
-                             static_cast<float>(base.Y) * layout.scale};
-        drawPressTiming(canvas, timing_, place, layout.scale, layout.fadeAlpha);
-    }
+    drawElements(canvas, now);
     return true;
 }
 
-void Overlay::setTimedButton(std::optional<ControlId> control) {
-    timedButton_.store(control ? static_cast<int>(*control) : kNoButton);
+void Overlay::drawElements(CanvasWrapper& canvas, std::int64_t nowNs) {
+    Layout layout = readLayout(settings_, parts_.fade.alpha());
+    const Vector2 canvasSize = canvas.GetSize();
+    const PixelBox& kept = parts_.skins.baseKeptBox();
+    // Drawn whole on any screen; the stored place stays as the user set it.
+    keepOnCanvas(layout, kept, canvasSize);
+    const Vector2 base = parts_.skins.baseSize();
+    const PadPlace picture{layout.drawX, layout.drawY, static_cast<float>(base.X) * layout.scale,
+                           static_cast<float>(base.Y) * layout.scale};
+    // A base without a visible part of its own: the displays go beside the whole picture.
+    const PadPlace visible = kept.right > kept.left && kept.bottom > kept.top
+                                 ? PadPlace{layout.drawX + static_cast<float>(kept.left) * layout.scale,
+                                            layout.drawY + static_cast<float>(kept.top) * layout.scale,
+                                            static_cast<float>(kept.right - kept.left) * layout.scale,
+                                            static_cast<float>(kept.bottom - kept.top) * layout.scale}
+                                 : picture;
+    elements_.draw(FrameContext{canvas, settings_, layout, frame_, picture, visible, canvasSize, nowNs});
 }
 
-void Overlay::timePresses(bool timing) {
-    const int stored = timedButton_.load();
-    std::optional<ControlId> wanted;
-    if (timing && stored != kNoButton) {
-        wanted = static_cast<ControlId>(stored);
-    }
-    if (wanted != timed_) {
-        // Another control, or timing switched off: its pairs are not this one's.
-        timing_.reset();
-        timed_ = wanted;
-    }
-    if (!timed_) {
-        return;
-    }
-    timing_.setWindowMs(settings_.integer(cvar::kTimingWindowMs));
-    for (const ControlChange& change : changes()) {
-        if (change.control == *timed_ && change.pressed) {
-            timing_.press(change.atNs);
-        }
-    }
+void Overlay::setTimedButton(std::optional<ControlId> control) {
+    timedControl_.store(control ? static_cast<int>(*control) : kNoTimedControl);
 }
 
 // While vtx_debug_state is on, one line of the match phase and the hide

@@ -1,8 +1,9 @@
 #pragma once
 // The overlay of one plugin object: each rendered frame it runs the hotkey,
-// polls the pad, decides by mode, match phase and fade whether to show, and
-// draws the active skin. It owns the pad picture's frame state; the input,
-// the skins, the match phase, the hotkey and the fade it is handed.
+// polls the pad, updates its elements, decides by mode, match phase and fade
+// whether to show, and has the elements draw at the pad's place. It owns the
+// frame's pad state and the elements; the input, the skins, the match phase,
+// the hotkey and the fade it is handed.
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -11,13 +12,13 @@
 
 #include "bakkesmod/wrappers/canvaswrapper.h"
 #include "core/HostView.h"
-#include "core/PressTiming.h"
 #include "core/SettingsSnapshot.h"
 #include "input/ControlChanges.h"
 #include "input/PadInput.h"
 #include "input/PadState.h"
 #include "overlay/Hotkey.h"
 #include "overlay/MatchPhase.h"
+#include "overlay/OverlayElements.h"
 #include "overlay/Skins.h"
 #include "overlay/Visibility.h"
 
@@ -34,7 +35,7 @@ struct OverlayParts {
 class Overlay {
 public:
     Overlay(HostView host, const SettingsSnapshot& settings, OverlayParts parts)
-        : host_(host), settings_(settings), parts_(parts) {}
+        : host_(host), settings_(settings), parts_(parts), elements_(ElementParts{parts.skins, timedControl_}) {}
 
     // One frame; true when the pad was drawn. Throws nothing.
     bool frame(CanvasWrapper& canvas) noexcept;
@@ -53,8 +54,8 @@ public:
 
 private:
     bool runFrame(CanvasWrapper& canvas);
-    // The frame's changes, in order, into the timing of the timed control.
-    void timePresses(bool timing);
+    // Every element's drawing over the pad's place this frame.
+    void drawElements(CanvasWrapper& canvas, std::int64_t nowNs);
 
     void logDebugState(PhaseView phase, bool hide, std::int64_t nowNs);
 
@@ -67,10 +68,8 @@ private:
     FrameClock clock_;
     DebugLogPacer debugLog_;
 
-    static constexpr int kNoButton = -1;
-    std::atomic<int> timedButton_{control("A")};
-    std::optional<ControlId> timed_; // the game's side: what the timing follows now
-    PressTiming timing_{1000};
+    std::atomic<int> timedControl_{control("A")};
+    OverlayElements elements_;
 };
 
 } // namespace vtx

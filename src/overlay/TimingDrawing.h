@@ -6,16 +6,9 @@
 // lines go above it instead.
 #include "bakkesmod/wrappers/canvaswrapper.h"
 #include "core/PressTiming.h"
+#include "overlay/OverlayElement.h"
 
 namespace vtx {
-
-// Where the pad's base picture lies on the canvas, in pixels.
-struct PadPlace {
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
-};
 
 // Text scales at overlay scale 1: the canvas font's glyphs are drawn this many
 // times their size.

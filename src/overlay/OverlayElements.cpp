@@ -1,0 +1,28 @@
+#include "overlay/OverlayElements.h"
+
+#include "overlay/PadPictureElement.h"
+#include "overlay/PressTimingElement.h"
+
+namespace vtx {
+
+namespace {
+template <class Element> std::unique_ptr<OverlayElement> make(const ElementParts& parts) {
+    return std::make_unique<Element>(parts);
+}
+
+// One row an element, drawn top to bottom: the pad picture first, the
+// displays beside it over it.
+using ElementMaker = std::unique_ptr<OverlayElement> (*)(const ElementParts&);
+constexpr ElementMaker kElementRows[] = {
+    &make<PadPictureElement>,
+    &make<PressTimingElement>,
+};
+} // namespace
+
+OverlayElements::OverlayElements(const ElementParts& parts) {
+    elements_.reserve(std::size(kElementRows));
+    for (ElementMaker makeElement : kElementRows)
+        elements_.push_back(makeElement(parts));
+}
+
+} // namespace vtx
