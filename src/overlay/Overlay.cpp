@@ -9,9 +9,16 @@
 #include "core/Catalogue.h"
 #include "core/Log.h"
 #include "overlay/LayerDrawing.h"
+#include "overlay/PadSurroundings.h"
 #include "platform/Platform.h"
 
 namespace vtx {
+
+namespace {
+// Between the pad and a display beside it, and between two displays, in
+// pixels at overlay scale 1.
+constexpr float kGapAroundPad = 6.0f;
+} // namespace
 
 bool Overlay::frame(CanvasWrapper& canvas) noexcept {
     try {
@@ -80,7 +87,8 @@ void Overlay::drawElements(CanvasWrapper& canvas, std::int64_t nowNs) {
                                             static_cast<float>(kept.right - kept.left) * layout.scale,
                                             static_cast<float>(kept.bottom - kept.top) * layout.scale}
                                  : picture;
-    elements_.draw(FrameContext{canvas, settings_, layout, frame_, picture, visible, canvasSize, nowNs});
+    PadSurroundings room(picture, visible, canvasSize, kGapAroundPad * layout.scale);
+    elements_.draw(FrameContext{canvas, settings_, layout, frame_, picture, visible, canvasSize, nowNs, room});
 }
 
 void Overlay::setTimedButton(std::optional<ControlId> control) {

@@ -23,6 +23,8 @@ struct PadPlace {
     float height = 0;
 };
 
+class PadSurroundings;
+
 // What the frame hands every element to update from.
 struct FrameInput {
     const PadFrame& pad;
@@ -33,7 +35,7 @@ struct FrameInput {
 
 // Where and how the frame draws: the pad's place, scale and fade in `layout`
 // (already kept on the canvas), the base picture's rectangle and its visible
-// part on the canvas, which the side displays are placed beside.
+// part on the canvas, and the room around them that the displays share.
 struct FrameContext {
     CanvasWrapper& canvas;
     const SettingsSnapshot& settings;
@@ -43,6 +45,7 @@ struct FrameContext {
     PadPlace visible;
     Vector2 canvasSize;
     std::int64_t nowNs;
+    PadSurroundings& room;
 };
 
 class OverlayElement {

@@ -29,7 +29,7 @@ void PressTimingElement::update(const FrameInput& input) {
 
 void PressTimingElement::draw(const FrameContext& frame) {
     if (timed_) {
-        drawPressTiming(frame.canvas, timing_, frame.picture, frame.layout.scale, frame.layout.fadeAlpha);
+        drawPressTiming(frame.canvas, timing_, frame.picture, frame.room, frame.layout.scale, frame.layout.fadeAlpha);
     }
 }
 

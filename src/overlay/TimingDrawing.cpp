@@ -9,7 +9,6 @@
 namespace vtx {
 
 namespace {
-constexpr float kGapBelowPicture = 6.0f; // pixels at overlay scale 1
 constexpr float kLineGap = 4.0f;
 constexpr float kOlderSpacing = 14.0f;
 constexpr std::size_t kOlder = PressTiming::kHistory - 1;
@@ -36,7 +35,8 @@ void drawText(CanvasWrapper& canvas, const GapText& gap, float x, float y, float
 }
 } // namespace
 
-void drawPressTiming(CanvasWrapper& canvas, const PressTiming& timing, const PadPlace& pad, float scale, float alpha) {
+void drawPressTiming(CanvasWrapper& canvas, const PressTiming& timing, const PadPlace& pad, PadSurroundings& room,
+                     float scale, float alpha) {
     if (!timing.hasPair())
         return;
     const float large = kLatestGapTextScale * scale;
@@ -54,10 +54,7 @@ void drawPressTiming(CanvasWrapper& canvas, const PressTiming& timing, const Pad
     }
     const float height = latest.size.Y + (olderCount > 0 ? kLineGap * scale + rowHeight : 0.0f);
 
-    float top = pad.top + pad.height + kGapBelowPicture * scale;
-    const Vector2 canvasSize = canvas.GetSize();
-    if (canvasSize.Y > 0 && top + height > static_cast<float>(canvasSize.Y))
-        top = pad.top - kGapBelowPicture * scale - height;
+    const float top = room.takeBelowElseAbove(height);
     const float centre = pad.left + pad.width / 2.0f;
 
     canvas.SetColor(static_cast<char>(255), static_cast<char>(255), static_cast<char>(255),

@@ -7,6 +7,7 @@
 #include "bakkesmod/wrappers/canvaswrapper.h"
 #include "core/PressTiming.h"
 #include "overlay/OverlayElement.h"
+#include "overlay/PadSurroundings.h"
 
 namespace vtx {
 
@@ -17,6 +18,8 @@ inline constexpr float kOlderGapTextScale = 1.5f;
 
 // Nothing until the first pair. Allocates nothing: every text fits the
 // string's own small buffer.
-void drawPressTiming(CanvasWrapper& canvas, const PressTiming& timing, const PadPlace& pad, float scale, float alpha);
+// `pad` is the base picture's rectangle; the lines take their band from `room`.
+void drawPressTiming(CanvasWrapper& canvas, const PressTiming& timing, const PadPlace& pad, PadSurroundings& room,
+                     float scale, float alpha);
 
 } // namespace vtx
