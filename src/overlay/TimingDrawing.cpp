@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "overlay/LayerDrawing.h"
+#include "overlay/CanvasDrawing.h"
 
 namespace vtx {
 
@@ -25,14 +25,6 @@ GapText measured(CanvasWrapper& canvas, std::int64_t gapNs, float textScale) {
     return gap;
 }
 
-void drawText(CanvasWrapper& canvas, const GapText& gap, float x, float y, float textScale) {
-    const std::optional<int> left = canvasCoordinate(x);
-    const std::optional<int> top = canvasCoordinate(y);
-    if (!left || !top)
-        return;
-    canvas.SetPosition(Vector2{*left, *top});
-    canvas.DrawString(gap.text.data(), textScale, textScale, true);
-}
 } // namespace
 
 void drawPressTiming(CanvasWrapper& canvas, const PressTiming& timing, const PadPlace& pad, PadSurroundings& room,
@@ -57,13 +49,12 @@ void drawPressTiming(CanvasWrapper& canvas, const PressTiming& timing, const Pad
     const float top = room.takeBelowElseAbove(height);
     const float centre = pad.left + pad.width / 2.0f;
 
-    canvas.SetColor(static_cast<char>(255), static_cast<char>(255), static_cast<char>(255),
-                    static_cast<char>(alphaByte(alpha)));
-    drawText(canvas, latest, centre - latest.size.X / 2.0f, top, large);
+    setCanvasColour(canvas, Rgb{}, alpha);
+    drawTextAt(canvas, latest.text.data(), centre - latest.size.X / 2.0f, top, large);
     float x = centre - rowWidth / 2.0f;
     const float rowTop = top + latest.size.Y + kLineGap * scale;
     for (std::size_t i = 0; i < olderCount; ++i) {
-        drawText(canvas, older[i], x, rowTop, small);
+        drawTextAt(canvas, older[i].text.data(), x, rowTop, small);
         x += older[i].size.X + kOlderSpacing * scale;
     }
 }

@@ -1,0 +1,21 @@
+#pragma once
+// Small drawing steps the displays share, at float places: a place that is no
+// canvas coordinate (not a number, beyond the int range) draws nothing.
+#include "bakkesmod/wrappers/canvaswrapper.h"
+
+namespace vtx {
+
+// A colour's channels 0-255; its opacity is given apart, as the fade gives it.
+struct Rgb {
+    unsigned char r = 255;
+    unsigned char g = 255;
+    unsigned char b = 255;
+};
+
+// The colour of what the canvas draws next, with opacity 0..1.
+void setCanvasColour(CanvasWrapper& canvas, Rgb colour, float alpha);
+// `text` with its top left corner at (x, y). A text of at most 15 characters
+// costs no allocation (the host takes it as a std::string).
+void drawTextAt(CanvasWrapper& canvas, const char* text, float x, float y, float textScale, bool shadow = true);
+
+} // namespace vtx
