@@ -1,5 +1,6 @@
 #include "overlay/OverlayElements.h"
 
+#include "overlay/HistoryElement.h"
 #include "overlay/PadPictureElement.h"
 #include "overlay/PressTimingElement.h"
 
@@ -16,6 +17,7 @@ using ElementMaker = std::unique_ptr<OverlayElement> (*)(const ElementParts&);
 constexpr ElementMaker kElementRows[] = {
     &make<PadPictureElement>,
     &make<PressTimingElement>,
+    &make<HistoryElement>,
 };
 } // namespace
 

@@ -1,5 +1,8 @@
 #include "overlay/PadSurroundings.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace vtx {
 
 PadSurroundings::PadSurroundings(const PadPlace& picture, const PadPlace& visible, Vector2 canvasSize, float gap)
@@ -26,6 +29,12 @@ float PadSurroundings::takeRightElseLeft(float width) {
     }
     freeLeft_ -= gap_ + width;
     return freeLeft_;
+}
+
+float PadSurroundings::widestBeside() const {
+    if (canvasWidth_ <= 0)
+        return std::numeric_limits<float>::max();
+    return std::max(canvasWidth_ - freeRight_ - gap_, freeLeft_ - gap_);
 }
 
 } // namespace vtx

@@ -22,6 +22,9 @@ public:
     // A band `width` wide right of the pad, or left of it when the canvas
     // ends first; its left edge.
     float takeRightElseLeft(float width);
+    // The widest band takeRightElseLeft can still give on the canvas, on
+    // either side; very large on a canvas of unknown size.
+    float widestBeside() const;
 
 private:
     float canvasWidth_;

@@ -4,6 +4,7 @@
 //            pressed, both sticks deflected, every hide rule on, gate open;
 //   hidden:  the same, with the overlay faded out (the local car is gone);
 //   timing:  visible, with the press timing on and five gaps drawn.
+//   history: visible, with the input history on and all twelve entries shown.
 // "plugin" frames draw on a canvas that records nothing, so their
 // allocations are the plugin's own; "recorded" frames draw on the stand-in
 // host's recording canvas, which copies every call. Each case also reports
@@ -42,6 +43,7 @@ struct Case {
     bool visible;
     bool recorded;
     bool timing = false;
+    bool history = false;
 };
 
 std::filesystem::path scratchFolder(const char* name) {
@@ -78,9 +80,14 @@ void BM_RenderOverlay(benchmark::State& state, Case which) {
     if (which.timing) {
         host.executeCommand("vtx_timing_enable 1");
     }
+    if (which.history) {
+        host.executeCommand("vtx_history_enable 1");
+        host.executeCommand("vtx_history_count 12");
+    }
     for (int i = 0; i < 120; ++i) {
-        // A tapped every 6 frames while settling makes the timing's five gaps.
-        if (which.timing && i < 60) {
+        // A tapped every 6 frames while settling makes the timing's five
+        // gaps; thirteen taps fill the history's twelve entries.
+        if ((which.timing && i < 60) || (which.history && i < 80)) {
             pad.buttons = (i / 3) % 2 == 0 ? 0xF3FF : 0xE3FF;
         }
         vtxhost::devices().advanceNs(16'666'667);
@@ -117,5 +124,7 @@ BENCHMARK_CAPTURE(BM_RenderOverlay, visible_recorded, Case{true, true});
 BENCHMARK_CAPTURE(BM_RenderOverlay, hidden_recorded, Case{false, true});
 BENCHMARK_CAPTURE(BM_RenderOverlay, timing, Case{true, false, true});
 BENCHMARK_CAPTURE(BM_RenderOverlay, timing_recorded, Case{true, true, true});
+BENCHMARK_CAPTURE(BM_RenderOverlay, history, Case{true, false, false, true});
+BENCHMARK_CAPTURE(BM_RenderOverlay, history_recorded, Case{true, true, false, true});
 
 } // namespace

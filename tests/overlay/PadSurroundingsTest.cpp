@@ -27,10 +27,20 @@ TEST(PadSurroundings, BandsBesideRunAlongTheVisiblePart) {
     EXPECT_FLOAT_EQ(room.takeBelowElseAbove(10), 666);
 }
 
+TEST(PadSurroundings, TheWidestRoomBesideShrinksAsBandsAreTaken) {
+    vtx::PadSurroundings room(kPicture, kVisible, Vector2{1920, 1080}, 6);
+    EXPECT_FLOAT_EQ(room.widestBeside(), 1164); // right: 1920 - 750 - 6; left only 150 - 6
+    room.takeRightElseLeft(1000);
+    EXPECT_FLOAT_EQ(room.widestBeside(), 158);          // right of that band: 1920 - 1756 - 6
+    EXPECT_FLOAT_EQ(room.takeRightElseLeft(158), 1762); // exactly that still fits on the right
+    EXPECT_FLOAT_EQ(room.widestBeside(), 144);          // now the left is wider
+}
+
 TEST(PadSurroundings, ACanvasOfUnknownSizeHasRoomEverywhere) {
     vtx::PadSurroundings room(kPicture, kVisible, Vector2{0, 0}, 6);
     EXPECT_FLOAT_EQ(room.takeBelowElseAbove(5000), 666);
     EXPECT_FLOAT_EQ(room.takeRightElseLeft(5000), 756);
+    EXPECT_GT(room.widestBeside(), 1e30f);
 }
 
 } // namespace pad_surroundings_test

@@ -1,0 +1,36 @@
+#include "overlay/HistoryElement.h"
+
+#include <algorithm>
+
+#include "core/Catalogue.h"
+#include "overlay/HistoryDrawing.h"
+
+namespace vtx {
+
+// Entries stay until newer presses push them out, however old they grow: a
+// coach pauses the game to read a sequence, and a history that emptied itself
+// over time would be gone by then.
+void HistoryElement::update(const FrameInput& input) {
+    if (!input.settings.on(cvar::kHistoryEnable)) {
+        // Presses made while it was off are not shown when it comes back on.
+        history_.clear();
+        return;
+    }
+    // Each change at the moment the input saw it, so a tap shorter than a
+    // frame keeps its own length and presses in one report are 0 ms apart.
+    for (const ControlChange& change : input.changes) {
+        if (change.pressed)
+            history_.press(change.control, change.atNs);
+        else
+            history_.release(change.control, change.atNs);
+    }
+}
+
+void HistoryElement::draw(const FrameContext& frame) {
+    if (!frame.settings.on(cvar::kHistoryEnable) || history_.count() == 0)
+        return;
+    const auto wanted = static_cast<std::size_t>(std::max(1, frame.settings.integer(cvar::kHistoryCount)));
+    drawHistory(frame, history_, std::min(wanted, history_.count()));
+}
+
+} // namespace vtx
