@@ -2,6 +2,7 @@
 
 #include "overlay/PadPictureElement.h"
 #include "overlay/PressTimingElement.h"
+#include "overlay/TraceElement.h"
 
 namespace vtx {
 
@@ -16,6 +17,7 @@ using ElementMaker = std::unique_ptr<OverlayElement> (*)(const ElementParts&);
 constexpr ElementMaker kElementRows[] = {
     &make<PadPictureElement>,
     &make<PressTimingElement>,
+    &make<TraceElement>,
 };
 } // namespace
 
