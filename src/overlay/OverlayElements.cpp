@@ -3,6 +3,7 @@
 #include "overlay/HistoryElement.h"
 #include "overlay/PadPictureElement.h"
 #include "overlay/PressTimingElement.h"
+#include "overlay/TraceElement.h"
 
 namespace vtx {
 
@@ -18,6 +19,7 @@ constexpr ElementMaker kElementRows[] = {
     &make<PadPictureElement>,
     &make<PressTimingElement>,
     &make<HistoryElement>,
+    &make<TraceElement>,
 };
 } // namespace
 

@@ -35,6 +35,27 @@ std::string joinedNames(const std::vector<std::string>& names) {
     return joined;
 }
 
+// The opaque part of the file the layer `image` was loaded from: the first of
+// the control's candidates that exists, as loadFirstSkinImage takes it.
+PixelBox layerKeptBox(std::string_view dataFolder, std::string_view skin, const ControlSpec& control,
+                      ImageWrapper& image) {
+    const Vector2 size = image.GetSize();
+    const PixelBox whole{0, 0, size.X, size.Y};
+    try {
+        for (std::string_view file : control.pictures) {
+            if (file.empty())
+                continue;
+            std::error_code error;
+            const std::filesystem::path path = pathFromUtf8(skinFilePath(dataFolder, skin, file));
+            if (std::filesystem::exists(path, error))
+                return readOpaqueBox(path).value_or(whole);
+        }
+    } catch (...) {
+        // No memory for the path: the cap's well is the picture's middle.
+    }
+    return whole;
+}
+
 } // namespace
 
 std::vector<std::string> listSkinFolders(const std::filesystem::path& skinsFolder) {
@@ -215,6 +236,10 @@ bool SkinLibrary::preparePictures() {
         baseKeptBox_ = opaque.value_or(PixelBox{0, 0, baseSize_.X, baseSize_.Y});
         for (std::size_t id = 0; id < kControlCount; ++id) {
             layers_[id] = usable ? loadFirstSkinImage(dataFolder, skin, kControls[id].pictures) : nullptr;
+            if (kControls[id].kind == ControlKind::stick) {
+                stickCapBoxes_[kControls[id].side] =
+                    layers_[id] ? layerKeptBox(dataFolder, skin, kControls[id], *layers_[id]) : PixelBox{};
+            }
         }
         // A change made meanwhile leaves the generation behind, so the next frame loads again.
         loadedGeneration_ = wanted;
@@ -262,6 +287,7 @@ void SkinLibrary::releasePictures() {
     base_.reset();
     baseSize_ = Vector2{0, 0};
     baseKeptBox_ = PixelBox{};
+    stickCapBoxes_ = {};
     layers_ = {};
 }
 

@@ -80,6 +80,10 @@ public:
     // The part of the base picture that must stay on the canvas: its opaque
     // part, or the whole picture when that cannot be read.
     const PixelBox& baseKeptBox() const { return baseKeptBox_; }
+    // Where each stick's cap sits in its own picture, by side (kControls'
+    // `side`): the picture's opaque part, or the whole picture when that
+    // cannot be read; an empty box without a picture. Read once at load.
+    const std::array<PixelBox, 2>& stickCapBoxes() const { return stickCapBoxes_; }
     const LayerImages& layers() const { return layers_; }
     // Drops the pictures (the plugin unloads).
     void releasePictures();
@@ -107,6 +111,7 @@ private:
     std::shared_ptr<ImageWrapper> base_;
     Vector2 baseSize_{0, 0};
     PixelBox baseKeptBox_;
+    std::array<PixelBox, 2> stickCapBoxes_{};
     LayerImages layers_;
     std::string reportedProblem_; // the picture problem last logged
 };

@@ -3,8 +3,11 @@
 //   visible: a skin with every layer, every button held, both triggers
 //            pressed, both sticks deflected, every hide rule on, gate open;
 //   hidden:  the same, with the overlay faded out (the local car is gone);
-//   timing:  visible, with the press timing on and five gaps drawn.
-//   history: visible, with the input history on and all twelve entries shown.
+//   timing:  visible, with the press timing on and five gaps drawn;
+//   history: visible, with the input history on and all twelve entries shown;
+//   trace:   visible, with the steering/throttle trace over a full 5 s
+//            window and both sticks' trails;
+//   coach:   visible, with the history and the trace both on.
 // "plugin" frames draw on a canvas that records nothing, so their
 // allocations are the plugin's own; "recorded" frames draw on the stand-in
 // host's recording canvas, which copies every call. Each case also reports
@@ -44,6 +47,7 @@ struct Case {
     bool recorded;
     bool timing = false;
     bool history = false;
+    bool trace = false;
 };
 
 std::filesystem::path scratchFolder(const char* name) {
@@ -84,7 +88,13 @@ void BM_RenderOverlay(benchmark::State& state, Case which) {
         host.executeCommand("vtx_history_enable 1");
         host.executeCommand("vtx_history_count 12");
     }
-    for (int i = 0; i < 120; ++i) {
+    if (which.trace) {
+        host.executeCommand("vtx_trace_enable 1");
+        host.executeCommand("vtx_trace_ms 5000");
+    }
+    // With the trace on, long enough to fill its window.
+    const int settleFrames = which.trace ? 330 : 120;
+    for (int i = 0; i < settleFrames; ++i) {
         // A tapped every 6 frames while settling makes the timing's five
         // gaps; thirteen taps fill the history's twelve entries.
         if ((which.timing && i < 60) || (which.history && i < 80)) {
@@ -96,7 +106,16 @@ void BM_RenderOverlay(benchmark::State& state, Case which) {
 
     const long long before = allocations.load();
     vtxhost::resetHostCallCounts();
+    std::uint32_t frame = 0;
     for (auto _ : state) {
+        if (which.trace) {
+            // At 400 frames a second, the sticks circling: a full window of
+            // samples and trails that are drawn, not hidden under the caps.
+            vtxhost::devices().advanceNs(2'500'000);
+            ++frame;
+            pad.thumbLX = static_cast<std::int16_t>((frame % 64) * 1000 - 32000);
+            pad.thumbRY = static_cast<std::int16_t>((frame % 48) * 1300 - 31000);
+        }
         record.ops.clear();
         record.draws.clear();
         record.texts.clear();
@@ -126,5 +145,9 @@ BENCHMARK_CAPTURE(BM_RenderOverlay, timing, Case{true, false, true});
 BENCHMARK_CAPTURE(BM_RenderOverlay, timing_recorded, Case{true, true, true});
 BENCHMARK_CAPTURE(BM_RenderOverlay, history, Case{true, false, false, true});
 BENCHMARK_CAPTURE(BM_RenderOverlay, history_recorded, Case{true, true, false, true});
+BENCHMARK_CAPTURE(BM_RenderOverlay, trace, Case{true, false, false, false, true});
+BENCHMARK_CAPTURE(BM_RenderOverlay, trace_recorded, Case{true, true, false, false, true});
+BENCHMARK_CAPTURE(BM_RenderOverlay, coach, Case{true, false, false, true, true});
+BENCHMARK_CAPTURE(BM_RenderOverlay, coach_recorded, Case{true, true, false, true, true});
 
 } // namespace

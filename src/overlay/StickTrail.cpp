@@ -1,0 +1,67 @@
+#include "overlay/StickTrail.h"
+
+#include <cmath>
+
+#include "input/PadState.h"
+#include "overlay/CanvasDrawing.h"
+
+namespace vtx {
+
+namespace {
+constexpr float kDotSize = 6.0f;
+// The newest dot's opacity; each older one loses an equal share of it.
+constexpr float kNewestDotAlpha = 0.8f;
+constexpr std::array<Rgb, 2> kDotColours{Rgb{255, 200, 60}, Rgb{90, 200, 255}};
+constexpr std::array<ControlId, 2> kStickCaps{control("L3"), control("R3")};
+
+struct Point {
+    float x;
+    float y;
+};
+
+Point capCentre(const PixelBox& box, ControlId cap, const SettingsSnapshot& settings, const Layout& layout) {
+    return Point{
+        layout.drawX + settings.offset(cap, Axis::X) + static_cast<float>(box.left + box.right) / 2.0f * layout.scale,
+        layout.drawY + settings.offset(cap, Axis::Y) + static_cast<float>(box.top + box.bottom) / 2.0f * layout.scale};
+}
+
+// Where the cap was drawn for `sample`: the stick range is in screen pixels,
+// as the cap's own movement is.
+Point capAt(Point centre, const TraceSample& sample, std::size_t side, float range) {
+    const float x = side == kLeft ? sample.leftX : sample.rightX;
+    const float y = side == kLeft ? sample.leftY : sample.rightY;
+    return Point{centre.x + range * x, centre.y + range * y};
+}
+
+void drawTrail(CanvasWrapper& canvas, const TraceSamples& samples, std::int64_t nowNs, std::size_t side, Point centre,
+               const Layout& layout) {
+    const float dot = kDotSize * layout.scale;
+    const Point now = capAt(centre, samples.sample(0), side, layout.range);
+    for (int age = 1; age <= kTrailDots; ++age) {
+        const TraceSample* then = samples.at(nowNs - kTrailNs * age / kTrailDots);
+        if (then == nullptr)
+            return;
+        const Point at = capAt(centre, *then, side, layout.range);
+        if (std::fabs(at.x - now.x) < dot / 2.0f && std::fabs(at.y - now.y) < dot / 2.0f)
+            continue;
+        const float fading = static_cast<float>(kTrailDots + 1 - age) / static_cast<float>(kTrailDots);
+        setCanvasColour(canvas, kDotColours[side], kNewestDotAlpha * fading * layout.fadeAlpha);
+        canvas.SetPosition(Vector2F{at.x - dot / 2.0f, at.y - dot / 2.0f});
+        canvas.FillBox(Vector2F{dot, dot});
+    }
+}
+} // namespace
+
+void drawStickTrails(CanvasWrapper& canvas, const TraceSamples& samples, std::int64_t nowNs,
+                     const std::array<PixelBox, 2>& capBoxes, const SettingsSnapshot& settings, const Layout& layout) {
+    if (samples.count() == 0)
+        return;
+    for (std::size_t side : {kLeft, kRight}) {
+        const PixelBox& box = capBoxes[side];
+        if (box.right <= box.left || box.bottom <= box.top)
+            continue;
+        drawTrail(canvas, samples, nowNs, side, capCentre(box, kStickCaps[side], settings, layout), layout);
+    }
+}
+
+} // namespace vtx
