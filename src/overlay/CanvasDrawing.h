@@ -14,6 +14,9 @@ struct Rgb {
 
 // The colour of what the canvas draws next, with opacity 0..1.
 void setCanvasColour(CanvasWrapper& canvas, Rgb colour, float alpha);
+// The same with the opacity already a byte (alphaByte), for a display that
+// works its opacities out once and draws with them many times.
+void setCanvasColourByte(CanvasWrapper& canvas, Rgb colour, unsigned char alpha);
 // `text` with its top left corner at (x, y). A text of at most 15 characters
 // costs no allocation (the host takes it as a std::string).
 void drawTextAt(CanvasWrapper& canvas, const char* text, float x, float y, float textScale, bool shadow = true);

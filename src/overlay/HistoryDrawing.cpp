@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "overlay/CanvasDrawing.h"
+#include "overlay/LayerDrawing.h"
 #include "overlay/PadSurroundings.h"
 
 namespace vtx {
@@ -28,32 +29,8 @@ constexpr Rgb kGapColour{200, 200, 200};
 // The host takes every text as a std::string: at most this many characters
 // stay in its own buffer, without an allocation.
 constexpr std::size_t kSmallText = 15;
-// Longer times show as this many milliseconds: no text outgrows its pieces.
-constexpr std::int64_t kLongestShownNs = 99'999'999'000'000;
 
-// One text of the row. An entry's text longer than the host's small buffer
-// ("Touchpad 1234 ms") goes as two pieces, split after the control's code.
-struct RowText {
-    std::array<char, kHistoryTextSize> text{};
-    std::size_t splitAt = 0; // the second piece's start; 0 when whole
-    float firstWidth = 0;
-    Vector2F size{0, 0};
-};
-
-void measure(CanvasWrapper& canvas, RowText& row, float textScale) {
-    if (row.splitAt == 0) {
-        row.size = canvas.GetStringSize(row.text.data(), textScale, textScale);
-        return;
-    }
-    std::array<char, kSmallText + 1> first{};
-    std::memcpy(first.data(), row.text.data(), std::min(row.splitAt, kSmallText));
-    const Vector2F head = canvas.GetStringSize(first.data(), textScale, textScale);
-    const Vector2F tail = canvas.GetStringSize(row.text.data() + row.splitAt, textScale, textScale);
-    row.firstWidth = head.X;
-    row.size = Vector2F{head.X + tail.X, std::max(head.Y, tail.Y)};
-}
-
-void draw(CanvasWrapper& canvas, const RowText& row, float x, float y, float textScale) {
+void draw(CanvasWrapper& canvas, const HistoryText& row, float x, float y, float textScale) {
     if (row.splitAt == 0) {
         drawTextAt(canvas, row.text.data(), x, y, textScale);
         return;
@@ -64,56 +41,27 @@ void draw(CanvasWrapper& canvas, const RowText& row, float x, float y, float tex
     drawTextAt(canvas, row.text.data() + row.splitAt, x + row.firstWidth, y, textScale);
 }
 
-// The entries' and the gaps' texts, measured; gap `i` lies between entry `i`
-// and the older entry `i + 1`.
-struct HistoryRow {
-    std::array<RowText, InputHistory::kCapacity> held;
-    std::array<bool, InputHistory::kCapacity> stillHeld{};
-    std::array<RowText, InputHistory::kCapacity> gaps;
-    // Where each entry's box and each gap start along the canvas.
+// Where each entry's box and each gap start along the canvas; gap `i` lies
+// between entry `i` and the older entry `i + 1`.
+struct RowPlaces {
     std::array<float, InputHistory::kCapacity> heldLeft{};
     std::array<float, InputHistory::kCapacity> gapLeft{};
-    std::size_t count = 0;
-    float heldScale = 0;
-    float gapScale = 0;
-    float height = 0;
 };
 
-void makeRow(CanvasWrapper& canvas, const InputHistory& history, std::size_t shown, std::int64_t nowNs, float scale,
-             HistoryRow& row) {
-    row.count = shown;
-    row.heldScale = kHeldTextScale * scale;
-    row.gapScale = kHistoryGapTextScale * scale;
-    for (std::size_t i = 0; i < shown; ++i) {
-        const InputHistory::Entry& entry = history.entry(i);
-        RowText& held = row.held[i];
-        const std::size_t length = formatHeld(entry.control, std::min(history.heldNs(i, nowNs), kLongestShownNs),
-                                              held.text.data(), held.text.size());
-        held.splitAt = length > kSmallText ? kControls[entry.control].code.size() + 1 : 0;
-        measure(canvas, held, row.heldScale);
-        row.stillHeld[i] = entry.held;
-        row.height = std::max(row.height, held.size.Y);
-        if (i + 1 < shown) {
-            formatGap(std::min(history.gapNs(i), kLongestShownNs), row.gaps[i].text.data(), row.gaps[i].text.size());
-            measure(canvas, row.gaps[i], row.gapScale);
-        }
-    }
-}
-
 // The width of the newest `count` entries with the gaps between them, the box's padding included.
-float rowWidth(const HistoryRow& row, std::size_t count, float scale) {
+float rowWidth(const HistoryTexts& row, std::size_t count, float scale) {
     float width = 2 * kPadding * scale;
     for (std::size_t i = 0; i < count; ++i) {
-        width += row.held[i].size.X + 2 * kChipPadding * scale;
+        width += row.held(i).size.X + 2 * kChipPadding * scale;
         if (i + 1 < count)
-            width += row.gaps[i].size.X + 2 * kSpacing * scale;
+            width += row.gap(i).size.X + 2 * kSpacing * scale;
     }
     return width;
 }
 
 // The most entries, the newest first and at least one, whose row fits `room` wide.
-std::size_t fittingCount(const HistoryRow& row, float room, float scale) {
-    std::size_t count = row.count;
+std::size_t fittingCount(const HistoryTexts& row, float room, float scale) {
+    std::size_t count = row.count();
     while (count > 1 && rowWidth(row, count, scale) > room)
         --count;
     return count;
@@ -139,19 +87,20 @@ float rowTop(const FrameContext& frame, float boxHeight) {
 }
 
 // Right of the pad the newest entry comes first; left of it, last.
-void placeAlong(HistoryRow& row, std::size_t count, float left, bool rightOfPad, float scale) {
+void placeAlong(const HistoryTexts& row, RowPlaces& places, std::size_t count, float left, bool rightOfPad,
+                float scale) {
     float x = left + kPadding * scale;
     for (std::size_t slot = 0; slot < count; ++slot) {
         const std::size_t i = rightOfPad ? slot : count - 1 - slot;
-        row.heldLeft[i] = x;
-        x += row.held[i].size.X + 2 * kChipPadding * scale;
+        places.heldLeft[i] = x;
+        x += row.held(i).size.X + 2 * kChipPadding * scale;
         if (slot + 1 == count)
             break;
         // The gap to the next entry along the row: older on the right, newer on the left.
         const std::size_t gap = rightOfPad ? i : i - 1;
         x += kSpacing * scale;
-        row.gapLeft[gap] = x;
-        x += row.gaps[gap].size.X + kSpacing * scale;
+        places.gapLeft[gap] = x;
+        x += row.gap(gap).size.X + kSpacing * scale;
     }
 }
 
@@ -160,43 +109,44 @@ void placeAlong(HistoryRow& row, std::size_t count, float left, bool rightOfPad,
 
 // Drawn by colour, each colour set once: the boxes, the entries still held,
 // those released, the gaps.
-void drawHistory(const FrameContext& frame, const InputHistory& history, std::size_t shown) {
+void drawHistory(const FrameContext& frame, const HistoryTexts& row) {
     using namespace history_row;
+    if (row.count() == 0)
+        return;
     CanvasWrapper& canvas = frame.canvas;
     const float scale = frame.layout.scale;
     const float alpha = frame.layout.fadeAlpha;
-    HistoryRow row;
-    makeRow(canvas, history, std::min(shown, history.count()), frame.nowNs, scale, row);
-    if (row.count == 0)
-        return;
     const std::size_t count = fittingCount(row, frame.room.widestBeside(), scale);
     const float width = rowWidth(row, count, scale);
     const float chip = kChipPadding * scale;
-    const float height = row.height + 2 * (kPadding + kChipPadding) * scale;
+    const float height = row.height() + 2 * (kPadding + kChipPadding) * scale;
     const float left = frame.room.takeRightElseLeft(width);
     const float top = rowTop(frame, height);
-    placeAlong(row, count, left, left >= frame.visible.left, scale);
+    RowPlaces places;
+    placeAlong(row, places, count, left, left >= frame.visible.left, scale);
 
     setCanvasColour(canvas, kBoxColour, kBoxOpacity * alpha);
     placeBox(canvas, left, top, width, height);
     const float chipTop = top + kPadding * scale;
     setCanvasColour(canvas, kChipColour, kChipOpacity * alpha);
     for (std::size_t i = 0; i < count; ++i)
-        placeBox(canvas, row.heldLeft[i], chipTop, row.held[i].size.X + 2 * chip, row.height + 2 * chip);
+        placeBox(canvas, places.heldLeft[i], chipTop, row.held(i).size.X + 2 * chip, row.height() + 2 * chip);
 
     const float textTop = chipTop + chip;
+    const unsigned char opacity = alphaByte(alpha); // every text's
     for (const bool stillHeld : {true, false}) {
-        setCanvasColour(canvas, stillHeld ? kHeldColour : kReleasedColour, alpha);
+        setCanvasColourByte(canvas, stillHeld ? kHeldColour : kReleasedColour, opacity);
         for (std::size_t i = 0; i < count; ++i) {
-            const RowText& held = row.held[i];
-            if (row.stillHeld[i] == stillHeld)
-                draw(canvas, held, row.heldLeft[i] + chip, textTop + (row.height - held.size.Y) / 2.0f, row.heldScale);
+            const HistoryText& held = row.held(i);
+            if (row.stillHeld(i) == stillHeld)
+                draw(canvas, held, places.heldLeft[i] + chip, textTop + (row.height() - held.size.Y) / 2.0f,
+                     row.heldScale());
         }
     }
-    setCanvasColour(canvas, kGapColour, alpha);
+    setCanvasColourByte(canvas, kGapColour, opacity);
     for (std::size_t i = 0; i + 1 < count; ++i) {
-        const RowText& gap = row.gaps[i];
-        draw(canvas, gap, row.gapLeft[i], textTop + (row.height - gap.size.Y) / 2.0f, row.gapScale);
+        const HistoryText& gap = row.gap(i);
+        draw(canvas, gap, places.gapLeft[i], textTop + (row.height() - gap.size.Y) / 2.0f, row.gapScale());
     }
 }
 

@@ -9,18 +9,13 @@
 // on either side, the oldest entries shown are left out until it fits.
 #include <cstddef>
 
-#include "core/InputHistory.h"
+#include "overlay/HistoryTexts.h"
 #include "overlay/OverlayElement.h"
 
 namespace vtx {
 
-// Text scales at overlay scale 1: the canvas font's glyphs are drawn this many
-// times their size.
-inline constexpr float kHeldTextScale = 1.5f;
-inline constexpr float kHistoryGapTextScale = 1.0f;
-
-// The newest `shown` entries (at least one, at most the history's count).
-// Allocates nothing.
-void drawHistory(const FrameContext& frame, const InputHistory& history, std::size_t shown);
+// The entries whose texts `row` holds, refreshed for this frame. Allocates
+// nothing.
+void drawHistory(const FrameContext& frame, const HistoryTexts& row);
 
 } // namespace vtx

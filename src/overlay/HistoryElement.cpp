@@ -14,10 +14,13 @@ void HistoryElement::update(const FrameInput& input) {
     if (!input.settings.on(cvar::kHistoryEnable)) {
         // Presses made while it was off are not shown when it comes back on.
         history_.clear();
+        texts_.invalidate();
         return;
     }
     // Each change at the moment the input saw it, so a tap shorter than a
     // frame keeps its own length and presses in one report are 0 ms apart.
+    if (!input.changes.empty())
+        texts_.invalidate();
     for (const ControlChange& change : input.changes) {
         if (change.pressed)
             history_.press(change.control, change.atNs);
@@ -30,7 +33,8 @@ void HistoryElement::draw(const FrameContext& frame) {
     if (!frame.settings.on(cvar::kHistoryEnable) || history_.count() == 0)
         return;
     const auto wanted = static_cast<std::size_t>(std::max(1, frame.settings.integer(cvar::kHistoryCount)));
-    drawHistory(frame, history_, std::min(wanted, history_.count()));
+    texts_.refresh(frame.canvas, history_, std::min(wanted, history_.count()), frame.nowNs, frame.layout.scale);
+    drawHistory(frame, texts_);
 }
 
 } // namespace vtx

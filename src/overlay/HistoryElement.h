@@ -2,6 +2,7 @@
 // The input history (vtx_history_enable): each press of a control from the
 // frame's stream of changes is an entry, drawn in a row beside the pad.
 #include "core/InputHistory.h"
+#include "overlay/HistoryTexts.h"
 #include "overlay/OverlayElements.h"
 
 namespace vtx {
@@ -14,6 +15,7 @@ public:
 
 private:
     InputHistory history_;
+    HistoryTexts texts_;
 };
 
 } // namespace vtx

@@ -33,34 +33,53 @@ Point capAt(Point centre, const TraceSample& sample, std::size_t side, float ran
     return Point{centre.x + range * x, centre.y + range * y};
 }
 
-void drawTrail(CanvasWrapper& canvas, const TraceSamples& samples, std::int64_t nowNs, std::size_t side, Point centre,
-               const Layout& layout) {
+// The samples the dots show, the newest first (age 1), and each age's
+// opacity: the same for both sticks, so found and computed once.
+struct TrailAges {
+    std::array<const TraceSample*, kTrailDots> samples{};
+    std::array<unsigned char, kTrailDots> alpha{};
+    int count = 0; // ages with a sample
+};
+
+TrailAges trailAges(const TraceSamples& samples, std::int64_t nowNs, TrailCursors& cursors, float fadeAlpha) {
+    TrailAges ages;
+    for (int age = 1; age <= kTrailDots; ++age) {
+        const auto i = static_cast<std::size_t>(age - 1);
+        ages.samples[i] = samples.at(nowNs - kTrailNs * age / kTrailDots, cursors[i]);
+        if (ages.samples[i] == nullptr)
+            break;
+        const float fading = static_cast<float>(kTrailDots + 1 - age) / static_cast<float>(kTrailDots);
+        ages.alpha[i] = alphaByte(kNewestDotAlpha * fading * fadeAlpha);
+        ages.count = age;
+    }
+    return ages;
+}
+
+void drawTrail(CanvasWrapper& canvas, const TraceSamples& samples, const TrailAges& ages, std::size_t side,
+               Point centre, const Layout& layout) {
     const float dot = kDotSize * layout.scale;
     const Point now = capAt(centre, samples.sample(0), side, layout.range);
-    for (int age = 1; age <= kTrailDots; ++age) {
-        const TraceSample* then = samples.at(nowNs - kTrailNs * age / kTrailDots);
-        if (then == nullptr)
-            return;
-        const Point at = capAt(centre, *then, side, layout.range);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(ages.count); ++i) {
+        const Point at = capAt(centre, *ages.samples[i], side, layout.range);
         if (std::fabs(at.x - now.x) < dot / 2.0f && std::fabs(at.y - now.y) < dot / 2.0f)
             continue;
-        const float fading = static_cast<float>(kTrailDots + 1 - age) / static_cast<float>(kTrailDots);
-        setCanvasColour(canvas, kDotColours[side], kNewestDotAlpha * fading * layout.fadeAlpha);
+        setCanvasColourByte(canvas, kDotColours[side], ages.alpha[i]);
         canvas.SetPosition(Vector2F{at.x - dot / 2.0f, at.y - dot / 2.0f});
         canvas.FillBox(Vector2F{dot, dot});
     }
 }
 } // namespace
 
-void drawStickTrails(CanvasWrapper& canvas, const TraceSamples& samples, std::int64_t nowNs,
+void drawStickTrails(CanvasWrapper& canvas, const TraceSamples& samples, std::int64_t nowNs, TrailCursors& cursors,
                      const std::array<PixelBox, 2>& capBoxes, const SettingsSnapshot& settings, const Layout& layout) {
     if (samples.count() == 0)
         return;
+    const TrailAges ages = trailAges(samples, nowNs, cursors, layout.fadeAlpha);
     for (std::size_t side : {kLeft, kRight}) {
         const PixelBox& box = capBoxes[side];
         if (box.right <= box.left || box.bottom <= box.top)
             continue;
-        drawTrail(canvas, samples, nowNs, side, capCentre(box, kStickCaps[side], settings, layout), layout);
+        drawTrail(canvas, samples, ages, side, capCentre(box, kStickCaps[side], settings, layout), layout);
     }
 }
 

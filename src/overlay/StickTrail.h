@@ -19,9 +19,13 @@ namespace vtx {
 inline constexpr int kTrailDots = 10;
 inline constexpr std::int64_t kTrailNs = 500'000'000;
 
+// Where each dot's lookup ended last frame, kept by the caller (see
+// TracePointCursors).
+using TrailCursors = std::array<TraceCursor, kTrailDots>;
+
 // `capBoxes`: each stick's cap in its picture, by side; an empty box draws
 // no trail for that stick. Allocates nothing.
-void drawStickTrails(CanvasWrapper& canvas, const TraceSamples& samples, std::int64_t nowNs,
+void drawStickTrails(CanvasWrapper& canvas, const TraceSamples& samples, std::int64_t nowNs, TrailCursors& cursors,
                      const std::array<PixelBox, 2>& capBoxes, const SettingsSnapshot& settings, const Layout& layout);
 
 } // namespace vtx

@@ -7,6 +7,7 @@
 
 #include "core/Clamp.h"
 #include "overlay/CanvasDrawing.h"
+#include "overlay/LayerDrawing.h"
 
 namespace vtx {
 
@@ -45,11 +46,12 @@ struct Chart {
 
 // The sample each point of the chart shows: the newest taken at or before its
 // moment; null before the first sample.
-Points pointsOf(const TraceSamples& samples, TraceView view) {
+Points pointsOf(const TraceSamples& samples, TraceView view, TracePointCursors& cursors) {
     Points points{};
     for (int point = 0; point <= kTraceSegments; ++point) {
         const std::int64_t back = view.windowNs * (kTraceSegments - point) / kTraceSegments;
-        points[static_cast<std::size_t>(point)] = samples.at(view.nowNs - back);
+        const auto i = static_cast<std::size_t>(point);
+        points[i] = samples.at(view.nowNs - back, cursors[i]);
     }
     return points;
 }
@@ -94,33 +96,31 @@ private:
     float levelY_ = 0;
 };
 
-// `toY` maps a sample to its height on the chart.
+// `toY` maps a sample to its height on the chart. Points without a sample
+// come first (the moments before the first one), so the line starts at the
+// first point that has one.
 template <class ToY>
-void drawSeries(CanvasWrapper& canvas, const Points& points, const Chart& chart, ToY toY, float width) {
+void drawSeries(CanvasWrapper& canvas, const Points& points, int first, const Chart& chart, ToY toY, float width) {
     SeriesPen pen(canvas, chart, width);
-    for (int point = 1; point <= kTraceSegments; ++point) {
-        const TraceSample* from = points[static_cast<std::size_t>(point - 1)];
-        const TraceSample* to = points[static_cast<std::size_t>(point)];
-        if (from == nullptr || to == nullptr)
-            continue;
-        pen.segment(point, toY(*from), toY(*to));
+    float fromY = first <= kTraceSegments ? toY(*points[static_cast<std::size_t>(first)]) : 0;
+    for (int point = first + 1; point <= kTraceSegments; ++point) {
+        const float toYHere = toY(*points[static_cast<std::size_t>(point)]);
+        pen.segment(point, fromY, toYHere);
+        fromY = toYHere;
     }
     pen.finish();
 }
 
-struct NumberText {
-    std::array<char, 16> text{};
-    Vector2F size{0, 0};
-};
-
 // "steer -0.42": `value` within -1..1 to two decimals, never "-0.00", which
 // reads as a deflection that is not there. By hand: printf's float
-// formatting costs more than the rest of the numbers together.
-NumberText numberText(CanvasWrapper& canvas, std::string_view label, float value, float textScale) {
-    NumberText number;
+// formatting costs more than the rest of the numbers together. Measured
+// again only when its text or scale changed: a held trigger's number stays
+// the same for many frames.
+void updateNumber(CanvasWrapper& canvas, TraceNumber& number, std::string_view label, float value, float textScale) {
+    std::array<char, 16> text{};
     const long hundredths = std::lround(static_cast<double>(clampSetting(value, -1.0f, 1.0f)) * 100.0);
     const long magnitude = hundredths < 0 ? -hundredths : hundredths;
-    char* out = number.text.data();
+    char* out = text.data();
     out = std::copy(label.begin(), label.end(), out);
     *out++ = ' ';
     if (hundredths < 0)
@@ -130,8 +130,11 @@ NumberText numberText(CanvasWrapper& canvas, std::string_view label, float value
     *out++ = static_cast<char>('0' + magnitude / 10 % 10);
     *out++ = static_cast<char>('0' + magnitude % 10);
     *out = '\0';
+    if (text == number.text && textScale == number.textScale)
+        return;
+    number.text = text;
+    number.textScale = textScale;
     number.size = canvas.GetStringSize(number.text.data(), textScale, textScale);
-    return number;
 }
 
 void drawBackground(CanvasWrapper& canvas, const Chart& chart, float alpha) {
@@ -147,17 +150,18 @@ void drawBackground(CanvasWrapper& canvas, const Chart& chart, float alpha) {
 
 } // namespace
 
-void drawTraceChart(CanvasWrapper& canvas, const TraceSamples& samples, TraceView view, const PadPlace& visible,
-                    PadSurroundings& room, const Layout& layout) {
+void drawTraceChart(CanvasWrapper& canvas, const TraceSamples& samples, TraceView view, TraceChartMemory& memory,
+                    const PadPlace& visible, PadSurroundings& room, const Layout& layout) {
     if (samples.count() == 0)
         return;
     const float scale = layout.scale;
     const float alpha = layout.fadeAlpha;
     const float textScale = kNumbersTextScale * scale;
     const TraceSample& newest = samples.sample(0);
-    const std::array<NumberText, 3> numbers{numberText(canvas, "steer", newest.leftX, textScale),
-                                            numberText(canvas, "thr", newest.throttle, textScale),
-                                            numberText(canvas, "brk", newest.brake, textScale)};
+    std::array<TraceNumber, 3>& numbers = memory.numbers;
+    updateNumber(canvas, numbers[0], "steer", newest.leftX, textScale);
+    updateNumber(canvas, numbers[1], "thr", newest.throttle, textScale);
+    updateNumber(canvas, numbers[2], "brk", newest.brake, textScale);
     constexpr std::array<Rgb, 3> numberColours{kSteerColour, kThrottleColour, kBrakeColour};
 
     const float numbersHeight = numbers[0].size.Y;
@@ -165,25 +169,29 @@ void drawTraceChart(CanvasWrapper& canvas, const TraceSamples& samples, TraceVie
     const float top = room.takeBelowElseAbove(numbersHeight + kRowGap * scale + chartHeight);
     const Chart chart{visible.left, top + numbersHeight + kRowGap * scale, visible.width, chartHeight, kInset * scale};
 
+    // The numbers and the lines are all at the pad's opacity.
+    const unsigned char opacity = alphaByte(alpha);
     float x = visible.left;
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        setCanvasColour(canvas, numberColours[i], alpha);
+        setCanvasColourByte(canvas, numberColours[i], opacity);
         drawTextAt(canvas, numbers[i].text.data(), x, top, textScale);
         x += numbers[i].size.X + kNumbersSpacing * scale;
     }
 
     drawBackground(canvas, chart, alpha);
-    const Points points = pointsOf(samples, view);
+    const Points points = pointsOf(samples, view, memory.cursors);
+    const int first = static_cast<int>(
+        std::find_if(points.begin(), points.end(), [](const TraceSample* p) { return p != nullptr; }) - points.begin());
     const float lineWidth = kLineWidth * scale;
-    setCanvasColour(canvas, kBrakeColour, alpha);
+    setCanvasColourByte(canvas, kBrakeColour, opacity);
     drawSeries(
-        canvas, points, chart, [&](const TraceSample& s) { return chart.pressureY(s.brake); }, lineWidth);
-    setCanvasColour(canvas, kThrottleColour, alpha);
+        canvas, points, first, chart, [&](const TraceSample& s) { return chart.pressureY(s.brake); }, lineWidth);
+    setCanvasColourByte(canvas, kThrottleColour, opacity);
     drawSeries(
-        canvas, points, chart, [&](const TraceSample& s) { return chart.pressureY(s.throttle); }, lineWidth);
-    setCanvasColour(canvas, kSteerColour, alpha);
+        canvas, points, first, chart, [&](const TraceSample& s) { return chart.pressureY(s.throttle); }, lineWidth);
+    setCanvasColourByte(canvas, kSteerColour, opacity);
     drawSeries(
-        canvas, points, chart, [&](const TraceSample& s) { return chart.steerY(s.leftX); }, lineWidth);
+        canvas, points, first, chart, [&](const TraceSample& s) { return chart.steerY(s.leftX); }, lineWidth);
 }
 
 } // namespace vtx

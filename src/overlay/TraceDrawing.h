@@ -6,6 +6,7 @@
 // bottom; the newest sample sits at the right edge. Above the chart the
 // newest values as numbers, each in its line's colour. Moves, scales and
 // fades with the pad.
+#include <array>
 #include <cstdint>
 
 #include "bakkesmod/wrappers/canvaswrapper.h"
@@ -27,9 +28,27 @@ struct TraceView {
     std::int64_t windowNs;
 };
 
+// Where each point's lookup ended last frame, kept by the caller from frame
+// to frame so that finding the points costs a step each, not a search.
+using TracePointCursors = std::array<TraceCursor, kTraceSegments + 1>;
+
+// One of the numbers above the chart, with its size as the canvas measured it.
+struct TraceNumber {
+    std::array<char, 16> text{};
+    float textScale = 0;
+    Vector2F size{0, 0};
+};
+
+// What the chart keeps from one frame to the next, so that a frame redoes
+// only what changed.
+struct TraceChartMemory {
+    TracePointCursors cursors{};
+    std::array<TraceNumber, 3> numbers{};
+};
+
 // Nothing without a sample. Allocates nothing: each text is at most 15
 // characters.
-void drawTraceChart(CanvasWrapper& canvas, const TraceSamples& samples, TraceView view, const PadPlace& visible,
-                    PadSurroundings& room, const Layout& layout);
+void drawTraceChart(CanvasWrapper& canvas, const TraceSamples& samples, TraceView view, TraceChartMemory& memory,
+                    const PadPlace& visible, PadSurroundings& room, const Layout& layout);
 
 } // namespace vtx

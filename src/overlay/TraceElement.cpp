@@ -33,8 +33,10 @@ void TraceElement::draw(const FrameContext& frame) {
         return;
     }
     const std::int64_t windowNs = std::int64_t{frame.settings.integer(cvar::kTraceMs)} * 1'000'000;
-    drawTraceChart(frame.canvas, samples_, TraceView{frame.nowNs, windowNs}, frame.visible, frame.room, frame.layout);
-    drawStickTrails(frame.canvas, samples_, frame.nowNs, skins_.stickCapBoxes(), frame.settings, frame.layout);
+    drawTraceChart(frame.canvas, samples_, TraceView{frame.nowNs, windowNs}, chartMemory_, frame.visible, frame.room,
+                   frame.layout);
+    drawStickTrails(frame.canvas, samples_, frame.nowNs, trailCursors_, skins_.stickCapBoxes(), frame.settings,
+                    frame.layout);
 }
 
 } // namespace vtx

@@ -5,6 +5,8 @@
 // sticks' wells.
 #include "core/TraceSamples.h"
 #include "overlay/OverlayElements.h"
+#include "overlay/StickTrail.h"
+#include "overlay/TraceDrawing.h"
 
 namespace vtx {
 
@@ -17,6 +19,8 @@ public:
 private:
     const SkinLibrary& skins_;
     TraceSamples samples_;
+    TraceChartMemory chartMemory_;
+    TrailCursors trailCursors_{};
 };
 
 } // namespace vtx

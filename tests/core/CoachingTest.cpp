@@ -96,4 +96,44 @@ TEST(TraceSamples, TheRingKeepsTheNewestAndFindsASampleByTime) {
     EXPECT_EQ(samples.at(19 * ms), nullptr) << "samples 0 to 4 left the ring";
 }
 
+// A cursor kept per chart point follows its moment forward; whatever it
+// was left at, the answer is the newest sample at or before the moment.
+TEST(TraceSamples, ACursorFindsWhatTheSearchFindsWhereverItWasLeft) {
+    vtx::TraceSamples samples;
+    vtx::TraceCursor cursor;
+    EXPECT_EQ(samples.at(0, cursor), nullptr);
+    // Samples every 4 ms from 100 ms, two taken at the same moment at 140 ms.
+    for (std::int64_t t = 100; t <= 180; t += 4) {
+        samples.add({t * ms, 0, 0, 0, 0, static_cast<float>(t), 0});
+        if (t == 140)
+            samples.add({t * ms, 0, 0, 0, 0, 140.5f, 0});
+    }
+    const auto throttleAt = [&](std::int64_t atMs) {
+        const vtx::TraceSample* s = samples.at(atMs * ms, cursor);
+        return s ? s->throttle : -1.0f;
+    };
+    EXPECT_EQ(throttleAt(99), -1.0f) << "before the first sample";
+    EXPECT_EQ(throttleAt(100), 100.0f);
+    EXPECT_EQ(throttleAt(103), 100.0f);
+    EXPECT_EQ(throttleAt(104), 104.0f) << "a step forward";
+    EXPECT_EQ(throttleAt(112), 112.0f) << "two steps";
+    EXPECT_EQ(throttleAt(140), 140.5f) << "the newer of two at one moment";
+    EXPECT_EQ(throttleAt(176), 176.0f) << "further than a short walk";
+    EXPECT_EQ(throttleAt(500), 180.0f) << "past the newest";
+    EXPECT_EQ(throttleAt(123), 120.0f) << "back in time";
+    EXPECT_EQ(throttleAt(99), -1.0f);
+    EXPECT_EQ(throttleAt(139), 136.0f);
+
+    // A cursor left on samples the ring has since dropped, or from before a clear.
+    for (std::int64_t i = 0; i < static_cast<std::int64_t>(vtx::TraceSamples::kCapacity); ++i)
+        samples.add({(200 + i) * ms, 0, 0, 0, 0, static_cast<float>(200 + i), 0});
+    EXPECT_EQ(throttleAt(180), -1.0f) << "the samples up to 180 ms left the ring";
+    EXPECT_EQ(throttleAt(1000), 1000.0f);
+    samples.clear();
+    EXPECT_EQ(throttleAt(1000), -1.0f);
+    samples.add({5 * ms, 0, 0, 0, 0, 5.0f, 0});
+    EXPECT_EQ(throttleAt(1000), 5.0f);
+    EXPECT_EQ(throttleAt(4), -1.0f);
+}
+
 } // namespace
