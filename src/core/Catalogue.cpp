@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
+#include "core/NumberText.h"
 
 namespace vtx {
 
@@ -45,16 +46,8 @@ const CvarSpec* findCvarSpec(std::string_view name) {
 
 CVarWrapper getCvar(CVarManagerWrapper& cvars, const CvarSpec& spec) { return cvars.getCvar(std::string(spec.name)); }
 
-namespace {
-template <class Number> Number numberFrom(std::string_view text) {
-    Number value{};
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-} // namespace
-
-int defaultInt(const CvarSpec& spec) { return numberFrom<int>(spec.defaultValue); }
-float defaultFloat(const CvarSpec& spec) { return numberFrom<float>(spec.defaultValue); }
+int defaultInt(const CvarSpec& spec) { return numberFromText<int>(spec.defaultValue); }
+float defaultFloat(const CvarSpec& spec) { return numberFromText<float>(spec.defaultValue); }
 
 namespace {
 std::string number(float value) {

@@ -1,27 +1,16 @@
 #include "core/SettingsSnapshot.h"
 
-#include <charconv>
 #include <string_view>
 
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
+#include "core/NumberText.h"
 
 namespace vtx {
-namespace {
-
-// The catalogue's default text as the host's getters would read it: a
-// number's leading part, 0 for text that is none.
-template <class Number> Number numberFrom(std::string_view text) {
-    Number value{};
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
-} // namespace
 
 SettingsSnapshot::SettingsSnapshot() {
     for (const CvarSpec* row : kAll) {
-        values_[row->index].number.store(numberFrom<float>(row->defaultValue), std::memory_order_relaxed);
-        values_[row->index].integer.store(numberFrom<int>(row->defaultValue), std::memory_order_relaxed);
+        values_[row->index].number.store(numberFromText<float>(row->defaultValue), std::memory_order_relaxed);
+        values_[row->index].integer.store(numberFromText<int>(row->defaultValue), std::memory_order_relaxed);
     }
 }
 

@@ -1,30 +1,24 @@
 #include "plugin/ResetAll.h"
 
-#include <charconv>
 #include <string>
 
 #include "core/Catalogue.h"
 #include "core/Log.h"
+#include "core/NumberText.h"
 
 namespace vtx {
 
 namespace {
-
-template <class Number> Number numberFrom(std::string_view text) {
-    Number value{};
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
 
 void reset(CVarManagerWrapper& cvars, const ResetEntry& entry) {
     CVarWrapper cvar = getCvar(cvars, *entry.spec);
     const std::string_view value = entry.value;
     switch (entry.as) {
     case ResetAs::Int:
-        cvar.setValue(numberFrom<int>(value));
+        cvar.setValue(numberFromText<int>(value));
         break;
     case ResetAs::Float:
-        cvar.setValue(numberFrom<float>(value));
+        cvar.setValue(numberFromText<float>(value));
         break;
     case ResetAs::Text:
         cvar.setValue(std::string(value));
