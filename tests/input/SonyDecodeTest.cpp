@@ -146,6 +146,19 @@ TEST(DecodeSonyReport, KnownLayoutsBeatTheBuiltInCalibration) {
     }
 }
 
+// Share (Create) and Options each alone: 0x10 and 0x20 of the shoulders'
+// byte, byte 6 of a DualShock 4's USB report and byte 9 of a DualSense's.
+TEST(DecodeSonyReport, ShareAndOptionsAreBackAndStartEachAlone) {
+    namespace v = vtxtest::vectors;
+    const auto withByte = [](std::string hex, std::size_t index, const char* value) {
+        return hex.replace(3 * index, 2, value);
+    };
+    EXPECT_EQ(held(sourceDecode(defaultCalibration(), ds4, withByte(v::v1, 6, "10"))), "Back");
+    EXPECT_EQ(held(sourceDecode(defaultCalibration(), ds4, withByte(v::v1, 6, "20"))), "Start");
+    EXPECT_EQ(held(sourceDecode(defaultCalibration(), ds5, withByte(v::v11, 9, "10"))), "Back");
+    EXPECT_EQ(held(sourceDecode(defaultCalibration(), ds5, withByte(v::v11, 9, "20"))), "Start");
+}
+
 TEST(DecodeSonyReport, TheUsersOwnCalibrationWinsAndUnknownReportsKeepTheOldPath) {
     namespace v = vtxtest::vectors;
     // Made with the wizard on a DualShock 4 over USB: Cross read from bit 0x20 of byte 5, and so on.
