@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Every test: the Linux build, the Windows build under Wine, the Linux build
-# under AddressSanitizer/UBSan (with the fuzzers' short runs), the Linux
-# build under ThreadSanitizer (the plugin windows' operations also on a
-# thread of their own, in the scenarios of tests/scenarios/threads), and the
-# checks against the host's own SDK: every plugin source compiles against its
-# headers, every host function the plugin calls is in its import library,
-# and our Dear ImGui is the host's. At the end it prints how long each stage
-# took.
+# Every test: the Linux build, the checks against the host's own SDK (every
+# plugin source compiles against its headers, every host function the plugin
+# calls is in its import library, and our Dear ImGui is the host's), the
+# Windows build under Wine, the Linux build under AddressSanitizer/UBSan
+# (with the fuzzers' short runs) and the Linux build under ThreadSanitizer
+# (the plugin windows' operations also on a thread of their own, in the
+# scenarios of tests/scenarios/threads). At the end it prints how long each
+# stage took.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -65,32 +65,41 @@ fi
 
 # The presets build their tests in unity batches with unoptimised test
 # programs (CMakePresets.json). The quickest to build comes first, so that a
-# broken build stops the run within minutes; the Windows build comes second,
-# as the only one that compiles the Win32 platform layer.
+# broken build stops the run within minutes; then the host SDK checks, which
+# compile each plugin source alone (the presets batch them) in a minute or
+# two; then the Windows build, the only one that compiles the Win32 platform
+# layer; the sanitizer builds last.
 jobs=$(nproc)
 status=0
-for preset in linux windows linux-asan linux-tsan; do
-  echo "== $preset"
-  begin "$preset build"
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j"$jobs"
+preset() {
+  echo "== $1"
+  begin "$1 build"
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1" -j"$jobs"
   end
-  begin "$preset test"
-  ctest --preset "$preset" -j"$jobs" || status=1
+  begin "$1 test"
+  ctest --preset "$1" -j"$jobs" || status=1
   end
-done
+}
 # The host's SDK: VTX_HOST_SDK_DIR, else the copy beside the project.
-sdk=${VTX_HOST_SDK_DIR:-}
-if [ -z "$sdk" ] && [ -d "$root/../shared/host-sdk" ]; then
-  sdk=$root/../shared/host-sdk
-fi
-echo "== host SDK"
-begin "host SDK"
-if [ -z "$sdk" ]; then
-  echo "host SDK checks skipped: set VTX_HOST_SDK_DIR to a copy of the host's SDK repository (none at ../shared/host-sdk)"
-else
-  bash scripts/check-host-sdk.sh "$sdk" || status=1
-  bash scripts/check-imgui-copy.sh "$sdk" || status=1
-fi
-end
+host_sdk_checks() {
+  local sdk=${VTX_HOST_SDK_DIR:-}
+  if [ -z "$sdk" ] && [ -d "$root/../shared/host-sdk" ]; then
+    sdk=$root/../shared/host-sdk
+  fi
+  echo "== host SDK"
+  begin "host SDK"
+  if [ -z "$sdk" ]; then
+    echo "host SDK checks skipped: set VTX_HOST_SDK_DIR to a copy of the host's SDK repository (none at ../shared/host-sdk)"
+  else
+    bash scripts/check-host-sdk.sh "$sdk" || status=1
+    bash scripts/check-imgui-copy.sh "$sdk" || status=1
+  fi
+  end
+}
+preset linux
+host_sdk_checks
+preset windows
+preset linux-asan
+preset linux-tsan
 exit $status
