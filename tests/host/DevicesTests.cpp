@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <latch>
+#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -140,10 +140,14 @@ TEST(FeatureReports, RequestsFromTwoThreadsAreAllCounted) {
     // while the host program sets answers.
     constexpr int perThread = 20000;
     const int total = devices().featureReportRequests();
-    std::latch start(2);
-    auto ask = [&start](std::uintptr_t first) {
+    // Both start together: a plain flag rather than std::latch, since under
+    // Wine this test was seen to stop for good in the latch's wait.
+    std::atomic<int> arrived{0};
+    auto ask = [&arrived](std::uintptr_t first) {
         std::array<std::uint8_t, 48> out{};
-        start.arrive_and_wait();
+        arrived.fetch_add(1);
+        while (arrived.load() < 2)
+            std::this_thread::yield();
         for (std::uintptr_t device = first; device < first + perThread; ++device) {
             devices().setFeatureReport(device, 0x03, capabilityAnswer());
             EXPECT_EQ(devices().requestFeatureReport(device, 0x03, out), 48u);
