@@ -12,8 +12,9 @@ template <class Element> std::unique_ptr<OverlayElement> make(const ElementParts
     return std::make_unique<Element>(parts);
 }
 
-// One row an element, drawn top to bottom: the pad picture first, the
-// displays beside it over it.
+// One row an element, in drawing order: the pad picture first, then the
+// displays around it, each drawn over those before it and taking its room
+// around the pad after theirs (the press timing keeps the place nearest it).
 using ElementMaker = std::unique_ptr<OverlayElement> (*)(const ElementParts&);
 constexpr ElementMaker kElementRows[] = {
     &make<PadPictureElement>,
