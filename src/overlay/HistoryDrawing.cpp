@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <optional>
 
 #include "overlay/CanvasDrawing.h"
@@ -26,18 +25,12 @@ constexpr Rgb kReleasedColour{255, 255, 255};
 constexpr Rgb kHeldColour{140, 235, 140}; // still held: the time is still growing
 constexpr Rgb kGapColour{200, 200, 200};
 
-// The host takes every text as a std::string: at most this many characters
-// stay in its own buffer, without an allocation.
-constexpr std::size_t kSmallText = 15;
-
 void draw(CanvasWrapper& canvas, const HistoryText& row, float x, float y, float textScale) {
     if (row.splitAt == 0) {
         drawTextAt(canvas, row.text.data(), x, y, textScale);
         return;
     }
-    std::array<char, kSmallText + 1> first{};
-    std::memcpy(first.data(), row.text.data(), std::min(row.splitAt, kSmallText));
-    drawTextAt(canvas, first.data(), x, y, textScale);
+    drawTextAt(canvas, row.firstPiece().data(), x, y, textScale);
     drawTextAt(canvas, row.text.data() + row.splitAt, x + row.firstWidth, y, textScale);
 }
 

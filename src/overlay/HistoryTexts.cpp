@@ -8,9 +8,6 @@ namespace vtx {
 // Named apart so its names meet no other file's where the build joins files.
 namespace history_texts {
 namespace {
-// The host takes every text as a std::string: at most this many characters
-// stay in its own buffer, without an allocation.
-constexpr std::size_t kSmallText = 15;
 // Longer times show as this many milliseconds: no text outgrows its pieces.
 constexpr std::int64_t kLongestShownNs = 99'999'999'000'000;
 
@@ -19,9 +16,7 @@ void measure(CanvasWrapper& canvas, HistoryText& row, float textScale) {
         row.size = canvas.GetStringSize(row.text.data(), textScale, textScale);
         return;
     }
-    std::array<char, kSmallText + 1> first{};
-    std::memcpy(first.data(), row.text.data(), std::min(row.splitAt, kSmallText));
-    const Vector2F head = canvas.GetStringSize(first.data(), textScale, textScale);
+    const Vector2F head = canvas.GetStringSize(row.firstPiece().data(), textScale, textScale);
     const Vector2F tail = canvas.GetStringSize(row.text.data() + row.splitAt, textScale, textScale);
     row.firstWidth = head.X;
     row.size = Vector2F{head.X + tail.X, std::max(head.Y, tail.Y)};
@@ -29,6 +24,12 @@ void measure(CanvasWrapper& canvas, HistoryText& row, float textScale) {
 
 } // namespace
 } // namespace history_texts
+
+std::array<char, kSmallTextLength + 1> HistoryText::firstPiece() const {
+    std::array<char, kSmallTextLength + 1> first{};
+    std::memcpy(first.data(), text.data(), std::min(splitAt, kSmallTextLength));
+    return first;
+}
 
 // Formatted every time it is asked; measured only when the text differs
 // from the one kept, or when `remeasure`. True when it was measured.
@@ -44,7 +45,7 @@ bool HistoryTexts::refreshHeld(CanvasWrapper& canvas, const InputHistory& histor
     if (!remeasure && text == held.text)
         return false;
     held.text = text;
-    held.splitAt = length > kSmallText ? kControls[entry.control].code.size() + 1 : 0;
+    held.splitAt = length > kSmallTextLength ? kControls[entry.control].code.size() + 1 : 0;
     measure(canvas, held, heldScale_);
     return true;
 }

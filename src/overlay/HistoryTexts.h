@@ -10,6 +10,7 @@
 
 #include "bakkesmod/wrappers/canvaswrapper.h"
 #include "core/InputHistory.h"
+#include "overlay/CanvasDrawing.h"
 
 namespace vtx {
 
@@ -25,6 +26,9 @@ struct HistoryText {
     std::size_t splitAt = 0; // the second piece's start; 0 when whole
     float firstWidth = 0;
     Vector2F size{0, 0};
+
+    // The piece before the split, as a text of its own.
+    std::array<char, kSmallTextLength + 1> firstPiece() const;
 };
 
 class HistoryTexts {
