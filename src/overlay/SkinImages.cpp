@@ -1,6 +1,7 @@
 #include "overlay/SkinImages.h"
 
 #include <system_error>
+#include <utility>
 
 #include "core/Paths.h"
 
@@ -29,17 +30,17 @@ std::shared_ptr<ImageWrapper> loadSkinImage(std::string_view dataFolder, std::st
     }
 }
 
-std::shared_ptr<ImageWrapper> loadFirstSkinImage(std::string_view dataFolder, std::string_view skin,
-                                                 std::span<const std::string_view> files) {
+FoundSkinImage loadFirstSkinImage(std::string_view dataFolder, std::string_view skin,
+                                  std::span<const std::string_view> files) {
     for (std::string_view file : files) {
         if (file.empty()) {
             continue;
         }
         if (auto image = loadSkinImage(dataFolder, skin, file)) {
-            return image;
+            return {std::move(image), file};
         }
     }
-    return nullptr;
+    return {};
 }
 
 } // namespace vtx

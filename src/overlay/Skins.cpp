@@ -35,21 +35,12 @@ std::string joinedNames(const std::vector<std::string>& names) {
     return joined;
 }
 
-// The opaque part of the file the layer `image` was loaded from: the first of
-// the control's candidates that exists, as loadFirstSkinImage takes it.
-PixelBox layerKeptBox(std::string_view dataFolder, std::string_view skin, const ControlSpec& control,
-                      ImageWrapper& image) {
-    const Vector2 size = image.GetSize();
+// The opaque part of a layer's picture, read from the file it was loaded from.
+PixelBox layerKeptBox(std::string_view dataFolder, std::string_view skin, const FoundSkinImage& layer) {
+    const Vector2 size = layer.image->GetSize();
     const PixelBox whole{0, 0, size.X, size.Y};
     try {
-        for (std::string_view file : control.pictures) {
-            if (file.empty())
-                continue;
-            std::error_code error;
-            const std::filesystem::path path = pathFromUtf8(skinFilePath(dataFolder, skin, file));
-            if (std::filesystem::exists(path, error))
-                return readOpaqueBox(path).value_or(whole);
-        }
+        return readOpaqueBox(pathFromUtf8(skinFilePath(dataFolder, skin, layer.file))).value_or(whole);
     } catch (...) {
         // No memory for the path: the cap's well is the picture's middle.
     }
@@ -235,10 +226,11 @@ bool SkinLibrary::preparePictures() {
             base_ ? readOpaqueBox(pathFromUtf8(skinFilePath(dataFolder, skin, kBaseFile))) : std::nullopt;
         baseKeptBox_ = opaque.value_or(PixelBox{0, 0, baseSize_.X, baseSize_.Y});
         for (std::size_t id = 0; id < kControlCount; ++id) {
-            layers_[id] = usable ? loadFirstSkinImage(dataFolder, skin, kControls[id].pictures) : nullptr;
+            const FoundSkinImage layer =
+                usable ? loadFirstSkinImage(dataFolder, skin, kControls[id].pictures) : FoundSkinImage{};
+            layers_[id] = layer.image;
             if (kControls[id].kind == ControlKind::stick) {
-                stickCapBoxes_[kControls[id].side] =
-                    layers_[id] ? layerKeptBox(dataFolder, skin, kControls[id], *layers_[id]) : PixelBox{};
+                stickCapBoxes_[kControls[id].side] = layer.image ? layerKeptBox(dataFolder, skin, layer) : PixelBox{};
             }
         }
         // A change made meanwhile leaves the generation behind, so the next frame loads again.
