@@ -60,7 +60,7 @@ bool Overlay::runFrame(CanvasWrapper& canvas) {
     const bool hide = decideHide(game, settings_, phase);
     logDebugState(phase, hide, now);
 
-    const float dt = clock_.secondsSincePrevious(platform::steadyNowNs());
+    const float dt = clock_.secondsSincePrevious(now);
     if (!applyFade(game, settings_, parts_.fade, hide, dt)) {
         return false;
     }
