@@ -1,16 +1,13 @@
 #include "core/SettingsSnapshot.h"
 
-#include <string_view>
-
 #include "bakkesmod/wrappers/cvarmanagerwrapper.h"
-#include "core/NumberText.h"
 
 namespace vtx {
 
 SettingsSnapshot::SettingsSnapshot() {
     for (const CvarSpec* row : kAll) {
-        values_[row->index].number.store(numberFromText<float>(row->defaultValue), std::memory_order_relaxed);
-        values_[row->index].integer.store(numberFromText<int>(row->defaultValue), std::memory_order_relaxed);
+        values_[row->index].number.store(defaultFloat(*row), std::memory_order_relaxed);
+        values_[row->index].integer.store(defaultInt(*row), std::memory_order_relaxed);
     }
 }
 

@@ -1,7 +1,5 @@
 #include "overlay/HistoryElement.h"
 
-#include <algorithm>
-
 #include "core/Catalogue.h"
 #include "overlay/HistoryDrawing.h"
 
@@ -32,8 +30,9 @@ void HistoryElement::update(const FrameInput& input) {
 void HistoryElement::draw(const FrameContext& frame) {
     if (!frame.settings.on(cvar::kHistoryEnable) || history_.count() == 0)
         return;
-    const auto wanted = static_cast<std::size_t>(std::max(1, frame.settings.integer(cvar::kHistoryCount)));
-    texts_.refresh(frame.canvas, history_, std::min(wanted, history_.count()), frame.nowNs, frame.layout.scale);
+    // The count is kept within 1..12 by its row; the texts take no more than the history has.
+    const auto wanted = static_cast<std::size_t>(frame.settings.integer(cvar::kHistoryCount));
+    texts_.refresh(frame.canvas, history_, wanted, frame.nowNs, frame.layout.scale);
     drawHistory(frame, texts_);
 }
 
